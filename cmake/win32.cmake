@@ -1,0 +1,42 @@
+# Windows build (mingw-w64): the program, the stand-in game and the tests that run under Wine.
+# Everything links statically so each exe runs alone.
+enable_language(RC)
+enable_testing()
+add_compile_definitions(UNICODE _UNICODE WIN32_LEAN_AND_MEAN NOMINMAX _WIN32_WINNT=0x0601)
+set(CMAKE_EXE_LINKER_FLAGS "${CMAKE_EXE_LINKER_FLAGS} -static")
+set(QV_WIN32_LIBS user32 gdi32 msimg32 winmm shell32 advapi32 comctl32 ole32 oleaut32 uuid)
+
+file(GLOB QV_WIN32_SOURCES CONFIGURE_DEPENDS src/win32/*.cpp)
+list(FILTER QV_WIN32_SOURCES EXCLUDE REGEX ".*/main\\.cpp$")
+add_library(qv_win32 STATIC ${QV_WIN32_SOURCES})
+target_link_libraries(qv_win32 PUBLIC qv_portable ${QV_WIN32_LIBS})
+target_compile_options(qv_win32 PRIVATE ${QV_WARNINGS})
+
+add_executable(quorvane-chat WIN32 src/win32/main.cpp assets/resources.rc)
+target_include_directories(quorvane-chat PRIVATE assets)
+target_link_libraries(quorvane-chat PRIVATE qv_win32)
+target_compile_options(quorvane-chat PRIVATE ${QV_WARNINGS})
+
+file(GLOB QV_STANDIN_SOURCES CONFIGURE_DEPENDS standin/*.cpp)
+add_executable(standin-game WIN32 ${QV_STANDIN_SOURCES})
+target_link_libraries(standin-game PRIVATE ${QV_WIN32_LIBS})
+target_compile_options(standin-game PRIVATE ${QV_WARNINGS})
+
+# GoogleTest from the machine's sources, built with the cross compiler.
+set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+
+file(GLOB QV_WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp)
+if(QV_WIN32_TEST_SOURCES)
+  add_executable(win32_tests ${QV_WIN32_TEST_SOURCES} assets/resources.rc)
+  target_include_directories(win32_tests PRIVATE tests assets)
+  target_link_libraries(win32_tests PRIVATE qv_win32 gtest gmock gtest_main)
+endif()
+
+file(GLOB QV_E2E_SOURCES CONFIGURE_DEPENDS tests/e2e/*.cpp)
+if(QV_E2E_SOURCES)
+  add_executable(e2e_tests ${QV_E2E_SOURCES})
+  target_include_directories(e2e_tests PRIVATE tests)
+  target_link_libraries(e2e_tests PRIVATE gtest gmock gtest_main ${QV_WIN32_LIBS})
+endif()

@@ -1,0 +1,30 @@
+// A timer service on virtual time for tests: Advance(555) runs every tick that falls due
+// in those 555 ms, in time order, instantly.
+#pragma once
+
+#include <cstdint>
+#include <vector>
+
+#include "core/timer.h"
+
+namespace qv {
+
+class VirtualClock : public TimerService {
+public:
+    void StartTimer(Timer& timer) override;
+    void StopTimer(Timer& timer) override;
+
+    // Runs all ticks due up to now + ms. Ticks due at the same moment run in the order
+    // their timers were started.
+    void Advance(int64_t ms);
+    int64_t Now() const { return now_; }
+
+private:
+    Timer* NextDue(int64_t limit);
+
+    int64_t now_ = 0;
+    uint64_t next_seq_ = 0;
+    std::vector<Timer*> running_;
+};
+
+}  // namespace qv

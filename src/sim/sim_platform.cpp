@@ -1,0 +1,76 @@
+#include "sim/sim_platform.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+
+namespace qv {
+namespace {
+
+std::string Lower(std::string s) {
+    for (char& c : s) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return s;
+}
+
+std::string ParentOf(const std::string& path) {
+    const size_t slash = path.find_last_of('/');
+    return slash == std::string::npos ? "" : path.substr(0, slash);
+}
+
+}  // namespace
+
+std::optional<std::string> SimSettings::Read(const std::string& name) {
+    for (const auto& [key, value] : values) {
+        if (Lower(key) == Lower(name)) return value;
+    }
+    return std::nullopt;
+}
+
+bool SimSettings::Write(const std::string& name, const std::string& value) {
+    if (!writable) return false;
+    for (auto& [key, stored] : values) {
+        if (Lower(key) == Lower(name)) {
+            stored = value;
+            return true;
+        }
+    }
+    values[name] = value;
+    return true;
+}
+
+bool SimFiles::FolderExists(const std::string& path) const {
+    return std::find(folders.begin(), folders.end(), path) != folders.end();
+}
+
+bool SimFiles::CreateFolder(const std::string& path) {
+    if (FolderExists(path)) return true;
+    if (!FolderExists(ParentOf(path))) return false;
+    folders.push_back(path);
+    return true;
+}
+
+bool SimFiles::AppendToFile(const std::string& path, const std::string& bytes) {
+    if (!FolderExists(ParentOf(path))) return false;
+    files[path] += bytes;
+    return true;
+}
+
+bool SimFiles::WriteFile(const std::string& path, const std::string& bytes) {
+    if (!FolderExists(ParentOf(path))) return false;
+    files[path] = bytes;
+    return true;
+}
+
+std::string SimLocalClock::FormatTime(const LocalDateTime& when) {
+    char buf[32];
+    if (twelve_hour) {
+        const int h = when.hour % 12 == 0 ? 12 : when.hour % 12;
+        std::snprintf(buf, sizeof buf, "%d:%02d:%02d %s", h, when.minute, when.second,
+                      when.hour < 12 ? "AM" : "PM");
+    } else {
+        std::snprintf(buf, sizeof buf, "%02d:%02d:%02d", when.hour, when.minute, when.second);
+    }
+    return buf;
+}
+
+}  // namespace qv

@@ -1,0 +1,95 @@
+// The in-memory platform of the tests: every OS service the program uses, on a virtual
+// clock, with what the program did kept for the test to inspect.
+#pragma once
+
+#include <map>
+#include <string>
+#include <vector>
+
+#include "core/virtual_clock.h"
+#include "platform/platform.h"
+#include "sim/sim_window_system.h"
+
+namespace qv {
+
+class SimProcess : public ProcessControl {
+public:
+    bool SetPriorityClass(uint32_t priority_class) override {
+        priority_calls.push_back(priority_class);
+        priority = priority_class;
+        return true;
+    }
+    uint32_t GetPriorityClass() override {
+        ++priority_reads;
+        return priority;
+    }
+    void EndProgram() override { ++ended; }
+
+    uint32_t priority = 0x20;  // NORMAL_PRIORITY_CLASS
+    std::vector<uint32_t> priority_calls;
+    int priority_reads = 0;
+    int ended = 0;
+};
+
+class SimSettings : public SettingsStore {
+public:
+    std::optional<std::string> Read(const std::string& name) override;
+    bool Write(const std::string& name, const std::string& value) override;
+
+    std::map<std::string, std::string> values;  // keys compared without letter case
+    bool writable = true;
+};
+
+class SimSound : public SoundPlayer {
+public:
+    bool PlayMemory(const uint8_t* image, size_t size, uint32_t flags) override {
+        plays.push_back({image, size, flags});
+        return true;
+    }
+    struct Play {
+        const uint8_t* image;
+        size_t size;
+        uint32_t flags;
+    };
+    std::vector<Play> plays;
+};
+
+// Files in memory; folders must exist before a file in them can be written.
+class SimFiles : public FileSystem {
+public:
+    std::string ProgramFolder() override { return program_folder; }
+    std::string CurrentFolder() override { return current_folder; }
+    bool CreateFolder(const std::string& path) override;
+    bool AppendToFile(const std::string& path, const std::string& bytes) override;
+    bool WriteFile(const std::string& path, const std::string& bytes) override;
+    bool FolderExists(const std::string& path) const;
+
+    std::string program_folder = "C:/Games/Quorvane";
+    std::string current_folder = "C:/Games/Quorvane";
+    std::vector<std::string> folders = {"C:/Games/Quorvane"};
+    std::map<std::string, std::string> files;
+};
+
+class SimLocalClock : public LocalClock {
+public:
+    LocalDateTime Now() override { return now; }
+    std::string FormatTime(const LocalDateTime& when) override;
+
+    LocalDateTime now{2026, 12, 6, 21, 5, 9};
+    bool twelve_hour = false;  // regional format with AM/PM
+};
+
+// All of it together, ready to build a form on.
+struct SimWorld {
+    VirtualClock clock;
+    SimWindowSystem windows;
+    SimProcess process;
+    SimSettings settings;
+    SimSound sound;
+    SimFiles files;
+    SimLocalClock local_clock;
+    Cp1252Codec codec;
+    Platform platform{clock, windows, process, settings, sound, files, local_clock, codec};
+};
+
+}  // namespace qv

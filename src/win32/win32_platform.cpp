@@ -1,0 +1,325 @@
+#include "win32/win32_platform.h"
+
+#include <mmsystem.h>
+
+#include <vector>
+
+#include "win32/win32_text.h"
+
+namespace qv {
+namespace {
+
+// A game that does not answer within this time reads as no window, so a hung game cannot
+// freeze the program.
+constexpr UINT kSendTimeoutMs = 2000;
+// Room beyond the announced length for a row that grows between the two list messages:
+// the list box writes the row as it is at the second message.
+constexpr int kRowReadSlack = 4096;
+
+LRESULT Send(WindowHandle h, UINT msg, WPARAM wp, LPARAM lp, LRESULT on_failure) {
+    if (h == 0) return on_failure;
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(ToHwnd(h), msg, wp, lp, SMTO_NORMAL | SMTO_ABORTIFHUNG,
+                             kSendTimeoutMs, &result)) {
+        return on_failure;
+    }
+    return static_cast<LRESULT>(result);
+}
+
+BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM lp) {
+    reinterpret_cast<std::vector<WindowHandle>*>(lp)->push_back(FromHwnd(hwnd));
+    return TRUE;
+}
+
+const wchar_t kTimerWindowClass[] = L"QuorvaneTimerWindow";
+
+}  // namespace
+
+// ---- timers ---------------------------------------------------------------------------
+
+Win32TimerService::Win32TimerService() {
+    WNDCLASSW wc{};
+    wc.lpfnWndProc = WndProc;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.lpszClassName = kTimerWindowClass;
+    RegisterClassW(&wc);
+    window_ = CreateWindowW(kTimerWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                            wc.hInstance, nullptr);
+    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+}
+
+Win32TimerService::~Win32TimerService() {
+    for (auto& [id, timer] : timers_) KillTimer(window_, id);
+    DestroyWindow(window_);
+}
+
+void Win32TimerService::StartTimer(Timer& timer) {
+    const UINT_PTR id = next_id_++;
+    timer.service_seq = id;
+    timers_[id] = &timer;
+    SetTimer(window_, id, static_cast<UINT>(timer.Interval() < 1 ? 1 : timer.Interval()), nullptr);
+}
+
+void Win32TimerService::StopTimer(Timer& timer) {
+    const UINT_PTR id = static_cast<UINT_PTR>(timer.service_seq);
+    KillTimer(window_, id);
+    timers_.erase(id);
+}
+
+LRESULT CALLBACK Win32TimerService::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
+    if (msg == WM_TIMER) {
+        auto* self = reinterpret_cast<Win32TimerService*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+        if (self) {
+            auto it = self->timers_.find(static_cast<UINT_PTR>(wp));
+            if (it != self->timers_.end()) it->second->Fire();
+        }
+        return 0;
+    }
+    return DefWindowProcW(hwnd, msg, wp, lp);
+}
+
+// ---- windows --------------------------------------------------------------------------
+
+std::vector<WindowHandle> Win32WindowSystem::EnumTopLevelWindows() {
+    std::vector<WindowHandle> out;
+    EnumWindows(CollectWindow, reinterpret_cast<LPARAM>(&out));
+    return out;
+}
+
+std::vector<WindowHandle> Win32WindowSystem::EnumChildWindows(WindowHandle parent) {
+    std::vector<WindowHandle> out;
+    if (parent != 0) ::EnumChildWindows(ToHwnd(parent), CollectWindow, reinterpret_cast<LPARAM>(&out));
+    return out;
+}
+
+int Win32WindowSystem::GetWindowTextLengthA(WindowHandle window) {
+    return ::GetWindowTextLengthA(ToHwnd(window));
+}
+
+std::string Win32WindowSystem::GetWindowTextA(WindowHandle window, int max_chars) {
+    if (max_chars <= 0) return "";
+    std::string buffer(static_cast<size_t>(max_chars) + 1, '\0');
+    const int n = ::GetWindowTextA(ToHwnd(window), buffer.data(), max_chars + 1);
+    buffer.resize(n > 0 ? static_cast<size_t>(n) : 0);
+    return buffer;
+}
+
+int Win32WindowSystem::ListGetCount(WindowHandle list) {
+    return static_cast<int>(Send(list, LB_GETCOUNT, 0, 0, 0));
+}
+
+int Win32WindowSystem::ListGetTextLen(WindowHandle list, int row) {
+    return static_cast<int>(Send(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0, LB_ERR));
+}
+
+ListRowRead Win32WindowSystem::ListGetText(WindowHandle list, int row, int capacity) {
+    ListRowRead read;
+    if (capacity < 1) capacity = 1;
+    // The wide message: the ANSI one writes UTF-16 across processes under Wine.
+    std::vector<wchar_t> buffer(static_cast<size_t>(capacity) + kRowReadSlack, L'\0');
+    const LRESULT m = Send(list, LB_GETTEXT, static_cast<WPARAM>(row),
+                           reinterpret_cast<LPARAM>(buffer.data()), LB_ERR);
+    read.length = static_cast<int>(m);
+    if (m >= 0 && m <= capacity - 1) {
+        read.text = Narrow(std::wstring(buffer.data(), static_cast<size_t>(m)));
+    }
+    return read;
+}
+
+void Win32WindowSystem::ListAddString(WindowHandle list, const std::string& text) {
+    const std::wstring wide = Widen(text);
+    Send(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()), LB_ERR);
+}
+
+void Win32WindowSystem::ListSelectString(WindowHandle list, const std::string& text) {
+    const std::wstring wide = Widen(text);
+    Send(list, LB_SELECTSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()), LB_ERR);
+}
+
+void Win32WindowSystem::SetText(WindowHandle window, const std::string& text) {
+    // The game takes its input in the ANSI code page.
+    const std::string ansi = Utf8ToAnsi(text);
+    if (window == 0) return;
+    DWORD_PTR result = 0;
+    SendMessageTimeoutA(ToHwnd(window), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(ansi.c_str()),
+                        SMTO_NORMAL | SMTO_ABORTIFHUNG, kSendTimeoutMs, &result);
+}
+
+std::string Win32WindowSystem::GetText(WindowHandle window) {
+    const LRESULT n = Send(window, WM_GETTEXTLENGTH, 0, 0, 0);
+    if (n <= 0) return "";
+    std::vector<wchar_t> buffer(static_cast<size_t>(n) + kRowReadSlack, L'\0');
+    const LRESULT m = Send(window, WM_GETTEXT, buffer.size(),
+                           reinterpret_cast<LPARAM>(buffer.data()), 0);
+    if (m <= 0) return "";
+    return Narrow(std::wstring(buffer.data(), static_cast<size_t>(m)));
+}
+
+void Win32WindowSystem::Click(WindowHandle button) {
+    Send(button, WM_LBUTTONDOWN, 0, 0, 0);
+    Send(button, WM_LBUTTONUP, 0, 0, 0);
+}
+
+uint32_t Win32WindowSystem::GetStyle(WindowHandle window) {
+    if (window == 0) return 0;
+    return static_cast<uint32_t>(GetWindowLongA(ToHwnd(window), GWL_STYLE));
+}
+
+void Win32WindowSystem::ShowWindow(WindowHandle window, int command) {
+    if (window != 0) ::ShowWindow(ToHwnd(window), command);
+}
+
+WindowHandle Win32WindowSystem::GetActiveWindow() { return FromHwnd(::GetActiveWindow()); }
+
+WindowHandle Win32WindowSystem::GetForegroundWindow() {
+    return FromHwnd(::GetForegroundWindow());
+}
+
+// ---- process --------------------------------------------------------------------------
+
+bool Win32Process::SetPriorityClass(uint32_t priority_class) {
+    return ::SetPriorityClass(GetCurrentProcess(), priority_class) != 0;
+}
+
+uint32_t Win32Process::GetPriorityClass() { return ::GetPriorityClass(GetCurrentProcess()); }
+
+void Win32Process::EndProgram() { ExitProcess(0); }
+
+// ---- settings -------------------------------------------------------------------------
+
+namespace {
+
+// "Logfile\Log" -> key "Software\QuorvaneDIZuvo\Logfile", value "Log".
+bool SplitName(const std::string& name, std::wstring& key, std::wstring& value) {
+    const size_t slash = name.find_last_of('\\');
+    if (slash == std::string::npos) return false;
+    key = L"Software\\QuorvaneDIZuvo\\" + Widen(name.substr(0, slash));
+    value = Widen(name.substr(slash + 1));
+    return true;
+}
+
+}  // namespace
+
+std::optional<std::string> RegistrySettings::Read(const std::string& name) {
+    std::wstring key, value;
+    if (!SplitName(name, key, value)) return std::nullopt;
+    HKEY hkey = nullptr;
+    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ, &hkey) != ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    DWORD type = 0, size = 0;
+    std::optional<std::string> result;
+    if (RegQueryValueExW(hkey, value.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
+        (type == REG_SZ || type == REG_EXPAND_SZ)) {
+        std::vector<wchar_t> data(size / sizeof(wchar_t) + 1, L'\0');
+        if (RegQueryValueExW(hkey, value.c_str(), nullptr, &type,
+                             reinterpret_cast<BYTE*>(data.data()), &size) == ERROR_SUCCESS) {
+            result = Narrow(std::wstring(data.data()));
+        }
+    }
+    RegCloseKey(hkey);
+    return result;
+}
+
+bool RegistrySettings::Write(const std::string& name, const std::string& text) {
+    std::wstring key, value;
+    if (!SplitName(name, key, value)) return false;
+    HKEY hkey = nullptr;
+    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &hkey,
+                        nullptr) != ERROR_SUCCESS) {
+        return false;
+    }
+    const std::wstring data = Widen(text);
+    const LONG rc =
+        RegSetValueExW(hkey, value.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
+                       static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
+    RegCloseKey(hkey);
+    return rc == ERROR_SUCCESS;
+}
+
+// ---- sound ----------------------------------------------------------------------------
+
+bool Win32Sound::PlayMemory(const uint8_t* image, size_t, uint32_t flags) {
+    return PlaySoundA(reinterpret_cast<LPCSTR>(image), nullptr, flags) != FALSE;
+}
+
+// ---- files ----------------------------------------------------------------------------
+
+std::string Win32Files::ProgramFolder() {
+    wchar_t path[MAX_PATH * 4] = {};
+    GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)));
+    std::string folder = Narrow(path);
+    for (char& c : folder) {
+        if (c == '\\') c = '/';
+    }
+    const size_t slash = folder.find_last_of('/');
+    return slash == std::string::npos ? folder : folder.substr(0, slash);
+}
+
+std::string Win32Files::CurrentFolder() {
+    wchar_t path[MAX_PATH * 4] = {};
+    GetCurrentDirectoryW(static_cast<DWORD>(std::size(path)), path);
+    std::string folder = Narrow(path);
+    for (char& c : folder) {
+        if (c == '\\') c = '/';
+    }
+    while (folder.size() > 3 && folder.back() == '/') folder.pop_back();
+    return folder;
+}
+
+bool Win32Files::CreateFolder(const std::string& path) {
+    const std::wstring wide = Widen(path);
+    if (CreateDirectoryW(wide.c_str(), nullptr)) return true;
+    const DWORD attributes = GetFileAttributesW(wide.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+namespace {
+
+bool WriteBytes(const std::string& path, const std::string& bytes, bool append) {
+    HANDLE file = CreateFileW(Widen(path).c_str(), append ? FILE_APPEND_DATA : GENERIC_WRITE,
+                              FILE_SHARE_READ, nullptr, append ? OPEN_ALWAYS : CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const BOOL ok = ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
+                                nullptr);
+    CloseHandle(file);
+    return ok && written == bytes.size();
+}
+
+}  // namespace
+
+bool Win32Files::AppendToFile(const std::string& path, const std::string& bytes) {
+    return WriteBytes(path, bytes, true);
+}
+
+bool Win32Files::WriteFile(const std::string& path, const std::string& bytes) {
+    return WriteBytes(path, bytes, false);
+}
+
+// ---- clock and text -------------------------------------------------------------------
+
+LocalDateTime Win32Clock::Now() {
+    SYSTEMTIME st;
+    GetLocalTime(&st);
+    return {st.wYear, st.wMonth, st.wDay, st.wHour, st.wMinute, st.wSecond};
+}
+
+std::string Win32Clock::FormatTime(const LocalDateTime& when) {
+    SYSTEMTIME st{};
+    st.wYear = static_cast<WORD>(when.year);
+    st.wMonth = static_cast<WORD>(when.month);
+    st.wDay = static_cast<WORD>(when.day);
+    st.wHour = static_cast<WORD>(when.hour);
+    st.wMinute = static_cast<WORD>(when.minute);
+    st.wSecond = static_cast<WORD>(when.second);
+    wchar_t buffer[64] = {};
+    if (GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &st, nullptr, buffer, 64) <= 0) return "";
+    return Narrow(buffer);
+}
+
+std::string Win32Codec::ToAnsi(const std::string& utf8) { return Utf8ToAnsi(utf8); }
+std::string Win32Codec::FromAnsi(const std::string& ansi) { return AnsiToUtf8(ansi); }
+
+}  // namespace qv

@@ -1,0 +1,105 @@
+// The real platform: Win32 implementations of every interface of src/platform/.
+#pragma once
+
+#include <windows.h>
+
+#include <map>
+#include <memory>
+
+#include "platform/platform.h"
+
+namespace qv {
+
+// Runs the program's timers on WM_TIMER of a hidden message window of the UI thread.
+class Win32TimerService : public TimerService {
+public:
+    Win32TimerService();
+    ~Win32TimerService() override;
+    void StartTimer(Timer& timer) override;
+    void StopTimer(Timer& timer) override;
+
+private:
+    static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
+    HWND window_ = nullptr;
+    UINT_PTR next_id_ = 1;
+    std::map<UINT_PTR, Timer*> timers_;
+};
+
+class Win32WindowSystem : public WindowSystem {
+public:
+    std::vector<WindowHandle> EnumTopLevelWindows() override;
+    std::vector<WindowHandle> EnumChildWindows(WindowHandle parent) override;
+    int GetWindowTextLengthA(WindowHandle window) override;
+    std::string GetWindowTextA(WindowHandle window, int max_chars) override;
+    int ListGetCount(WindowHandle list) override;
+    int ListGetTextLen(WindowHandle list, int row) override;
+    ListRowRead ListGetText(WindowHandle list, int row, int capacity) override;
+    void ListAddString(WindowHandle list, const std::string& text) override;
+    void ListSelectString(WindowHandle list, const std::string& text) override;
+    void SetText(WindowHandle window, const std::string& text) override;
+    std::string GetText(WindowHandle window) override;
+    void Click(WindowHandle button) override;
+    uint32_t GetStyle(WindowHandle window) override;
+    void ShowWindow(WindowHandle window, int command) override;
+    WindowHandle GetActiveWindow() override;
+    WindowHandle GetForegroundWindow() override;
+};
+
+class Win32Process : public ProcessControl {
+public:
+    bool SetPriorityClass(uint32_t priority_class) override;
+    uint32_t GetPriorityClass() override;
+    void EndProgram() override;
+};
+
+class RegistrySettings : public SettingsStore {
+public:
+    std::optional<std::string> Read(const std::string& name) override;
+    bool Write(const std::string& name, const std::string& value) override;
+};
+
+class Win32Sound : public SoundPlayer {
+public:
+    bool PlayMemory(const uint8_t* image, size_t size, uint32_t flags) override;
+};
+
+class Win32Files : public FileSystem {
+public:
+    std::string ProgramFolder() override;
+    std::string CurrentFolder() override;
+    bool CreateFolder(const std::string& path) override;
+    bool AppendToFile(const std::string& path, const std::string& bytes) override;
+    bool WriteFile(const std::string& path, const std::string& bytes) override;
+};
+
+class Win32Clock : public LocalClock {
+public:
+    LocalDateTime Now() override;
+    std::string FormatTime(const LocalDateTime& when) override;
+};
+
+class Win32Codec : public TextCodec {
+public:
+    std::string ToAnsi(const std::string& utf8) override;
+    std::string FromAnsi(const std::string& ansi) override;
+};
+
+struct Win32Platform {
+    Win32TimerService timers;
+    Win32WindowSystem windows;
+    Win32Process process;
+    RegistrySettings settings;
+    Win32Sound sound;
+    Win32Files files;
+    Win32Clock clock;
+    Win32Codec codec;
+    Platform platform{timers, windows, process, settings, sound, files, clock, codec};
+};
+
+// A game handle kept as a signed 32-bit number; window handles fit in 32 bits.
+inline HWND ToHwnd(WindowHandle h) { return reinterpret_cast<HWND>(static_cast<intptr_t>(h)); }
+inline WindowHandle FromHwnd(HWND h) {
+    return static_cast<WindowHandle>(reinterpret_cast<intptr_t>(h));
+}
+
+}  // namespace qv
