@@ -1,0 +1,17 @@
+#include "chat/chat_log_switch.h"
+
+namespace qv {
+
+void ChatLogSwitch::enab_Click() {
+    settings_.Write(kLogSettingName, "1");
+    enab_checked_ = true;
+    disab_checked_ = false;
+}
+
+void ChatLogSwitch::disab_Click() {
+    settings_.Write(kLogSettingName, "0");
+    enab_checked_ = false;
+    disab_checked_ = true;
+}
+
+}  // namespace qv
