@@ -1,0 +1,55 @@
+// The chat view renderer: colours the text after each colour tag, removes the tags and adds
+// the result as a new paragraph at the end of the chat view.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "chat/chat_view.h"
+
+namespace qv {
+
+constexpr ChatColour kColourGree = 0x0000FF00;   // green
+constexpr ChatColour kColourYell = 0x0000FFFF;   // yellow
+constexpr ChatColour kColourBlue = 0x00FFFF00;   // cyan
+constexpr ChatColour kColourWhite = 0x00FFFFFF;  // white
+constexpr ChatColour kColourGrey = 0x80000011;   // the system's grey-text colour
+constexpr ChatColour kColourRed = 0x000000FF;    // red
+constexpr ChatColour kColourGel = 0x0000FFFF;    // yellow, as Yell
+
+// Text before the first tag; light grey reads well on the view's black background.
+constexpr ChatColour kStagingTextColour = 0x00C0C0C0;
+constexpr ChatColour kChatViewBackground = 0x00000000;
+
+// The seven tags one after another. A tag word is removed when it occurs in here: the marker
+// followed by the start of a colour word, or the marker alone.
+constexpr std::string_view kTagList =
+    "\x08Gree \x08Yell \x08"
+    "Blue \x08White \x08Grey \x08Red \x08Gel ";
+
+// The colour of a whole tag word (marker and colour word, no space), compared exactly.
+std::optional<ChatColour> TagColour(std::string_view tag_word);
+
+// The colouring and removal passes on one staged text, with a space appended first. Empty
+// when the text holds no marker: such a text is not shown.
+std::optional<ColouredText> ColourAndStripTags(const std::string& staged,
+                                               ChatColour default_colour = kStagingTextColour);
+
+class ColourRenderer {
+  public:
+    // `on_shown` runs after each text added to the view (the pump's Timer2 is switched on).
+    ColourRenderer(ChatView& view, std::function<void()> on_shown)
+        : view_(view), on_shown_(std::move(on_shown)) {}
+
+    // Runs once for each text handed to the staging box, at once and without yielding to
+    // other events, so every text is rendered once and in order.
+    void RenderColourTags(const std::string& staged);
+
+  private:
+    ChatView& view_;
+    std::function<void()> on_shown_;
+};
+
+}  // namespace qv
