@@ -1,0 +1,53 @@
+// The main window's logic: it owns the run. It binds the game (attach scan), types into it
+// (send paths), mirrors its chat (pump, processor, view) and keeps the shared hidden
+// fields through which those steps hand work to each other.
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "chat/chat_pump.h"
+#include "core/change_field.h"
+#include "core/timer.h"
+#include "gamelink/attach_scan.h"
+#include "gamelink/game_control_map.h"
+#include "gamelink/send_paths.h"
+#include "platform/platform.h"
+#include "tools/greet_window.h"
+
+namespace qv {
+
+constexpr const char* kMainCaption = "Quorvane StarCraft Chat | Version 2.61 - By Dunmarrow";
+constexpr int kStartupRestoreDelayMs = 1;
+
+class Form1 {
+public:
+    explicit Form1(Platform& platform);
+    virtual ~Form1() = default;
+    Form1(const Form1&) = delete;
+    Form1& operator=(const Form1&) = delete;
+
+    // Runs the Load steps and switches on the timers that run from load.
+    void Start();
+
+    // Where the pump hands chat lines and empties the chat view; the chat mirror sets these.
+    std::function<void(const std::string&)> process_line;
+    std::function<void()> clear_view;
+    std::function<void()> clear_staging;
+    // The user lists' scroll bars are switched off by the Load steps.
+    std::function<void()> user_list_scrollbars_off;
+    // The start-up restore that runs once, 1 ms after load.
+    std::function<void()> startup_restore;
+
+    Platform& platform;
+    HandleBoxes boxes;
+    Form4 greet;
+    AttachScan scan;
+    SendPaths send;
+    ChatPump pump;
+    TextField Text11;  // the line box: a chat line handed to it is processed at once
+    TextField Text8;   // the hidden backlog box, emptied with the view
+    Timer Timer11;
+};
+
+}  // namespace qv
