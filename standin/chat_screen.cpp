@@ -1,0 +1,344 @@
+// Window creation and message handling of the stand-in's chat screen.
+#include "chat_screen.h"
+
+#include "draw.h"
+
+namespace standin {
+namespace {
+
+constexpr wchar_t kFrameClass[] = L"QuorvaneStandinFrame";
+constexpr wchar_t kOwnedClass[] = L"QuorvaneStandinOwned";
+constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+// The two untitled windows between the main window and the chat screen are tiny and sit
+// under the chat screen; they exist only to give the window list its shape.
+constexpr int kSpacerSize = 8;
+
+bool IsButton(int index) {
+    switch (index) {
+        case kChannelTab:
+        case kFriendsTab:
+        case kCreate:
+        case kJoin:
+        case kWhisper:
+        case kQuit:
+        case kSend:
+        case kSquelch:
+        case kOptions:
+            return true;
+        default:
+            return false;
+    }
+}
+
+const char* ClickEventOf(int index) {
+    switch (index) {
+        case kChannelTab:
+            return "click channel-tab";
+        case kFriendsTab:
+            return "click friends-tab";
+        case kCreate:
+            return "click create";
+        case kJoin:
+            return "click join";
+        case kWhisper:
+            return "click whisper";
+        case kQuit:
+            return "click quit";
+        case kSquelch:
+            return "click squelch";
+        case kOptions:
+            return "click options";
+        default:
+            return "click send";
+    }
+}
+
+void StoreOwner(HWND window, LPARAM lparam) {
+    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
+    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+}
+
+}  // namespace
+
+ChatScreen::ChatScreen(const Options& options, Transcript* transcript)
+    : options_(options), transcript_(transcript) {}
+
+ChatScreen::~ChatScreen() {
+    if (frame_) DestroyWindow(frame_);
+    if (font_) DeleteObject(font_);
+    if (bold_font_) DeleteObject(bold_font_);
+}
+
+bool ChatScreen::Create(HINSTANCE instance) {
+    WNDCLASSEXW window_class{};
+    window_class.cbSize = sizeof(window_class);
+    window_class.lpfnWndProc = FrameProc;
+    window_class.hInstance = instance;
+    window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    window_class.hbrBackground = ScreenBrush();
+    window_class.lpszClassName = kFrameClass;
+    if (!RegisterClassExW(&window_class)) return false;
+    window_class.lpfnWndProc = OwnedProc;
+    window_class.lpszClassName = kOwnedClass;
+    if (!RegisterClassExW(&window_class)) return false;
+
+    font_ = CreateFontW(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+                        OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
+                        DEFAULT_PITCH | FF_SWISS, L"Tahoma");
+    bold_font_ =
+        CreateFontW(-15, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Tahoma");
+
+    // Creation order is the window-list order the companion relies on: the titled main
+    // window first, then three untitled windows owned by it, the chat screen last. Owned
+    // windows stay above their owner, so the chat screen is listed three rows before it.
+    RECT outer = {0, 0, kScreenWidth, kScreenHeight};
+    AdjustWindowRectEx(&outer, kFrameStyle, FALSE, 0);
+    frame_ = CreateWindowExW(0, kFrameClass, options_.title.c_str(), kFrameStyle, options_.x,
+                             options_.y, outer.right - outer.left, outer.bottom - outer.top,
+                             nullptr, nullptr, instance, this);
+    if (!frame_) return false;
+    POINT origin = {0, 0};
+    ClientToScreen(frame_, &origin);
+    for (HWND& spacer : spacers_) {
+        spacer = CreateWindowExW(0, kOwnedClass, L"", WS_POPUP, origin.x, origin.y, kSpacerSize,
+                                 kSpacerSize, frame_, nullptr, instance, this);
+        if (!spacer) return false;
+    }
+    screen_ = CreateWindowExW(0, kOwnedClass, L"", WS_POPUP | WS_CLIPCHILDREN, origin.x, origin.y,
+                              kScreenWidth, kScreenHeight, frame_, nullptr, instance, this);
+    if (!screen_) return false;
+    for (int index = 0; index < kControlCount; ++index) {
+        if (!MakeControl(index)) return false;
+    }
+    UpdateScrollRange(UserList::kChannel);
+    UpdateScrollRange(UserList::kFriends);
+    return true;
+}
+
+HWND ChatScreen::MakeControl(int index) {
+    const bool bold = index == kBanner || index == kChannelName;
+    HWND control = CreateControl(screen_, index, bold ? bold_font_ : font_);
+    controls_[index] = control;
+    if (!control) return nullptr;
+    original_procs_[index] = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlProc)));
+    if (index == kChannelScroll || index == kFriendsScroll) {
+        scroll_bar_shown_[index - kChannelScroll] =
+            (GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE) != 0;
+    }
+    return control;
+}
+
+void ChatScreen::Show() {
+    ShowWindow(frame_, SW_SHOW);
+    for (HWND spacer : spacers_) ShowWindow(spacer, SW_SHOWNOACTIVATE);
+    ShowWindow(screen_, SW_SHOW);
+    UpdateWindow(screen_);
+}
+
+void ChatScreen::Close() {
+    if (frame_) DestroyWindow(frame_);
+}
+
+// The owned windows follow the main window when it moves, so the chat screen keeps
+// covering its client area.
+void ChatScreen::FollowFrame() {
+    if (!frame_ || !screen_) return;
+    POINT origin = {0, 0};
+    ClientToScreen(frame_, &origin);
+    const UINT flags = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
+    for (HWND spacer : spacers_) SetWindowPos(spacer, nullptr, origin.x, origin.y, 0, 0, flags);
+    SetWindowPos(screen_, nullptr, origin.x, origin.y, 0, 0, flags);
+}
+
+ChatScreen* ChatScreen::FromWindow(HWND window) {
+    return reinterpret_cast<ChatScreen*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+}
+
+LRESULT CALLBACK ChatScreen::FrameProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_NCCREATE) StoreOwner(window, lparam);
+    ChatScreen* self = FromWindow(window);
+    if (self) {
+        switch (message) {
+            case WM_MOVE:
+                self->FollowFrame();
+                break;
+            case WM_CLOSE:
+                self->Close();
+                return 0;
+            case WM_DESTROY:
+                self->frame_ = nullptr;
+                self->screen_ = nullptr;
+                PostQuitMessage(0);
+                return 0;
+            default:
+                break;
+        }
+    }
+    return DefWindowProcW(window, message, wparam, lparam);
+}
+
+LRESULT CALLBACK ChatScreen::OwnedProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    if (message == WM_NCCREATE) StoreOwner(window, lparam);
+    ChatScreen* self = FromWindow(window);
+    if (!self) return DefWindowProcW(window, message, wparam, lparam);
+    // Closing any of the game's windows ends the whole game, never just that window.
+    if (message == WM_CLOSE) {
+        self->Close();
+        return 0;
+    }
+    // The spacers share the chat screen's handling; they have no controls, so only their
+    // painting matters.
+    return self->OnScreenMessage(window, message, wparam, lparam);
+}
+
+LRESULT CALLBACK ChatScreen::ControlProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    ChatScreen* self = FromWindow(GetParent(window));
+    const int index = GetDlgCtrlID(window) - kFirstControlId;
+    if (!self || index < 0 || index >= kControlCount || !self->original_procs_[index]) {
+        return DefWindowProcW(window, message, wparam, lparam);
+    }
+    return self->OnControlMessage(index, window, message, wparam, lparam);
+}
+
+LRESULT ChatScreen::OnScreenMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
+    switch (message) {
+        case WM_COMMAND:
+            OnCommand(LOWORD(wparam) - kFirstControlId, HIWORD(wparam));
+            return 0;
+        case WM_MEASUREITEM: {
+            auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lparam);
+            const int height = RowHeightOf(static_cast<int>(measure->CtlID) - kFirstControlId);
+            if (height > 0) measure->itemHeight = static_cast<UINT>(height);
+            return TRUE;
+        }
+        case WM_DRAWITEM:
+            OnDrawItem(*reinterpret_cast<const DRAWITEMSTRUCT*>(lparam));
+            return TRUE;
+        case WM_CTLCOLOREDIT:
+            SetTextColor(reinterpret_cast<HDC>(wparam), kInputTextColour);
+            SetBkColor(reinterpret_cast<HDC>(wparam), kInputColour);
+            return reinterpret_cast<LRESULT>(InputBrush());
+        case WM_CTLCOLORLISTBOX:
+            SetBkColor(reinterpret_cast<HDC>(wparam), kListColour);
+            return reinterpret_cast<LRESULT>(ListBrush());
+        case WM_CTLCOLORSTATIC: {
+            const HWND control = reinterpret_cast<HWND>(lparam);
+            COLORREF colour = RGB(150, 160, 190);
+            if (control == controls_[kBanner]) colour = RGB(250, 210, 80);
+            if (control == controls_[kChannelName]) colour = RGB(255, 255, 255);
+            SetTextColor(reinterpret_cast<HDC>(wparam), colour);
+            SetBkColor(reinterpret_cast<HDC>(wparam), kScreenColour);
+            return reinterpret_cast<LRESULT>(ScreenBrush());
+        }
+        case WM_VSCROLL:
+            if (lparam) OnUserScroll(reinterpret_cast<HWND>(lparam), LOWORD(wparam));
+            return 0;
+        case WM_ERASEBKGND:
+            return 1;
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            HDC dc = BeginPaint(window, &paint);
+            RECT client;
+            GetClientRect(window, &client);
+            HGDIOBJ old_font = SelectObject(dc, bold_font_);
+            PaintScreen(dc, client, in_chat_ || window != screen_);
+            SelectObject(dc, old_font);
+            EndPaint(window, &paint);
+            return 0;
+        }
+        default:
+            return DefWindowProcW(window, message, wparam, lparam);
+    }
+}
+
+LRESULT ChatScreen::OnControlMessage(int index, HWND window, UINT message, WPARAM wparam,
+                                     LPARAM lparam) {
+    const WNDPROC original = original_procs_[index];
+    const bool foreign = own_depth_ == 0;
+    const auto* text = reinterpret_cast<const wchar_t*>(lparam);
+    if (index == kInput) {
+        if (message == WM_SETTEXT && foreign) transcript_->Write("settext", text ? text : L"");
+        // Enter in the input box sends like the game does; the edit control would only beep.
+        if (message == WM_CHAR && wparam == VK_RETURN) {
+            SendInputLine("key enter");
+            return 0;
+        }
+    } else if (index == kChatList && foreign && text &&
+               (message == LB_ADDSTRING || message == LB_SELECTSTRING)) {
+        const LRESULT result = CallWindowProcW(original, window, message, wparam, lparam);
+        transcript_->Write(message == LB_ADDSTRING ? "added" : "selected", text);
+        return result;
+    } else if ((index == kChannelScroll || index == kFriendsScroll) &&
+               message == WM_WINDOWPOSCHANGED) {
+        // Any change of visibility is logged, whoever made it: the style is final here.
+        const LRESULT result = CallWindowProcW(original, window, message, wparam, lparam);
+        const bool shown = (GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) != 0;
+        bool& known = scroll_bar_shown_[index - kChannelScroll];
+        if (shown != known) {
+            known = shown;
+            transcript_->Write(std::string("scrollbar ") +
+                               (index == kChannelScroll ? "channel " : "friends ") +
+                               (shown ? "shown" : "hidden"));
+        }
+        return result;
+    }
+    return CallWindowProcW(original, window, message, wparam, lparam);
+}
+
+void ChatScreen::OnCommand(int index, int notification) {
+    if (notification != BN_CLICKED || !IsButton(index)) return;
+    if (index == kSend) {
+        SendInputLine("click send");
+        return;
+    }
+    transcript_->Write(ClickEventOf(index));
+    if (index == kChannelTab) ShowTab(UserList::kChannel);
+    if (index == kFriendsTab) ShowTab(UserList::kFriends);
+}
+
+void ChatScreen::OnDrawItem(const DRAWITEMSTRUCT& item) {
+    const int index = static_cast<int>(item.CtlID) - kFirstControlId;
+    HGDIOBJ old_font = SelectObject(item.hDC, font_);
+    if (item.CtlType == ODT_LISTBOX && item.itemID != static_cast<UINT>(-1)) {
+        const LRESULT length = SendMessageW(item.hwndItem, LB_GETTEXTLEN, item.itemID, 0);
+        std::wstring row(length > 0 ? static_cast<size_t>(length) + 1 : 1, L'\0');
+        const LRESULT copied =
+            SendMessageW(item.hwndItem, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(&row[0]));
+        row.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+        DrawRow(item, row);
+    } else if (item.CtlType == ODT_BUTTON) {
+        const bool highlighted = (index == kChannelTab && tab_ == UserList::kChannel) ||
+                                 (index == kFriendsTab && tab_ == UserList::kFriends);
+        DrawButton(item, TextOf(index), highlighted);
+    }
+    SelectObject(item.hDC, old_font);
+}
+
+void ChatScreen::SendInputLine(const char* how) {
+    const std::wstring line = TextOf(kInput);
+    transcript_->Write("sent", line);
+    transcript_->Write(how);
+    if (line.empty()) return;
+    Own(kInput, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+    // The game echoes the player's own line into the chat.
+    AddChatRow(L"\x10" + options_.name + L"\x10: " + line);
+}
+
+LRESULT ChatScreen::Own(int index, UINT message, WPARAM wparam, LPARAM lparam) {
+    ++own_depth_;
+    const LRESULT result = SendMessageW(controls_[index], message, wparam, lparam);
+    --own_depth_;
+    return result;
+}
+
+std::wstring ChatScreen::TextOf(int index) const {
+    const int length = GetWindowTextLengthW(controls_[index]);
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const int copied = GetWindowTextW(controls_[index], &text[0], length + 1);
+    text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+    return text;
+}
+
+}  // namespace standin

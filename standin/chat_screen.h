@@ -1,0 +1,94 @@
+// The stand-in's windows: the titled main window, two untitled owned windows and the untitled
+// owned chat screen with its 18 controls, and what the chat screen does when used.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+
+#include "layout.h"
+#include "options.h"
+#include "transcript.h"
+
+namespace standin {
+
+enum class UserList { kChannel, kFriends };
+
+class ChatScreen {
+  public:
+    ChatScreen(const Options& options, Transcript* transcript);
+    ChatScreen(const ChatScreen&) = delete;
+    ChatScreen& operator=(const ChatScreen&) = delete;
+    ~ChatScreen();
+
+    // Creates every window, hidden. No top-level window may be created after these: the
+    // companion relies on their order in the window list.
+    bool Create(HINSTANCE instance);
+    // Shows the windows in creation order, the chat screen last and on top.
+    void Show();
+    // Destroys the windows; the message loop then ends with exit code 0.
+    void Close();
+
+    void AddChatRow(const std::wstring& row);
+    // Adds `count` rows "<code>Player<i><code>: hello number <i>", numbering on from the
+    // previous call, with the colour codes varying from row to row.
+    void AddNumberedChatRows(int count);
+    void AddUser(UserList list, const std::wstring& row);
+    // Removes the first row whose name (the text before a TAB) is `name`, or else the first
+    // row that starts with `name`. Returns false when no row matched.
+    bool RemoveUser(UserList list, const std::wstring& name);
+    void ClearChat();
+    void ClearUsers(UserList list);
+    void SetChannelName(const std::wstring& name);
+    // What a click on a tab does: shows that tab's list and hides the other one.
+    void ShowTab(UserList list);
+    void SetScrollBarShown(UserList list, bool shown);
+    // Away from the chat screen the last control is destroyed, so the screen has 17
+    // descendants; returning creates it again at the end. The other handles never change.
+    void LeaveChat();
+    void EnterChat();
+
+    // Writes the 18 control handles as signed decimal, one a line; false if it cannot.
+    bool WriteHandles(const std::wstring& path) const;
+    HWND control(int index) const { return controls_[index]; }
+
+  private:
+    static LRESULT CALLBACK FrameProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+    static LRESULT CALLBACK OwnedProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+    static LRESULT CALLBACK ControlProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+    static ChatScreen* FromWindow(HWND window);
+
+    LRESULT OnScreenMessage(HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+    LRESULT OnControlMessage(int index, HWND window, UINT message, WPARAM wparam, LPARAM lparam);
+    void OnCommand(int index, int notification);
+    void OnDrawItem(const DRAWITEMSTRUCT& item);
+    void OnUserScroll(HWND scroll_bar, int request);
+    void SendInputLine(const char* how);
+    void FollowFrame();
+
+    HWND MakeControl(int index);
+    HWND ListOf(UserList list) const;
+    HWND ScrollBarOf(UserList list) const;
+    void UpdateScrollRange(UserList list);
+    void ScrollChatToEnd();
+    // Messages of our own to our own controls; the controls' hooks log only foreign ones.
+    LRESULT Own(int index, UINT message, WPARAM wparam, LPARAM lparam);
+    std::wstring TextOf(int index) const;
+
+    Options options_;
+    Transcript* transcript_;
+    HWND frame_ = nullptr;
+    HWND spacers_[2] = {nullptr, nullptr};
+    HWND screen_ = nullptr;
+    HWND controls_[kControlCount] = {};
+    WNDPROC original_procs_[kControlCount] = {};
+    bool scroll_bar_shown_[2] = {false, false};
+    HFONT font_ = nullptr;
+    HFONT bold_font_ = nullptr;
+    int own_depth_ = 0;
+    bool in_chat_ = true;
+    UserList tab_ = UserList::kChannel;
+    int numbered_rows_ = 0;
+};
+
+}  // namespace standin

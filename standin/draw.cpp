@@ -1,0 +1,144 @@
+#include "draw.h"
+
+namespace standin {
+namespace {
+
+constexpr COLORREF kDefaultRowColour = RGB(200, 200, 200);
+constexpr COLORREF kDimColour = RGB(120, 130, 150);
+constexpr COLORREF kSelectedRowColour = RGB(30, 48, 110);
+constexpr COLORREF kPanelFrameColour = RGB(44, 66, 130);
+constexpr COLORREF kButtonColour = RGB(26, 36, 76);
+constexpr COLORREF kButtonPushedColour = RGB(14, 20, 44);
+constexpr COLORREF kTabActiveColour = RGB(56, 78, 150);
+constexpr COLORREF kButtonFrameColour = RGB(110, 130, 190);
+constexpr COLORREF kButtonTextColour = RGB(225, 230, 245);
+constexpr COLORREF kTabActiveTextColour = RGB(255, 220, 90);
+constexpr COLORREF kNoticeColour = RGB(255, 90, 80);
+constexpr wchar_t kFirstCode = 0x10;
+constexpr wchar_t kLastCode = 0x1B;
+
+// One colour per code 0x10..0x1B, chosen so neighbouring codes are easy to tell apart.
+const COLORREF kCodeColours[kLastCode - kFirstCode + 1] = {
+    RGB(200, 200, 200), RGB(110, 200, 255), RGB(110, 230, 110), RGB(250, 220, 90),
+    RGB(160, 160, 160), RGB(255, 255, 255), RGB(255, 90, 90),   RGB(255, 160, 60),
+    RGB(100, 140, 255), RGB(220, 120, 255), RGB(255, 255, 150), RGB(80, 220, 200),
+};
+
+// Brushes live as long as the program.
+HBRUSH SolidBrush(COLORREF colour) { return CreateSolidBrush(colour); }
+
+void Fill(HDC dc, const RECT& rect, COLORREF colour) {
+    SetBkColor(dc, colour);
+    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+}
+
+void Frame(HDC dc, const RECT& rect, COLORREF colour) {
+    HBRUSH brush = CreateSolidBrush(colour);
+    FrameRect(dc, &rect, brush);
+    DeleteObject(brush);
+}
+
+bool IsCode(wchar_t c) { return c >= kFirstCode && c <= kLastCode; }
+
+std::wstring WithoutControlCharacters(const std::wstring& text) {
+    std::wstring out;
+    for (wchar_t c : text) {
+        if (c >= 0x20) out += c;
+    }
+    return out;
+}
+
+// Draws `text` from x on, switching colour at each code; returns the x after the text.
+int DrawColouredRun(HDC dc, int x, int y, const std::wstring& text) {
+    COLORREF colour = kDefaultRowColour;
+    std::wstring run;
+    auto flush = [&]() {
+        if (run.empty()) return;
+        SetTextColor(dc, colour);
+        TextOutW(dc, x, y, run.data(), static_cast<int>(run.size()));
+        SIZE size{};
+        GetTextExtentPoint32W(dc, run.data(), static_cast<int>(run.size()), &size);
+        x += size.cx;
+        run.clear();
+    };
+    for (wchar_t c : text) {
+        if (IsCode(c)) {
+            flush();
+            colour = ColourOfCode(c);
+        } else if (c >= 0x20) {
+            run += c;
+        }
+    }
+    flush();
+    return x;
+}
+
+}  // namespace
+
+HBRUSH ScreenBrush() {
+    static HBRUSH brush = SolidBrush(kScreenColour);
+    return brush;
+}
+
+HBRUSH ListBrush() {
+    static HBRUSH brush = SolidBrush(kListColour);
+    return brush;
+}
+
+HBRUSH InputBrush() {
+    static HBRUSH brush = SolidBrush(kInputColour);
+    return brush;
+}
+
+COLORREF ColourOfCode(wchar_t code) {
+    return IsCode(code) ? kCodeColours[code - kFirstCode] : kDefaultRowColour;
+}
+
+void DrawRow(const DRAWITEMSTRUCT& item, const std::wstring& row) {
+    HDC dc = item.hDC;
+    const RECT& rect = item.rcItem;
+    Fill(dc, rect, (item.itemState & ODS_SELECTED) ? kSelectedRowColour : kListColour);
+    SetBkMode(dc, TRANSPARENT);
+    TEXTMETRICW metrics{};
+    GetTextMetricsW(dc, &metrics);
+    const int y = rect.top + (rect.bottom - rect.top - metrics.tmHeight) / 2;
+    const size_t tab = row.find(L'\t');
+    DrawColouredRun(dc, rect.left + 4, y, row.substr(0, tab));
+    if (tab != std::wstring::npos) {
+        const std::wstring rest = WithoutControlCharacters(row.substr(tab + 1));
+        RECT right = rect;
+        right.right -= 4;
+        SetTextColor(dc, kDimColour);
+        DrawTextW(dc, rest.c_str(), static_cast<int>(rest.size()), &right,
+                  DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+    }
+}
+
+void DrawButton(const DRAWITEMSTRUCT& item, const std::wstring& caption, bool highlighted) {
+    HDC dc = item.hDC;
+    RECT rect = item.rcItem;
+    const bool pushed = (item.itemState & ODS_SELECTED) != 0;
+    Fill(dc, rect, pushed ? kButtonPushedColour : (highlighted ? kTabActiveColour : kButtonColour));
+    Frame(dc, rect, kButtonFrameColour);
+    if (pushed) OffsetRect(&rect, 1, 1);
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, highlighted ? kTabActiveTextColour : kButtonTextColour);
+    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect,
+              DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
+}
+
+void PaintScreen(HDC dc, const RECT& client, bool in_chat) {
+    Fill(dc, client, kScreenColour);
+    const RECT chat_panel = {8, 36, 436, 404};
+    const RECT users_panel = {442, 36, 632, 302};
+    Frame(dc, chat_panel, kPanelFrameColour);
+    Frame(dc, users_panel, kPanelFrameColour);
+    if (!in_chat) {
+        RECT notice = {12, 442, 432, 470};
+        SetBkMode(dc, TRANSPARENT);
+        SetTextColor(dc, kNoticeColour);
+        DrawTextW(dc, L"Not in the chat screen", -1, &notice, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+    }
+}
+
+}  // namespace standin

@@ -1,0 +1,22 @@
+// Command-line options of the stand-in game.
+#pragma once
+
+#include <string>
+
+namespace standin {
+
+struct Options {
+    std::wstring title = L"Brood War";  // --title: caption of the game's main window
+    int x = 20;                         // --pos X,Y: outer top-left of the game's main window
+    int y = 20;
+    std::wstring script;            // --script: file of commands, followed while running
+    std::wstring init;              // --init: file of commands run before the windows show
+    std::wstring transcript;        // --transcript: file the events are appended to
+    std::wstring handles;           // --handles: file that receives the 18 control handles
+    std::wstring name = L"Player";  // --name: the player whose own lines the chat echoes
+};
+
+// Parses the arguments after the program name. On failure returns false and says why.
+bool ParseOptions(int argc, wchar_t** argv, Options* options, std::wstring* error);
+
+}  // namespace standin
