@@ -8,7 +8,14 @@ namespace {
 
 constexpr wchar_t kFrameClass[] = L"QuorvaneStandinFrame";
 constexpr wchar_t kOwnedClass[] = L"QuorvaneStandinOwned";
-constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX;
+// No minimize box: a minimized main window would take the chat screen with it.
+constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+constexpr UINT_PTR kOrderTimerId = 1;
+constexpr UINT kOrderCheckMs = 50;
+// Shortly after the windows show, Wine lifts the main window once; start-up waits until the
+// order has held this long (at most kMostSettleMs) before the stand-in reports ready.
+constexpr DWORD kSettledMs = 250;
+constexpr DWORD kMostSettleMs = 3000;
 // The two untitled windows between the main window and the chat screen are tiny and sit
 // under the chat screen; they exist only to give the window list its shape.
 constexpr int kSpacerSize = 8;
@@ -131,10 +138,47 @@ HWND ChatScreen::MakeControl(int index) {
 }
 
 void ChatScreen::Show() {
-    ShowWindow(frame_, SW_SHOW);
-    for (HWND spacer : spacers_) ShowWindow(spacer, SW_SHOWNOACTIVATE);
+    ShowWindow(frame_, SW_SHOWNOACTIVATE);
+    RestoreWindowOrder(SWP_SHOWWINDOW);
     ShowWindow(screen_, SW_SHOW);
     UpdateWindow(screen_);
+    SetTimer(frame_, kOrderTimerId, kOrderCheckMs, nullptr);
+}
+
+// Under Wine with a virtual desktop, activating the main window later lifts it above its
+// owned windows (no message tells us), and activating the chat screen lifts it alone above
+// other programs' windows. Either breaks the list order the companion looks for, so it is
+// checked often and restored by lifting the four windows to the top in creation order.
+void ChatScreen::SettleWindowOrder() {
+    const DWORD start = GetTickCount();
+    DWORD held_since = start;
+    while (GetTickCount() - start < kMostSettleMs) {
+        MSG message;
+        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+            if (message.message == WM_QUIT) {
+                PostQuitMessage(static_cast<int>(message.wParam));
+                return;
+            }
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+        if (!WindowOrderHolds()) held_since = GetTickCount();
+        if (GetTickCount() - held_since >= kSettledMs) return;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, kOrderCheckMs, QS_ALLINPUT);
+    }
+}
+
+bool ChatScreen::WindowOrderHolds() const {
+    return GetWindow(screen_, GW_HWNDNEXT) == spacers_[1] &&
+           GetWindow(spacers_[1], GW_HWNDNEXT) == spacers_[0] &&
+           GetWindow(spacers_[0], GW_HWNDNEXT) == frame_;
+}
+
+void ChatScreen::RestoreWindowOrder(UINT extra_flags) {
+    const UINT flags = SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | extra_flags;
+    for (HWND window : {frame_, spacers_[0], spacers_[1], screen_}) {
+        SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, flags);
+    }
 }
 
 void ChatScreen::Close() {
@@ -164,6 +208,11 @@ LRESULT CALLBACK ChatScreen::FrameProc(HWND window, UINT message, WPARAM wparam,
             case WM_MOVE:
                 self->FollowFrame();
                 break;
+            case WM_TIMER:
+                if (wparam == kOrderTimerId && !self->WindowOrderHolds()) {
+                    self->RestoreWindowOrder(0);
+                }
+                return 0;
             case WM_CLOSE:
                 self->Close();
                 return 0;

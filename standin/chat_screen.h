@@ -26,6 +26,8 @@ class ChatScreen {
     bool Create(HINSTANCE instance);
     // Shows the windows in creation order, the chat screen last and on top.
     void Show();
+    // Handles messages until the window order has held for a while after showing.
+    void SettleWindowOrder();
     // Destroys the windows; the message loop then ends with exit code 0.
     void Close();
 
@@ -65,6 +67,8 @@ class ChatScreen {
     void OnUserScroll(HWND scroll_bar, int request);
     void SendInputLine(const char* how);
     void FollowFrame();
+    bool WindowOrderHolds() const;
+    void RestoreWindowOrder(UINT extra_flags);
 
     HWND MakeControl(int index);
     HWND ListOf(UserList list) const;

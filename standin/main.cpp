@@ -82,6 +82,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
         ReportError(L"cannot write the handles to " + options.handles);
     }
     screen.Show();
+    screen.SettleWindowOrder();
     transcript.Write("ready");
     if (!options.script.empty()) SetTimer(nullptr, 0, kScriptPollMs, PollScript);
 

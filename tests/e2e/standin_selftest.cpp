@@ -1,0 +1,474 @@
+// Self-test of standin-game.exe: drives it from this process the way the companion does
+// (window list, cross-process messages to its controls) and checks its transcript.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <cctype>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr DWORD kWaitMs = 10000;
+constexpr int kControlCount = 18;
+constexpr int kInput = 0, kChannelTab = 1, kFriendsTab = 2, kCreate = 3, kJoin = 4, kQuit = 6,
+              kChannelList = 7, kFriendsList = 8, kChatList = 9, kSend = 10, kChannelName = 12,
+              kChannelScroll = 13, kFriendsScroll = 14;
+
+std::wstring StandinExe() {
+    wchar_t path[MAX_PATH] = {};
+    if (GetEnvironmentVariableW(L"QV_STANDIN_EXE", path, MAX_PATH) > 0) return path;
+    GetModuleFileNameW(nullptr, path, MAX_PATH);
+    std::wstring exe = path;
+    return exe.substr(0, exe.find_last_of(L"\\/") + 1) + L"standin-game.exe";
+}
+
+std::wstring TempFile(const wchar_t* tag) {
+    static int counter = 0;
+    wchar_t dir[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, dir);
+    return std::wstring(dir) + L"standin-selftest-" + tag + L"-" +
+           std::to_wstring(GetCurrentProcessId()) + L"-" + std::to_wstring(++counter) + L".txt";
+}
+
+std::string ReadFileBytes(const std::wstring& path) {
+    std::string data;
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return data;
+    char buffer[4096];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof(buffer), &got, nullptr) && got > 0)
+        data.append(buffer, got);
+    CloseHandle(file);
+    return data;
+}
+
+void AppendFileBytes(const std::wstring& path, const std::string& bytes) {
+    HANDLE file = CreateFileW(path.c_str(), FILE_APPEND_DATA,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
+    ASSERT_NE(file, INVALID_HANDLE_VALUE);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+std::vector<std::string> SplitLines(const std::string& data) {
+    std::vector<std::string> lines;
+    size_t begin = 0;
+    for (size_t end; (end = data.find('\n', begin)) != std::string::npos; begin = end + 1) {
+        lines.push_back(data.substr(begin, end - begin));
+    }
+    return lines;
+}
+
+std::wstring TitleOf(HWND window) {
+    wchar_t title[256] = {};
+    GetWindowTextW(window, title, 256);
+    return title;
+}
+
+std::string ClassOf(HWND window) {
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof(name));
+    std::string lower = name;
+    for (char& c : lower) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return lower;
+}
+
+std::vector<HWND> TopLevelWindows() {
+    std::vector<HWND> windows;
+    EnumWindows(
+        [](HWND window, LPARAM list) -> BOOL {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+std::vector<HWND> Descendants(HWND window) {
+    std::vector<HWND> children;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM list) -> BOOL {
+            reinterpret_cast<std::vector<HWND>*>(list)->push_back(child);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&children));
+    return children;
+}
+
+std::wstring ListRow(HWND list, int row) {
+    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, row, 0);
+    if (length < 0) return L"<no row>";
+    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
+    const LRESULT copied = SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
+    return text;
+}
+
+int RowCount(HWND list) { return static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0)); }
+
+std::string WindowTextA(HWND window) {
+    char text[512] = {};
+    SendMessageA(window, WM_GETTEXT, sizeof(text), reinterpret_cast<LPARAM>(text));
+    return text;
+}
+
+bool IsShown(HWND window) { return (GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) != 0; }
+
+// The companion's click: button down and up at (0,0), both parameters zero.
+void Click(HWND button) {
+    SendMessageA(button, WM_LBUTTONDOWN, 0, 0);
+    SendMessageA(button, WM_LBUTTONUP, 0, 0);
+}
+
+class Standin {
+  public:
+    explicit Standin(const std::string& init, const std::wstring& extra_arguments = L"")
+        : init_(TempFile(L"init")),
+          script_(TempFile(L"script")),
+          transcript_(TempFile(L"transcript")),
+          handles_(TempFile(L"handles")) {
+        AppendFileBytes(init_, init);
+        AppendFileBytes(script_, "");
+        std::wstring command = L"\"" + StandinExe() + L"\" --init \"" + init_ + L"\" --script \"" +
+                               script_ + L"\" --transcript \"" + transcript_ + L"\" --handles \"" +
+                               handles_ + L"\" " + extra_arguments;
+        STARTUPINFOW startup{};
+        startup.cb = sizeof(startup);
+        started_ = CreateProcessW(nullptr, &command[0], nullptr, nullptr, FALSE, 0, nullptr,
+                                  nullptr, &startup, &process_) != 0;
+        if (started_) ready_ = WaitFor("ready");
+        synced_ = TranscriptLines().size();
+    }
+
+    ~Standin() {
+        if (started_) {
+            if (WaitForSingleObject(process_.hProcess, 0) == WAIT_TIMEOUT) {
+                Command("exit");
+                if (WaitForSingleObject(process_.hProcess, kWaitMs) == WAIT_TIMEOUT) {
+                    TerminateProcess(process_.hProcess, 99);
+                }
+            }
+            CloseHandle(process_.hThread);
+            CloseHandle(process_.hProcess);
+        }
+        for (const std::wstring* path : {&init_, &script_, &transcript_, &handles_}) {
+            DeleteFileW(path->c_str());
+        }
+    }
+
+    bool ready() const { return ready_; }
+    DWORD pid() const { return process_.dwProcessId; }
+
+    void Command(const std::string& line) { AppendFileBytes(script_, line + "\n"); }
+
+    std::vector<std::string> TranscriptLines() const {
+        return SplitLines(ReadFileBytes(transcript_));
+    }
+
+    // Waits until the transcript holds `line`.
+    bool WaitFor(const std::string& line) const {
+        const DWORD start = GetTickCount();
+        while (GetTickCount() - start < kWaitMs) {
+            for (const std::string& logged : TranscriptLines()) {
+                if (logged == line) return true;
+            }
+            Sleep(20);
+        }
+        return false;
+    }
+
+    // Lets every command sent so far run, then returns the events logged since the previous
+    // call (the marker itself left out).
+    std::vector<std::string> Events() {
+        const std::string mark = "mark sync " + std::to_string(++marks_);
+        Command(mark);
+        if (!WaitFor(mark)) return {"<timed out waiting for " + mark + ">"};
+        std::vector<std::string> lines = TranscriptLines();
+        std::vector<std::string> events;
+        for (size_t i = synced_; i < lines.size() && lines[i] != mark; ++i) {
+            events.push_back(lines[i]);
+        }
+        synced_ = lines.size();
+        return events;
+    }
+
+    std::vector<HWND> Handles() const {
+        std::vector<HWND> handles;
+        for (const std::string& line : SplitLines(ReadFileBytes(handles_))) {
+            handles.push_back(reinterpret_cast<HWND>(static_cast<intptr_t>(std::stol(line))));
+        }
+        return handles;
+    }
+
+    HWND control(int index) const { return Handles().at(static_cast<size_t>(index)); }
+
+    // The exit code, or STILL_ACTIVE when the process has not ended within `ms`.
+    DWORD WaitForExit(DWORD ms) const {
+        WaitForSingleObject(process_.hProcess, ms);
+        DWORD code = 0;
+        GetExitCodeProcess(process_.hProcess, &code);
+        return code;
+    }
+
+    // Row of the window list holding this process's window titled `title`, or -1.
+    int TitleRow(const std::vector<HWND>& windows, const std::wstring& title) const {
+        for (size_t row = 0; row < windows.size(); ++row) {
+            DWORD owner_pid = 0;
+            GetWindowThreadProcessId(windows[row], &owner_pid);
+            if (owner_pid == pid() && TitleOf(windows[row]) == title) return static_cast<int>(row);
+        }
+        return -1;
+    }
+
+  private:
+    std::wstring init_, script_, transcript_, handles_;
+    PROCESS_INFORMATION process_{};
+    bool started_ = false;
+    bool ready_ = false;
+    size_t synced_ = 0;
+    int marks_ = 0;
+};
+
+using Events = std::vector<std::string>;
+
+// The window list as text, one "row: handle pid owner class "title"" per window, for failures.
+std::string DescribeWindows(const std::vector<HWND>& windows) {
+    std::string text;
+    for (size_t row = 0; row < windows.size(); ++row) {
+        DWORD pid = 0;
+        GetWindowThreadProcessId(windows[row], &pid);
+        char title[128] = {};
+        GetWindowTextA(windows[row], title, sizeof(title));
+        text += std::to_string(row) + ": " +
+                std::to_string(reinterpret_cast<intptr_t>(windows[row])) + " pid " +
+                std::to_string(pid) + " owner " +
+                std::to_string(reinterpret_cast<intptr_t>(GetWindow(windows[row], GW_OWNER))) +
+                " " + ClassOf(windows[row]) + " \"" + title + "\" " +
+                std::to_string(Descendants(windows[row]).size()) + " descendants" +
+                (IsWindowVisible(windows[row]) ? "" : " hidden") + "\n";
+    }
+    return text;
+}
+
+// The companion's rule: the chat screen is the untitled window three rows before the title
+// row, holding exactly 18 descendants.
+void ExpectGameWindowLayout(const Standin& game, const std::wstring& title) {
+    const std::vector<HWND> windows = TopLevelWindows();
+    const int title_row = game.TitleRow(windows, title);
+    ASSERT_GE(title_row, 3) << "title row missing or too high in the window list:\n"
+                            << DescribeWindows(windows);
+    const HWND main_window = windows[static_cast<size_t>(title_row)];
+    for (int above = 1; above <= 3; ++above) {
+        const HWND window = windows[static_cast<size_t>(title_row - above)];
+        DWORD owner_pid = 0;
+        GetWindowThreadProcessId(window, &owner_pid);
+        EXPECT_EQ(owner_pid, game.pid()) << "row " << title_row - above;
+        EXPECT_EQ(GetWindowTextLengthA(window), 0) << "row " << title_row - above;
+        EXPECT_EQ(GetWindow(window, GW_OWNER), main_window) << "row " << title_row - above;
+    }
+    const HWND chat_screen = windows[static_cast<size_t>(title_row - 3)];
+    EXPECT_EQ(Descendants(chat_screen), game.Handles());
+}
+
+TEST(StandinGame, ChatScreenIsListedThreeRowsBeforeBroodWarWithEighteenControls) {
+    Standin game("");
+    ASSERT_TRUE(game.ready());
+    ExpectGameWindowLayout(game, L"Brood War");
+    const std::vector<HWND> controls = game.Handles();
+    ASSERT_EQ(controls.size(), static_cast<size_t>(kControlCount));
+    const char* expected_classes[kControlCount] = {
+        "edit",   "button",    "button",    "button",  "button", "button",
+        "button", "listbox",   "listbox",   "listbox", "button", "button",
+        "static", "scrollbar", "scrollbar", "static",  "button", "static"};
+    for (int i = 0; i < kControlCount; ++i) {
+        EXPECT_EQ(ClassOf(controls[static_cast<size_t>(i)]), expected_classes[i])
+            << "control " << i;
+    }
+    EXPECT_EQ(GetWindowLongA(controls[kChannelScroll], GWL_STYLE) & SBS_VERT, SBS_VERT);
+    EXPECT_EQ(TitleOf(controls[kSend]), L"Send");
+    EXPECT_EQ(TitleOf(controls[kQuit]), L"Quit");
+}
+
+TEST(StandinGame, LayoutSurvivesRaisingAndClickingTheMainWindow) {
+    Standin game("");
+    ASSERT_TRUE(game.ready());
+    std::vector<HWND> windows = TopLevelWindows();
+    const int title_row = game.TitleRow(windows, L"Brood War");
+    ASSERT_GE(title_row, 0) << DescribeWindows(windows);
+    const HWND main_window = windows[static_cast<size_t>(title_row)];
+    SetForegroundWindow(main_window);
+    SetWindowPos(main_window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    Click(main_window);
+    game.Events();  // a round trip, so the stand-in has handled all of it
+    ExpectGameWindowLayout(game, L"Brood War");
+}
+
+TEST(StandinGame, StarcraftTitleKeepsTheSameLayout) {
+    Standin game("", L"--title Starcraft");
+    ASSERT_TRUE(game.ready());
+    ExpectGameWindowLayout(game, L"Starcraft");
+}
+
+TEST(StandinGame, InitScriptFillsTheListsWithGameRows) {
+    Standin game(
+        "channel Brood War USA-1\n"
+        "join Alice\\x090 RATS\n"
+        "join Bob\\x090 PXES\n"
+        "friend Carol\\x090 RATS\n"
+        "chat \\x13J\\xfcrgen\\x11: back\\\\slash \\x80\n"
+        "chatn 3");  // the last line has no line end and still runs
+    ASSERT_TRUE(game.ready());
+    EXPECT_EQ(WindowTextA(game.control(kChannelName)), "Brood War USA-1");
+    ASSERT_EQ(RowCount(game.control(kChannelList)), 2);
+    EXPECT_EQ(ListRow(game.control(kChannelList), 0), L"Alice\t0 RATS");
+    EXPECT_EQ(ListRow(game.control(kChannelList), 1), L"Bob\t0 PXES");
+    EXPECT_EQ(ListRow(game.control(kFriendsList), 0), L"Carol\t0 RATS");
+    ASSERT_EQ(RowCount(game.control(kChatList)), 4);
+    EXPECT_EQ(ListRow(game.control(kChatList), 0), L"\x13J\u00fcrgen\x11: back\\slash \u20ac");
+    EXPECT_EQ(ListRow(game.control(kChatList), 1), L"\x11Player1\x17: hello number 1");
+    EXPECT_EQ(ListRow(game.control(kChatList), 3), L"\x13Player3\x1B: hello number 3");
+}
+
+TEST(StandinGame, ScriptRemovesUsersAndReportsBadCommands) {
+    Standin game("join Alice\\x090 RATS\njoin Al\\x090 W2BN\nfriend Carol\\x090 RATS\n");
+    ASSERT_TRUE(game.ready());
+    game.Command("leave Al");
+    game.Command("unfriend Carol");
+    game.Command("frobnicate now");
+    game.Command("chatn lots");
+    EXPECT_EQ(game.Events(), (Events{"error frobnicate now", "error chatn lots"}));
+    ASSERT_EQ(RowCount(game.control(kChannelList)), 1);
+    EXPECT_EQ(ListRow(game.control(kChannelList), 0), L"Alice\t0 RATS");
+    EXPECT_EQ(RowCount(game.control(kFriendsList)), 0);
+}
+
+TEST(StandinGame, SendClickLogsTheInputBoxAndEchoesTheLine) {
+    Standin game("");
+    ASSERT_TRUE(game.ready());
+    SendMessageA(game.control(kInput), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("hello J\xfcrgen"));
+    Click(game.control(kSend));
+    EXPECT_EQ(game.Events(),
+              (Events{"settext hello J\\xFCrgen", "sent hello J\\xFCrgen", "click send"}));
+    EXPECT_EQ(WindowTextA(game.control(kInput)), "");
+    ASSERT_EQ(RowCount(game.control(kChatList)), 1);
+    EXPECT_EQ(ListRow(game.control(kChatList), 0), L"\x10Player\x10: hello J\u00fcrgen");
+
+    // A second click finds the box empty: logged, nothing echoed.
+    Click(game.control(kSend));
+    EXPECT_EQ(game.Events(), (Events{"sent ", "click send"}));
+    EXPECT_EQ(RowCount(game.control(kChatList)), 1);
+}
+
+TEST(StandinGame, EnterInTheInputBoxSendsTheLine) {
+    Standin game("", L"--name Dunmarrow");
+    ASSERT_TRUE(game.ready());
+    SendMessageA(game.control(kInput), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("gg"));
+    SendMessageA(game.control(kInput), WM_CHAR, VK_RETURN, 0);
+    EXPECT_EQ(game.Events(), (Events{"settext gg", "sent gg", "key enter"}));
+    EXPECT_EQ(ListRow(game.control(kChatList), 0),
+              L"\x10"
+              L"Dunmarrow\x10: gg");
+}
+
+TEST(StandinGame, RowsAddedByAnotherProcessAreLoggedButScriptRowsAreNot) {
+    Standin game("");
+    ASSERT_TRUE(game.ready());
+    game.Command("chat \\x10Bob\\x11: hi");
+    EXPECT_EQ(game.Events(), Events{});
+    SendMessageA(game.control(kChatList), LB_ADDSTRING, 0,
+                 reinterpret_cast<LPARAM>("\x13Me: \x1bhi \\ there \xe9"));
+    SendMessageA(game.control(kChatList), LB_SELECTSTRING, 0, reinterpret_cast<LPARAM>("\x13me"));
+    EXPECT_EQ(game.Events(),
+              (Events{"added \\x13Me: \\x1Bhi \\x5C there \\xE9", "selected \\x13me"}));
+    ASSERT_EQ(RowCount(game.control(kChatList)), 2);
+    EXPECT_EQ(ListRow(game.control(kChatList), 1), L"\x13Me: \x1bhi \\ there \u00e9");
+    EXPECT_EQ(SendMessageW(game.control(kChatList), LB_GETCURSEL, 0, 0), 1);
+}
+
+TEST(StandinGame, ScrollBarVisibilityChangesAreLoggedOncePerChange) {
+    Standin game("");
+    ASSERT_TRUE(game.ready());
+    EXPECT_TRUE(IsShown(game.control(kChannelScroll)));
+    EXPECT_FALSE(IsShown(game.control(kFriendsScroll)));
+    ShowWindow(game.control(kChannelScroll), SW_HIDE);
+    ShowWindow(game.control(kChannelScroll), SW_HIDE);
+    ShowWindow(game.control(kFriendsScroll), SW_SHOWNORMAL);
+    ShowWindow(game.control(kFriendsScroll), SW_SHOWNORMAL);
+    game.Command("scrollbar channel show");
+    EXPECT_EQ(game.Events(), (Events{"scrollbar channel hidden", "scrollbar friends shown",
+                                     "scrollbar channel shown"}));
+    EXPECT_TRUE(IsShown(game.control(kChannelScroll)));
+    EXPECT_TRUE(IsShown(game.control(kFriendsScroll)));
+}
+
+TEST(StandinGame, TabClicksSwitchTheListsAndButtonClicksAreLogged) {
+    Standin game("");
+    ASSERT_TRUE(game.ready());
+    EXPECT_TRUE(IsShown(game.control(kChannelList)));
+    EXPECT_FALSE(IsShown(game.control(kFriendsList)));
+
+    Click(game.control(kFriendsTab));
+    EXPECT_EQ(game.Events(), (Events{"click friends-tab", "tab friends"}));
+    EXPECT_FALSE(IsShown(game.control(kChannelList)));
+    EXPECT_TRUE(IsShown(game.control(kFriendsList)));
+    EXPECT_TRUE(IsShown(game.control(kChannelScroll))) << "tabs leave the scroll bars alone";
+
+    Click(game.control(kFriendsTab));
+    Click(game.control(kChannelTab));
+    game.Command("show-tab friends");
+    EXPECT_EQ(game.Events(),
+              (Events{"click friends-tab", "click channel-tab", "tab channel", "tab friends"}));
+    EXPECT_TRUE(IsShown(game.control(kFriendsList)));
+
+    Click(game.control(kCreate));
+    Click(game.control(kJoin));
+    Click(game.control(kQuit));
+    EXPECT_EQ(game.Events(), (Events{"click create", "click join", "click quit"}));
+    EXPECT_EQ(game.WaitForExit(100), static_cast<DWORD>(STILL_ACTIVE)) << "Quit only logs";
+}
+
+TEST(StandinGame, LeavingTheChatScreenChangesTheCountAndEnteringRestoresTheLayout) {
+    Standin game("");
+    ASSERT_TRUE(game.ready());
+    const std::vector<HWND> before = game.Handles();
+    const std::vector<HWND> windows = TopLevelWindows();
+    const HWND chat_screen = windows[static_cast<size_t>(game.TitleRow(windows, L"Brood War") - 3)];
+
+    game.Command("leave-chat");
+    game.Command("leave-chat");
+    EXPECT_EQ(game.Events(), Events{"screen left"});
+    const std::vector<HWND> away = Descendants(chat_screen);
+    EXPECT_EQ(away, std::vector<HWND>(before.begin(), before.end() - 1));
+
+    game.Command("enter-chat");
+    EXPECT_EQ(game.Events(), Events{"screen entered"});
+    const std::vector<HWND> back = Descendants(chat_screen);
+    ASSERT_EQ(back.size(), static_cast<size_t>(kControlCount));
+    EXPECT_EQ(std::vector<HWND>(back.begin(), back.end() - 1), away);
+    ExpectGameWindowLayout(game, L"Brood War");
+}
+
+TEST(StandinGame, ExitCommandEndsWithCodeZero) {
+    Standin game("");
+    ASSERT_TRUE(game.ready());
+    game.Command("exit");
+    EXPECT_EQ(game.WaitForExit(kWaitMs), 0u);
+}
+
+TEST(StandinGame, CloseMessageEndsWithCodeZero) {
+    Standin game("");
+    ASSERT_TRUE(game.ready());
+    const std::vector<HWND> windows = TopLevelWindows();
+    const int title_row = game.TitleRow(windows, L"Brood War");
+    ASSERT_GE(title_row, 0);
+    PostMessageW(windows[static_cast<size_t>(title_row)], WM_CLOSE, 0, 0);
+    EXPECT_EQ(game.WaitForExit(kWaitMs), 0u);
+}
+
+}  // namespace
