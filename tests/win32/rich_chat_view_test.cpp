@@ -1,0 +1,135 @@
+#include "win32/rich_chat_view.h"
+
+#include <gtest/gtest.h>
+#include <richedit.h>
+
+#include <chrono>
+#include <cstdio>
+#include <memory>
+
+#include "chat/chat_scroll.h"
+#include "chat/colour_renderer.h"
+#include "win32/win32_text.h"
+
+namespace qv {
+namespace {
+
+class RichChatViewTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"RichChatViewTestHost";
+        RegisterClassW(&wc);
+        host_ = CreateWindowExW(0, wc.lpszClassName, L"host", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0,
+                                0, 640, 540, nullptr, nullptr, wc.hInstance, nullptr);
+        ASSERT_NE(host_, nullptr);
+        view_ = std::make_unique<RichChatView>(host_, 1102, 136, 16, 433, 468);
+        ASSERT_NE(view_->Handle(), nullptr);
+        scroll_ = std::make_unique<ChatAutoScroll>(*view_);
+        view_->OnChange([this] { scroll_->ScrollChatToEnd(); });
+        renderer_ = std::make_unique<ColourRenderer>(*view_, [this] { ++shown_; });
+    }
+    void TearDown() override {
+        renderer_.reset();
+        scroll_.reset();
+        view_.reset();
+        DestroyWindow(host_);
+    }
+
+    // The colour of the characters [from, to) as the control reports it.
+    COLORREF ColourOf(LONG from, LONG to) {
+        CHARRANGE range{from, to};
+        SendMessageW(view_->Handle(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+        CHARFORMAT2W format{};
+        format.cbSize = sizeof format;
+        SendMessageW(view_->Handle(), EM_GETCHARFORMAT, SCF_SELECTION,
+                     reinterpret_cast<LPARAM>(&format));
+        EXPECT_TRUE(format.dwMask & CFM_COLOR) << "mixed colours in " << from << ".." << to;
+        return format.crTextColor;
+    }
+
+    HWND host_ = nullptr;
+    std::unique_ptr<RichChatView> view_;
+    std::unique_ptr<ChatAutoScroll> scroll_;
+    std::unique_ptr<ColourRenderer> renderer_;
+    int shown_ = 0;
+};
+
+TEST_F(RichChatViewTest, TenThousandLinesAreAllKeptInOrder) {
+    constexpr int kLines = 10000;
+    const auto start = std::chrono::steady_clock::now();
+    for (int i = 0; i < kLines; ++i) {
+        renderer_->RenderColourTags("\x08Gel 12:00:01: \x08White Player: line " +
+                                    std::to_string(i));
+    }
+    const double seconds =
+        std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
+    std::printf("[   INFO   ] %d lines rendered in %.2f s\n", kLines, seconds);
+
+    const std::string text = view_->Text();
+    EXPECT_GT(text.size(), 32767u * 4);
+    int paragraphs = 1;
+    for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2)) {
+        ++paragraphs;
+    }
+    EXPECT_EQ(paragraphs, kLines);
+    EXPECT_EQ(text.substr(0, 27), "12:00:01: Player: line 0 \r\n");
+    EXPECT_EQ(text.substr(text.size() - 28), "12:00:01: Player: line 9999 ");
+    EXPECT_EQ(shown_, kLines);
+
+    // The caret follows the end.
+    CHARRANGE caret{};
+    SendMessageW(view_->Handle(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&caret));
+    EXPECT_EQ(caret.cpMin, view_->TextLength());
+    EXPECT_EQ(caret.cpMax, caret.cpMin);
+}
+
+TEST_F(RichChatViewTest, RtfAndEightBitCharactersShowLiterally) {
+    const std::string first = "{\\rtf1 \\b x}";
+    const std::string second =
+        "back\\slash {\\rtf1\\ansi {\\colortbl;} J\xc3\xbcrgen \xe2\x82\xac }";
+    renderer_->RenderColourTags("\x08Red " + first);
+    renderer_->RenderColourTags("\x08Gree " + second);
+    EXPECT_EQ(view_->Text(), first + " \r\n" + second + " ");
+    EXPECT_EQ(ColourOf(0, 12), RGB(255, 0, 0));
+}
+
+TEST_F(RichChatViewTest, SpansHaveTheirTagColours) {
+    renderer_->RenderColourTags("pre \x08Gel 12:00:01: \x08White Player\x08Grey  quiet");
+    ASSERT_EQ(view_->Text(), "pre 12:00:01: Player quiet ");
+    EXPECT_EQ(ColourOf(0, 4), RichChatView::Resolve(kStagingTextColour));
+    EXPECT_EQ(ColourOf(4, 14), RGB(255, 255, 0));
+    EXPECT_EQ(ColourOf(14, 20), RGB(255, 255, 255));
+    EXPECT_EQ(ColourOf(20, 27), GetSysColor(COLOR_GRAYTEXT));
+}
+
+TEST_F(RichChatViewTest, ClearEmptiesAndNextTextIsTheWholeContent) {
+    renderer_->RenderColourTags(
+        "\x08"
+        "Blue old");
+    view_->Clear();
+    EXPECT_EQ(view_->Text(), "");
+    renderer_->RenderColourTags(
+        "\x08"
+        "Blue new");
+    EXPECT_EQ(view_->Text(), "new ");
+    EXPECT_EQ(ColourOf(0, 3), RGB(0, 255, 255));
+}
+
+TEST_F(RichChatViewTest, MouseButtonsOverTheViewSuspendAndResumeAutoScroll) {
+    view_->SetMouseHandlers([this] { scroll_->SuspendAutoScroll(); },
+                            [this] { scroll_->ResumeAutoScroll(); });
+    SendMessageW(view_->Handle(), WM_RBUTTONDOWN, MK_RBUTTON, MAKELPARAM(5, 5));
+    EXPECT_EQ(scroll_->maustaste, "0");
+    renderer_->RenderColourTags("\x08Red held");
+    CHARRANGE caret{};
+    SendMessageW(view_->Handle(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&caret));
+    EXPECT_EQ(caret.cpMin, 0);  // not moved to the end while the button is held
+    SendMessageW(view_->Handle(), WM_RBUTTONUP, 0, MAKELPARAM(5, 5));
+    EXPECT_EQ(scroll_->maustaste, "1");
+}
+
+}  // namespace
+}  // namespace qv
