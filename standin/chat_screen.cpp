@@ -101,9 +101,10 @@ bool ChatScreen::Create(HINSTANCE instance) {
     // windows stay above their owner, so the chat screen is listed three rows before it.
     RECT outer = {0, 0, kScreenWidth, kScreenHeight};
     AdjustWindowRectEx(&outer, kFrameStyle, FALSE, 0);
-    frame_ = CreateWindowExW(0, kFrameClass, options_.title.c_str(), kFrameStyle, options_.x,
-                             options_.y, outer.right - outer.left, outer.bottom - outer.top,
-                             nullptr, nullptr, instance, this);
+    frame_ =
+        CreateWindowExW(0, kFrameClass, options_.title.c_str(), kFrameStyle,
+                        options_.x + outer.left, options_.y + outer.top, outer.right - outer.left,
+                        outer.bottom - outer.top, nullptr, nullptr, instance, this);
     if (!frame_) return false;
     POINT origin = {0, 0};
     ClientToScreen(frame_, &origin);

@@ -7,8 +7,10 @@ namespace standin {
 
 struct Options {
     std::wstring title = L"Brood War";  // --title: caption of the game's main window
-    int x = 20;                         // --pos X,Y: outer top-left of the game's main window
-    int y = 20;
+    // --pos X,Y: screen position of the chat screen's top-left corner; the main window's
+    // caption and border sit around it, above and to the left.
+    int x = 20;
+    int y = 40;
     std::wstring script;            // --script: file of commands, followed while running
     std::wstring init;              // --init: file of commands run before the windows show
     std::wstring transcript;        // --transcript: file the events are appended to

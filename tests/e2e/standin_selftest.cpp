@@ -315,6 +315,17 @@ TEST(StandinGame, StarcraftTitleKeepsTheSameLayout) {
     ExpectGameWindowLayout(game, L"Starcraft");
 }
 
+TEST(StandinGame, ChatScreenIsA640By480WindowAtTheGivenPosition) {
+    Standin game("", L"--pos 30,50");
+    ASSERT_TRUE(game.ready());
+    RECT rect{};
+    GetWindowRect(GetParent(game.control(kSend)), &rect);
+    EXPECT_EQ(rect.left, 30);
+    EXPECT_EQ(rect.top, 50);
+    EXPECT_EQ(rect.right - rect.left, 640);
+    EXPECT_EQ(rect.bottom - rect.top, 480);
+}
+
 TEST(StandinGame, InitScriptFillsTheListsWithGameRows) {
     Standin game(
         "channel Brood War USA-1\n"
