@@ -10,7 +10,7 @@ constexpr DWORD kLabel = SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX | WS_VISIBLE;
 
 // A 640 x 480 Battle.net chat screen: the chat on the left with the input box and Send below
 // it, the tabs, channel name and user list on the right, the other buttons under the list.
-const ControlSpec kSpecs[kControlCount] = {
+const ControlPlan kPlans[kControlCount] = {
     {L"EDIT", L"", ES_AUTOHSCROLL | WS_BORDER | WS_VISIBLE, {12, 410, 352, 432}},
     {L"BUTTON", L"Channel", kButton, {446, 10, 536, 34}},
     {L"BUTTON", L"Friends", kButton, {538, 10, 628, 34}},
@@ -33,13 +33,11 @@ const ControlSpec kSpecs[kControlCount] = {
 
 }  // namespace
 
-const ControlSpec& SpecOf(int index) { return kSpecs[index]; }
-
 HWND CreateControl(HWND screen, int index, HFONT font) {
-    const ControlSpec& spec = kSpecs[index];
-    const RECT& r = spec.rect;
+    const ControlPlan& plan = kPlans[index];
+    const RECT& r = plan.rect;
     HWND control = CreateWindowExW(
-        0, spec.window_class, spec.text, WS_CHILD | spec.style, r.left, r.top, r.right - r.left,
+        0, plan.window_class, plan.text, WS_CHILD | plan.style, r.left, r.top, r.right - r.left,
         r.bottom - r.top, screen,
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(kFirstControlId + index)),
         reinterpret_cast<HINSTANCE>(GetWindowLongPtrW(screen, GWLP_HINSTANCE)), nullptr);

@@ -38,16 +38,14 @@ constexpr int kUserRowHeight = 18;
 // The user lists show this many rows; more rows than this need their scroll bar.
 constexpr int kUserRowsShown = 13;
 
-struct ControlSpec {
+struct ControlPlan {
     const wchar_t* window_class;
     const wchar_t* text;
     DWORD style;  // WS_CHILD is added; WS_VISIBLE only where the control starts visible
     RECT rect;    // left, top, right, bottom in chat-screen client pixels
 };
 
-const ControlSpec& SpecOf(int index);
-
-// Creates control `index` as a child of `screen` with the spec's place, style and id.
+// Creates control `index` as a child of `screen` with its planned place, style and id.
 HWND CreateControl(HWND screen, int index, HFONT font);
 
 // Fixed row height of an owner-drawn list box control, 0 for other controls.
