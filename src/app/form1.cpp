@@ -1,8 +1,10 @@
 #include "app/form1.h"
 
+#include "core/number_text.h"
+
 namespace qv {
 
-Form1::Form1(Platform& p)
+Form1::Form1(Platform& p, ChatView& view)
     : platform(p),
       greet(p.clock),
       scan(p, boxes),
@@ -19,7 +21,27 @@ Form1::Form1(Platform& p)
                },
                [this] { Text8.Set(""); },
            }),
-      Timer11(p.timers, "Timer11", kStartupRestoreDelayMs, true) {
+      Timer11(p.timers, "Timer11", kStartupRestoreDelayMs, true),
+      RichTextBox2(view),
+      chat_log(p.files, p.clock, p.codec),
+      log_switch(p.settings),
+      renderer(view, [this] { pump.Timer2.SetEnabled(true); }),
+      auto_scroll(view),
+      processor(LineProcessorServices{p.sound, AlertToneImage_, alert_words, chat_log},
+                LineProcessorHooks{
+                    [this] { return Label11.Get() == "Enabled"; },
+                    [this] { return pump.Text12.Get(); },
+                    [this] { return pump.MirrorCount(); },
+                    [this] { return Check1 == 1; },
+                    [this] { return log_switch.EnabChecked(); },
+                    [this](const std::string& text) { renderer.RenderColourTags(text); },
+                    [this] { Text11.Set(""); },
+                }) {
+    process_line = [this](const std::string& line) { processor.Text11_Change(line); };
+    clear_view = [this] { RichTextBox2.Clear(); };
+    // The staging box holds no text between hand-overs, so emptying it shows nothing.
+    clear_staging = [] {};
+    RichTextBox2.OnChange([this] { auto_scroll.ScrollChatToEnd(); });
     scan.Kaunta.OnChange([this] { pump.Kaunta_Change(); });
     boxes.text.OnChange([this] { pump.text_Change(); });
     boxes.list.OnChange([this] { pump.list_Change(); });
@@ -33,9 +55,7 @@ Form1::Form1(Platform& p)
     scan.SetUserListScrollBarsOff([this] {
         if (user_list_scrollbars_off) user_list_scrollbars_off();
     });
-    Timer11.SetHandler([this] {
-        if (startup_restore) startup_restore();
-    });
+    Timer11.SetHandler([this] { Timer11_Timer(); });
 }
 
 void Form1::Start() {
@@ -44,6 +64,25 @@ void Form1::Start() {
     scan.Ti1.SetEnabled(true);
     scan.Ti2.SetEnabled(true);
     Timer11.SetEnabled(true);
+}
+
+}  // namespace qv
+
+namespace qv {
+
+void Form1::Timer11_Timer() {
+    // Missing or unreadable values leave the design-time state.
+    if (auto hide = platform.settings.Read("SaveHide\\Hide")) {
+        if (auto value = ParseInt16(*hide); value && *value >= 0 && *value <= 2) {
+            Check1 = *value;
+        }
+    }
+    const std::string log = platform.settings.Read(kLogSettingName).value_or("");
+    if (log == "1") log_switch.enab_Click();
+    if (log == "0") log_switch.disab_Click();
+    Timer11.SetEnabled(false);
+    MakeSound(AlertToneImage_, kToneFreq1, kToneFreq2, kToneDuration);
+    if (startup_restore) startup_restore();
 }
 
 }  // namespace qv

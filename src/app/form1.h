@@ -6,7 +6,14 @@
 #include <functional>
 #include <string>
 
+#include "chat/alert_tone.h"
+#include "chat/chat_log.h"
+#include "chat/chat_log_switch.h"
 #include "chat/chat_pump.h"
+#include "chat/chat_scroll.h"
+#include "chat/chat_view.h"
+#include "chat/colour_renderer.h"
+#include "chat/line_processor.h"
 #include "core/change_field.h"
 #include "core/timer.h"
 #include "gamelink/attach_scan.h"
@@ -14,6 +21,7 @@
 #include "gamelink/send_paths.h"
 #include "platform/platform.h"
 #include "tools/greet_window.h"
+#include "tools/name_alert_words.h"
 
 namespace qv {
 
@@ -21,8 +29,9 @@ constexpr const char* kMainCaption = "Quorvane StarCraft Chat | Version 2.61 - B
 constexpr int kStartupRestoreDelayMs = 1;
 
 class Form1 {
-public:
-    explicit Form1(Platform& platform);
+  public:
+    // `view` is the visible chat view RichTextBox2.
+    Form1(Platform& platform, ChatView& view);
     virtual ~Form1() = default;
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
@@ -30,7 +39,11 @@ public:
     // Runs the Load steps and switches on the timers that run from load.
     void Start();
 
-    // Where the pump hands chat lines and empties the chat view; the chat mirror sets these.
+    // The start-up restore: logging switch, "Hide offline friends", the alert tone.
+    void Timer11_Timer();
+
+    // Where the pump's rows go and what empties the view; wired to the chat mirror, and
+    // replaceable by tests that look at the pump alone.
     std::function<void(const std::string&)> process_line;
     std::function<void()> clear_view;
     std::function<void()> clear_staging;
@@ -45,9 +58,20 @@ public:
     AttachScan scan;
     SendPaths send;
     ChatPump pump;
-    TextField Text11;  // the line box: a chat line handed to it is processed at once
-    TextField Text8;   // the hidden backlog box, emptied with the view
+    TextField Text11;               // the line box: a chat line handed to it is processed at once
+    TextField Text8;                // the hidden backlog box, emptied with the view
+    TextField Label11{"Disabled"};  // the name alert's status; the alert runs on "Enabled"
+    int Check1 = 1;                 // "Hide offline friends", ticked at design
+    Form8Words alert_words;
     Timer Timer11;
+
+    ChatView& RichTextBox2;
+    AlertToneImage AlertToneImage_;
+    ChatLog chat_log;
+    ChatLogSwitch log_switch;
+    ColourRenderer renderer;
+    ChatAutoScroll auto_scroll;
+    LineProcessor processor;
 };
 
 }  // namespace qv

@@ -6,10 +6,8 @@
 namespace qv {
 
 const char* const kWelcomeTexts[5] = {
-    "Welcome to the Quorvane Starcraft Chat",
-    "For updates visit",
-    "quorvane.example.net/starcraft-chat",
-    "This programm was made by",
+    "Welcome to the Quorvane Starcraft Chat", "For updates visit",
+    "quorvane.example.net/starcraft-chat",    "This programm was made by",
     "Dunmarrow aka Dunmarrow]Zelk[",
 };
 

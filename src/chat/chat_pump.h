@@ -33,7 +33,7 @@ struct ChatPumpHooks {
 };
 
 class ChatPump {
-public:
+  public:
     ChatPump(Platform& platform, HandleBoxes& boxes, Form4& greet, ChatPumpHooks hooks);
 
     void list_Change();
@@ -52,7 +52,7 @@ public:
     Timer Timer2;
     Timer timerlistcount;
 
-private:
+  private:
     Platform& platform_;
     HandleBoxes& boxes_;
     Form4& greet_;

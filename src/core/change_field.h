@@ -11,7 +11,7 @@ namespace qv {
 
 template <typename T>
 class ChangeField {
-public:
+  public:
     using Handler = std::function<void()>;
 
     ChangeField() = default;
@@ -30,7 +30,7 @@ public:
     const T& Get() const { return value_; }
     operator const T&() const { return value_; }
 
-private:
+  private:
     T value_{};
     Handler handler_;
 };

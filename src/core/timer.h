@@ -12,7 +12,7 @@ class Timer;
 
 // Drives timers: the Win32 message loop in the program, a virtual clock in tests.
 class TimerService {
-public:
+  public:
     virtual ~TimerService() = default;
     // Called when a timer goes from off to on; the first tick is one interval later.
     virtual void StartTimer(Timer& timer) = 0;
@@ -21,7 +21,7 @@ public:
 };
 
 class Timer {
-public:
+  public:
     using Handler = std::function<void()>;
 
     Timer(TimerService& service, std::string name, int interval_ms, bool one_shot = false);
@@ -50,7 +50,7 @@ public:
     int64_t service_due = 0;
     uint64_t service_seq = 0;
 
-private:
+  private:
     TimerService& service_;
     std::string name_;
     int interval_ms_;

@@ -10,7 +10,7 @@
 namespace qv {
 
 class VirtualClock : public TimerService {
-public:
+  public:
     void StartTimer(Timer& timer) override;
     void StopTimer(Timer& timer) override;
 
@@ -19,7 +19,7 @@ public:
     void Advance(int64_t ms);
     int64_t Now() const { return now_; }
 
-private:
+  private:
     Timer* NextDue(int64_t limit);
 
     int64_t now_ = 0;

@@ -64,8 +64,8 @@ void AttachScan::Ti_Timer() {
     const int k = ParseInt16(Kaunta.Get()).value_or(0);
     const std::string row =
         (k >= 0 && k < static_cast<int>(EW.size())) ? EW[static_cast<size_t>(k)] : "";
-    const bool hit = row.find("Brood War") != std::string::npos ||
-                     row.find("Starcraft") != std::string::npos;
+    const bool hit =
+        row.find("Brood War") != std::string::npos || row.find("Starcraft") != std::string::npos;
     if (hit && k >= 3) {
         // The same row keeps matching on every tick; arming a running check does not
         // restart its period, so the check still comes every 555 ms.

@@ -20,7 +20,7 @@ constexpr int kChildListerPeriodMs = 300;
 constexpr int kCandidateCheckPeriodMs = 555;
 
 class AttachScan {
-public:
+  public:
     AttachScan(Platform& platform, HandleBoxes& boxes);
 
     // Runs after the snapshot of the Load steps: the user lists' scroll bars are switched
@@ -53,7 +53,7 @@ public:
     Timer Ti1;
     Timer Ti2;
 
-private:
+  private:
     void Advance(int row);
 
     Platform& platform_;

@@ -12,7 +12,7 @@ namespace qv {
 constexpr int kKeyEnter = 13;
 
 class SendPaths {
-public:
+  public:
     SendPaths(Platform& platform, HandleBoxes& boxes) : platform_(platform), boxes_(boxes) {}
 
     // WM_LBUTTONDOWN then WM_LBUTTONUP on the button the box holds.
@@ -39,7 +39,7 @@ public:
     TextField time2;
     TextField time3;
 
-private:
+  private:
     void SendBox(TextField& box);
 
     Platform& platform_;

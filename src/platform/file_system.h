@@ -6,7 +6,7 @@
 namespace qv {
 
 class FileSystem {
-public:
+  public:
     virtual ~FileSystem() = default;
     // Folder of the program's own executable, without a trailing separator.
     virtual std::string ProgramFolder() = 0;

@@ -15,7 +15,7 @@ struct LocalDateTime {
 };
 
 class LocalClock {
-public:
+  public:
     virtual ~LocalClock() = default;
     virtual LocalDateTime Now() = 0;
     // The time of day in the user's regional time format.

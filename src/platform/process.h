@@ -8,7 +8,7 @@ namespace qv {
 constexpr uint32_t kBelowNormalPriorityClass = 0x4000;
 
 class ProcessControl {
-public:
+  public:
     virtual ~ProcessControl() = default;
     virtual bool SetPriorityClass(uint32_t priority_class) = 0;
     virtual uint32_t GetPriorityClass() = 0;

@@ -10,7 +10,7 @@ namespace qv {
 constexpr const char* kSettingsRoot = "HKEY_LOCAL_MACHINE\\Software\\QuorvaneDIZuvo\\";
 
 class SettingsStore {
-public:
+  public:
     virtual ~SettingsStore() = default;
     // Empty when the value is missing or cannot be read.
     virtual std::optional<std::string> Read(const std::string& name) = 0;

@@ -6,7 +6,7 @@
 namespace qv {
 
 class TextCodec {
-public:
+  public:
     virtual ~TextCodec() = default;
     virtual std::string ToAnsi(const std::string& utf8) = 0;
     virtual std::string FromAnsi(const std::string& ansi) = 0;
@@ -14,7 +14,7 @@ public:
 
 // Windows-1252, the ANSI code page of the machines the program is tested on.
 class Cp1252Codec : public TextCodec {
-public:
+  public:
     std::string ToAnsi(const std::string& utf8) override;
     std::string FromAnsi(const std::string& ansi) override;
 };

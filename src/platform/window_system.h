@@ -18,7 +18,7 @@ struct ListRowRead {
 };
 
 class WindowSystem {
-public:
+  public:
     virtual ~WindowSystem() = default;
 
     // Top-level windows, top of the Z-order first (EnumWindows order).
@@ -58,7 +58,7 @@ public:
 };
 
 constexpr uint32_t kStyleVisible = 0x10000000;  // WS_VISIBLE
-constexpr int kShowHide = 0;                     // SW_HIDE
-constexpr int kShowNormal = 1;                   // SW_SHOWNORMAL
+constexpr int kShowHide = 0;                    // SW_HIDE
+constexpr int kShowNormal = 1;                  // SW_SHOWNORMAL
 
 }  // namespace qv

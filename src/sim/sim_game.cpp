@@ -4,10 +4,10 @@ namespace qv {
 namespace {
 
 constexpr SimKind kKinds[SimGame::kControlCount] = {
-    SimKind::Edit,      SimKind::Button,    SimKind::Button,  SimKind::Button, SimKind::Button,
-    SimKind::Button,    SimKind::Button,    SimKind::ListBox, SimKind::ListBox, SimKind::ListBox,
-    SimKind::Button,    SimKind::Static,    SimKind::Static,  SimKind::ScrollBar,
-    SimKind::ScrollBar, SimKind::Static,    SimKind::Static,  SimKind::Static};
+    SimKind::Edit,   SimKind::Button, SimKind::Button,  SimKind::Button,    SimKind::Button,
+    SimKind::Button, SimKind::Button, SimKind::ListBox, SimKind::ListBox,   SimKind::ListBox,
+    SimKind::Button, SimKind::Static, SimKind::Static,  SimKind::ScrollBar, SimKind::ScrollBar,
+    SimKind::Static, SimKind::Static, SimKind::Static};
 
 }  // namespace
 
@@ -24,8 +24,7 @@ SimGame::SimGame(SimWindowSystem& windows, const std::string& title) : windows_(
 void SimGame::LeaveChatScreen() { windows_.RemoveWindow(controls_[kControlCount - 1]); }
 
 void SimGame::EnterChatScreen() {
-    controls_[kControlCount - 1] =
-        windows_.AddChild(screen_window_, kKinds[kControlCount - 1]);
+    controls_[kControlCount - 1] = windows_.AddChild(screen_window_, kKinds[kControlCount - 1]);
 }
 
 }  // namespace qv

@@ -11,7 +11,7 @@
 namespace qv {
 
 class SimGame {
-public:
+  public:
     static constexpr int kControlCount = 18;
 
     SimGame(SimWindowSystem& windows, const std::string& title = "Brood War");
@@ -29,7 +29,7 @@ public:
     SimWindow& SendButton() { return windows_.Get(Control(10)); }
     void AddChatRow(const std::string& row) { ChatList().rows.push_back(row); }
 
-private:
+  private:
     SimWindowSystem& windows_;
     WindowHandle title_window_ = 0;
     WindowHandle screen_window_ = 0;

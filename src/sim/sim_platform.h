@@ -8,12 +8,13 @@
 
 #include "core/virtual_clock.h"
 #include "platform/platform.h"
+#include "sim/sim_chat_view.h"
 #include "sim/sim_window_system.h"
 
 namespace qv {
 
 class SimProcess : public ProcessControl {
-public:
+  public:
     bool SetPriorityClass(uint32_t priority_class) override {
         priority_calls.push_back(priority_class);
         priority = priority_class;
@@ -32,7 +33,7 @@ public:
 };
 
 class SimSettings : public SettingsStore {
-public:
+  public:
     std::optional<std::string> Read(const std::string& name) override;
     bool Write(const std::string& name, const std::string& value) override;
 
@@ -41,7 +42,7 @@ public:
 };
 
 class SimSound : public SoundPlayer {
-public:
+  public:
     bool PlayMemory(const uint8_t* image, size_t size, uint32_t flags) override {
         plays.push_back({image, size, flags});
         return true;
@@ -56,7 +57,7 @@ public:
 
 // Files in memory; folders must exist before a file in them can be written.
 class SimFiles : public FileSystem {
-public:
+  public:
     std::string ProgramFolder() override { return program_folder; }
     std::string CurrentFolder() override { return current_folder; }
     bool CreateFolder(const std::string& path) override;
@@ -71,7 +72,7 @@ public:
 };
 
 class SimLocalClock : public LocalClock {
-public:
+  public:
     LocalDateTime Now() override { return now; }
     std::string FormatTime(const LocalDateTime& when) override;
 
@@ -89,6 +90,7 @@ struct SimWorld {
     SimFiles files;
     SimLocalClock local_clock;
     Cp1252Codec codec;
+    SimChatView chat_view;
     Platform platform{clock, windows, process, settings, sound, files, local_clock, codec};
 };
 

@@ -17,9 +17,9 @@ enum class SimKind { Window, Edit, Button, ListBox, Static, ScrollBar };
 struct SimWindow {
     WindowHandle handle = 0;
     SimKind kind = SimKind::Window;
-    std::string title;                 // UTF-8; also the text of edits and statics
-    int reported_title_length = -1;    // when >= 0, what GetWindowTextLengthA answers
-    std::vector<std::string> rows;     // list box rows
+    std::string title;               // UTF-8; also the text of edits and statics
+    int reported_title_length = -1;  // when >= 0, what GetWindowTextLengthA answers
+    std::vector<std::string> rows;   // list box rows
     int selected_row = -1;
     bool visible = true;
     int clicks = 0;
@@ -28,7 +28,7 @@ struct SimWindow {
 };
 
 class SimWindowSystem : public WindowSystem {
-public:
+  public:
     // Creates a top-level window at the top of the Z-order.
     WindowHandle AddTopLevel(const std::string& title);
     // Creates a top-level window at the bottom of the Z-order.
@@ -65,7 +65,7 @@ public:
     WindowHandle GetActiveWindow() override { return active_window; }
     WindowHandle GetForegroundWindow() override { return foreground_window; }
 
-private:
+  private:
     WindowHandle NewWindow(SimKind kind, const std::string& title, WindowHandle parent);
     void CollectChildren(WindowHandle parent, std::vector<WindowHandle>& out);
 

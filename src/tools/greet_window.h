@@ -10,7 +10,7 @@
 namespace qv {
 
 class Form4 {
-public:
+  public:
     explicit Form4(LocalClock& clock) : clock_(clock) {}
 
     // Loads the window (hidden) the first time; the load step runs once.
@@ -23,7 +23,7 @@ public:
 
     TextField Text3;
 
-private:
+  private:
     LocalClock& clock_;
     bool loaded_ = false;
     std::function<void()> on_load_;

@@ -1,7 +1,6 @@
 // Quorvane StarCraft Chat: a companion window for the game's Battle.net chat screen.
-#include <windows.h>
-
 #include <commctrl.h>
+#include <windows.h>
 
 #include "win32/main_window.h"
 

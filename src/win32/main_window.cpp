@@ -32,7 +32,7 @@ std::string WindowTextOf(HWND hwnd) {
 
 }  // namespace
 
-MainWindow::MainWindow() : form_(std::make_unique<Form1>(platform_.platform)) {}
+MainWindow::MainWindow() = default;
 
 MainWindow::~MainWindow() {
     if (font_) DeleteObject(font_);
@@ -53,9 +53,6 @@ bool MainWindow::Create(int show_command) {
     wc.lpszClassName = kMainClass;
     if (!RegisterClassExW(&wc)) return false;
 
-    // The Load steps run before the window exists, as the form's Load does.
-    form_->Start();
-
     const DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU | WS_MINIMIZEBOX | WS_CLIPCHILDREN;
     RECT rect{0, 0, kMainClientWidth, kMainClientHeight};
     AdjustWindowRect(&rect, style, FALSE);
@@ -63,7 +60,9 @@ bool MainWindow::Create(int show_command) {
     hwnd_ = CreateWindowExW(0, kMainClass, caption.c_str(), style, CW_USEDEFAULT, CW_USEDEFAULT,
                             rect.right - rect.left, rect.bottom - rect.top, nullptr, nullptr,
                             wc.hInstance, this);
-    if (!hwnd_) return false;
+    if (!hwnd_ || !form_) return false;
+    // The Load steps run once the window and its controls exist, before it shows.
+    form_->Start();
     ShowWindow(hwnd_, show_command);
     UpdateWindow(hwnd_);
     return true;
@@ -81,6 +80,11 @@ HWND MainWindow::AddControl(const wchar_t* cls, const wchar_t* text, DWORD style
 void MainWindow::CreateControls() {
     font_ = CreateVerdana(hwnd_);
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+
+    view_ = std::make_unique<RichChatView>(hwnd_, kIdRichTextBox2, 136, 16, 433, 468);
+    form_ = std::make_unique<Form1>(platform_.platform, *view_);
+    view_->SetMouseHandlers([this] { form_->auto_scroll.SuspendAutoScroll(); },
+                            [this] { form_->auto_scroll.ResumeAutoScroll(); });
 
     text4_ = AddControl(L"EDIT", L"", WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP, kIdText4, 136, 496,
                         433, 33);

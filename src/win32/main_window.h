@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/form1.h"
+#include "win32/rich_chat_view.h"
 #include "win32/win32_platform.h"
 
 namespace qv {
@@ -25,18 +26,18 @@ constexpr int kMainClientWidth = 765;
 constexpr int kMainClientHeight = 540;
 
 class MainWindow {
-public:
+  public:
     MainWindow();
     ~MainWindow();
 
-    // Runs the Load steps, then creates and shows the window.
+    // Creates the window and its controls, runs the Load steps, then shows the window.
     bool Create(int show_command);
     HWND Handle() const { return hwnd_; }
 
-private:
+  private:
     static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
-    static LRESULT CALLBACK TypingBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp,
-                                          UINT_PTR id, DWORD_PTR data);
+    static LRESULT CALLBACK TypingBoxProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
+                                          DWORD_PTR data);
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
     void CreateControls();
     HWND AddControl(const wchar_t* cls, const wchar_t* text, DWORD style, int id, int x, int y,
@@ -44,6 +45,7 @@ private:
     void OnCommand(int id, int code, HWND control);
 
     Win32Platform platform_;
+    std::unique_ptr<RichChatView> view_;
     std::unique_ptr<Form1> form_;
     HWND hwnd_ = nullptr;
     HWND text4_ = nullptr;

@@ -19,8 +19,8 @@ constexpr int kRowReadSlack = 4096;
 LRESULT Send(WindowHandle h, UINT msg, WPARAM wp, LPARAM lp, LRESULT on_failure) {
     if (h == 0) return on_failure;
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutW(ToHwnd(h), msg, wp, lp, SMTO_NORMAL | SMTO_ABORTIFHUNG,
-                             kSendTimeoutMs, &result)) {
+    if (!SendMessageTimeoutW(ToHwnd(h), msg, wp, lp, SMTO_NORMAL | SMTO_ABORTIFHUNG, kSendTimeoutMs,
+                             &result)) {
         return on_failure;
     }
     return static_cast<LRESULT>(result);
@@ -88,7 +88,8 @@ std::vector<WindowHandle> Win32WindowSystem::EnumTopLevelWindows() {
 
 std::vector<WindowHandle> Win32WindowSystem::EnumChildWindows(WindowHandle parent) {
     std::vector<WindowHandle> out;
-    if (parent != 0) ::EnumChildWindows(ToHwnd(parent), CollectWindow, reinterpret_cast<LPARAM>(&out));
+    if (parent != 0)
+        ::EnumChildWindows(ToHwnd(parent), CollectWindow, reinterpret_cast<LPARAM>(&out));
     return out;
 }
 
@@ -149,8 +150,8 @@ std::string Win32WindowSystem::GetText(WindowHandle window) {
     const LRESULT n = Send(window, WM_GETTEXTLENGTH, 0, 0, 0);
     if (n <= 0) return "";
     std::vector<wchar_t> buffer(static_cast<size_t>(n) + kRowReadSlack, L'\0');
-    const LRESULT m = Send(window, WM_GETTEXT, buffer.size(),
-                           reinterpret_cast<LPARAM>(buffer.data()), 0);
+    const LRESULT m =
+        Send(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()), 0);
     if (m <= 0) return "";
     return Narrow(std::wstring(buffer.data(), static_cast<size_t>(m)));
 }
@@ -171,9 +172,7 @@ void Win32WindowSystem::ShowWindow(WindowHandle window, int command) {
 
 WindowHandle Win32WindowSystem::GetActiveWindow() { return FromHwnd(::GetActiveWindow()); }
 
-WindowHandle Win32WindowSystem::GetForegroundWindow() {
-    return FromHwnd(::GetForegroundWindow());
-}
+WindowHandle Win32WindowSystem::GetForegroundWindow() { return FromHwnd(::GetForegroundWindow()); }
 
 // ---- process --------------------------------------------------------------------------
 
@@ -277,13 +276,13 @@ bool Win32Files::CreateFolder(const std::string& path) {
 namespace {
 
 bool WriteBytes(const std::string& path, const std::string& bytes, bool append) {
-    HANDLE file = CreateFileW(Widen(path).c_str(), append ? FILE_APPEND_DATA : GENERIC_WRITE,
-                              FILE_SHARE_READ, nullptr, append ? OPEN_ALWAYS : CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE file =
+        CreateFileW(Widen(path).c_str(), append ? FILE_APPEND_DATA : GENERIC_WRITE, FILE_SHARE_READ,
+                    nullptr, append ? OPEN_ALWAYS : CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return false;
     DWORD written = 0;
-    const BOOL ok = ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written,
-                                nullptr);
+    const BOOL ok =
+        ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
     CloseHandle(file);
     return ok && written == bytes.size();
 }

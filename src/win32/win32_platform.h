@@ -12,13 +12,13 @@ namespace qv {
 
 // Runs the program's timers on WM_TIMER of a hidden message window of the UI thread.
 class Win32TimerService : public TimerService {
-public:
+  public:
     Win32TimerService();
     ~Win32TimerService() override;
     void StartTimer(Timer& timer) override;
     void StopTimer(Timer& timer) override;
 
-private:
+  private:
     static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     HWND window_ = nullptr;
     UINT_PTR next_id_ = 1;
@@ -26,7 +26,7 @@ private:
 };
 
 class Win32WindowSystem : public WindowSystem {
-public:
+  public:
     std::vector<WindowHandle> EnumTopLevelWindows() override;
     std::vector<WindowHandle> EnumChildWindows(WindowHandle parent) override;
     int GetWindowTextLengthA(WindowHandle window) override;
@@ -46,25 +46,25 @@ public:
 };
 
 class Win32Process : public ProcessControl {
-public:
+  public:
     bool SetPriorityClass(uint32_t priority_class) override;
     uint32_t GetPriorityClass() override;
     void EndProgram() override;
 };
 
 class RegistrySettings : public SettingsStore {
-public:
+  public:
     std::optional<std::string> Read(const std::string& name) override;
     bool Write(const std::string& name, const std::string& value) override;
 };
 
 class Win32Sound : public SoundPlayer {
-public:
+  public:
     bool PlayMemory(const uint8_t* image, size_t size, uint32_t flags) override;
 };
 
 class Win32Files : public FileSystem {
-public:
+  public:
     std::string ProgramFolder() override;
     std::string CurrentFolder() override;
     bool CreateFolder(const std::string& path) override;
@@ -73,13 +73,13 @@ public:
 };
 
 class Win32Clock : public LocalClock {
-public:
+  public:
     LocalDateTime Now() override;
     std::string FormatTime(const LocalDateTime& when) override;
 };
 
 class Win32Codec : public TextCodec {
-public:
+  public:
     std::string ToAnsi(const std::string& utf8) override;
     std::string FromAnsi(const std::string& ansi) override;
 };

@@ -15,12 +15,12 @@
 namespace qv {
 
 class FormFixture : public ::testing::Test {
-protected:
+  protected:
     // The program's own window is at the top of the Z-order, as it is once it has shown.
     void AddOwnWindow() { world.windows.AddTopLevel(kMainCaption); }
 
     void StartForm() {
-        form = std::make_unique<Form1>(world.platform);
+        form = std::make_unique<Form1>(world.platform, world.chat_view);
         form->process_line = [this](const std::string& line) {
             if (line.empty()) return;
             processed.push_back(line);

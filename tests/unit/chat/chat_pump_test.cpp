@@ -99,6 +99,7 @@ TEST_F(ChatPumpTest, TheResetStopsThePumpUnbindsAndEmptiesInOrder) {
     BindWith(20);
     world.clock.Advance(250);
     events.clear();
+    game->LeaveChatScreen();  // so the scan does not bind it again
     form->scan.Kaunta.Set("77");
     EXPECT_EQ(events, (std::vector<std::string>{"clear view", "clear staging"}));
     EXPECT_FALSE(form->pump.Timer2.Enabled());
@@ -107,7 +108,6 @@ TEST_F(ChatPumpTest, TheResetStopsThePumpUnbindsAndEmptiesInOrder) {
     // The unbinding sends the welcome lines to no window, and 50 ms later counts nothing.
     world.clock.Advance(50);
     EXPECT_EQ(form->pump.Text12.Get(), "0");
-    EXPECT_TRUE(form->pump.Timer2.Enabled());
     processed.clear();
     game->AddChatRow("after");
     world.clock.Advance(1000);

@@ -6,7 +6,7 @@ namespace qv {
 namespace {
 
 class AttachScanTest : public FormFixture {
-protected:
+  protected:
     bool Bound(SimGame& game) const {
         return form->boxes.text.Get() == Handle(game.Control(0)) &&
                form->boxes.list.Get() == Handle(game.Control(9));
@@ -60,7 +60,7 @@ TEST_F(AttachScanTest, StarcraftTitleMatchesButTheOwnCaptionNeverDoes) {
     other.windows.AddTopLevel("");
     other.windows.AddTopLevel("");
     other.windows.AddTopLevel("");
-    Form1 lonely(other.platform);
+    Form1 lonely(other.platform, other.chat_view);
     lonely.Start();
     other.clock.Advance(3000);
     EXPECT_TRUE(lonely.scan.handlebw.empty());
@@ -75,7 +75,7 @@ TEST_F(AttachScanTest, TitleRowInFirstThreeRowsGivesNoCandidate) {
         auto order = w.windows.EnumTopLevelWindows();
         for (int i = 0; i < 3 - row; ++i) w.windows.RemoveWindow(order[static_cast<size_t>(i)]);
         ASSERT_EQ(w.windows.EnumTopLevelWindows()[static_cast<size_t>(row)], game.TitleWindow());
-        Form1 f(w.platform);
+        Form1 f(w.platform, w.chat_view);
         f.Start();
         w.clock.Advance(5000);
         EXPECT_TRUE(f.scan.handlebw.empty()) << "title at row " << row;
@@ -103,7 +103,7 @@ TEST_F(AttachScanTest, SeventeenOrNineteenDescendantsAreRejected) {
         SimGame game(w.windows);
         if (extra < 0) game.LeaveChatScreen();
         if (extra > 0) w.windows.AddChild(game.ScreenWindow(), SimKind::Static);
-        Form1 f(w.platform);
+        Form1 f(w.platform, w.chat_view);
         int resets = 0;
         f.scan.Kaunta.OnChange([&] {
             ++resets;
@@ -212,7 +212,7 @@ TEST_F(AttachScanTest, NegativeHandleRowHasAMinusInPlaceOfTheBlank) {
 
 TEST_F(AttachScanTest, LoadStepsLowerThePriorityAndSwitchTheListScrollBarsOff) {
     int scrollbar_calls = 0;
-    form = std::make_unique<Form1>(world.platform);
+    form = std::make_unique<Form1>(world.platform, world.chat_view);
     form->user_list_scrollbars_off = [&] { ++scrollbar_calls; };
     form->Start();
     ASSERT_EQ(world.process.priority_calls.size(), 1u);

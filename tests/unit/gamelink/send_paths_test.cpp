@@ -7,7 +7,7 @@ namespace qv {
 namespace {
 
 class SendPathsTest : public FormFixture {
-protected:
+  protected:
     void SetUp() override {
         game = std::make_unique<SimGame>(world.windows);
         StartForm();
@@ -63,10 +63,10 @@ TEST_F(SendPathsTest, PublicSendRoutinesSendTheirBoxAndEmptyIt) {
     form->send.time2.Set("/join Clan");
     form->send.send2_Click();
     form->send.send3_Click();  // empty: still sent
-    EXPECT_EQ(world.windows.log,
-              (std::vector<std::string>{SetTextToInput("one"), ClickOf(10),
-                                        SetTextToInput("/join Clan"), ClickOf(10),
-                                        SetTextToInput(""), ClickOf(10)}));
+    EXPECT_EQ(
+        world.windows.log,
+        (std::vector<std::string>{SetTextToInput("one"), ClickOf(10), SetTextToInput("/join Clan"),
+                                  ClickOf(10), SetTextToInput(""), ClickOf(10)}));
     EXPECT_EQ(form->send.time.Get(), "");
     EXPECT_EQ(form->send.time2.Get(), "");
 }
@@ -76,15 +76,14 @@ TEST_F(SendPathsTest, RelaysClickCreateJoinAndQuitAndQuitEndsTheProgram) {
     form->send.Command8_Click();
     EXPECT_EQ(world.process.ended, 0);
     form->send.Command5_Click();
-    EXPECT_EQ(world.windows.log,
-              (std::vector<std::string>{ClickOf(3), ClickOf(4), ClickOf(6)}));
+    EXPECT_EQ(world.windows.log, (std::vector<std::string>{ClickOf(3), ClickOf(4), ClickOf(6)}));
     EXPECT_EQ(world.process.ended, 1);
 }
 
 TEST(SendPathsUnbound, UnboundHandlesSendNothingButStillEmptyTheBoxes) {
     SimWorld world;
     SimGame game(world.windows);
-    Form1 form(world.platform);  // never started: every box reads "0"
+    Form1 form(world.platform, world.chat_view);  // never started: every box reads "0"
     form.send.time.Set("x");
     form.send.send_Click();
     form.send.Text4.Set("y");

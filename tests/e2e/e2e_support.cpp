@@ -1,0 +1,177 @@
+#include "e2e/e2e_support.h"
+
+#include <fstream>
+#include <sstream>
+
+namespace e2e {
+
+std::wstring Widen(const std::string& utf8) {
+    if (utf8.empty()) return L"";
+    const int n =
+        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
+    std::wstring out(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
+    return out;
+}
+
+std::string Narrow(const std::wstring& wide) {
+    if (wide.empty()) return "";
+    const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
+                                      nullptr, 0, nullptr, nullptr);
+    std::string out(static_cast<size_t>(n), '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n,
+                        nullptr, nullptr);
+    return out;
+}
+
+std::wstring ExeDir() {
+    wchar_t path[MAX_PATH * 2] = {};
+    GetModuleFileNameW(nullptr, path, MAX_PATH * 2);
+    std::wstring dir = path;
+    return dir.substr(0, dir.find_last_of(L"\\/"));
+}
+
+bool Process::Start(const std::wstring& command_line, const std::wstring& current_dir) {
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    std::wstring line = command_line;
+    return CreateProcessW(nullptr, line.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          current_dir.empty() ? nullptr : current_dir.c_str(), &startup,
+                          &info) != 0;
+}
+
+bool Process::Exited(DWORD wait_ms) const {
+    return info.hProcess && WaitForSingleObject(info.hProcess, wait_ms) == WAIT_OBJECT_0;
+}
+
+void Process::Stop() {
+    if (!info.hProcess) return;
+    if (!Exited(0)) {
+        TerminateProcess(info.hProcess, 1);
+        WaitForSingleObject(info.hProcess, 5000);
+    }
+    CloseHandle(info.hProcess);
+    CloseHandle(info.hThread);
+    info = {};
+}
+
+bool WaitUntil(const std::function<bool()>& predicate, int timeout_ms) {
+    const ULONGLONG end = GetTickCount64() + static_cast<ULONGLONG>(timeout_ms);
+    for (;;) {
+        if (predicate()) return true;
+        if (GetTickCount64() > end) return false;
+        MSG msg;
+        while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) DispatchMessageW(&msg);
+        Sleep(50);
+    }
+}
+
+std::string ReadFileBytes(const std::wstring& path) {
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return "";
+    std::string bytes;
+    char buffer[65536];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
+        bytes.append(buffer, got);
+    CloseHandle(file);
+    return bytes;
+}
+
+std::vector<std::string> ReadLines(const std::wstring& path) {
+    std::vector<std::string> lines;
+    std::istringstream in(ReadFileBytes(path));
+    std::string line;
+    while (std::getline(in, line)) {
+        if (!line.empty() && line.back() == '\r') line.pop_back();
+        lines.push_back(line);
+    }
+    return lines;
+}
+
+int CountPrefix(const std::vector<std::string>& lines, const std::string& prefix) {
+    int n = 0;
+    for (const auto& line : lines) n += line.rfind(prefix, 0) == 0;
+    return n;
+}
+
+void AppendLine(const std::wstring& path, const std::string& line) {
+    HANDLE file = CreateFileW(path.c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_ALWAYS, 0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return;
+    const std::string data = line + "\n";
+    DWORD written = 0;
+    WriteFile(file, data.data(), static_cast<DWORD>(data.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
+std::string WindowText(HWND window) {
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 5000, &length)) {
+        return "";
+    }
+    std::wstring text(length + 1, L'\0');
+    DWORD_PTR got = 0;
+    SendMessageTimeoutW(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(text.data()),
+                        SMTO_ABORTIFHUNG, 5000, &got);
+    text.resize(got);
+    return Narrow(text);
+}
+
+bool SaveScreenshot(const std::wstring& path) {
+    HDC screen = GetDC(nullptr);
+    const int w = GetDeviceCaps(screen, HORZRES);
+    const int h = GetDeviceCaps(screen, VERTRES);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = h;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 24;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    const DWORD stride = static_cast<DWORD>((w * 3 + 3) & ~3);
+    const DWORD image_size = stride * static_cast<DWORD>(h);
+    BITMAPFILEHEADER file_header{};
+    file_header.bfType = 0x4D42;
+    file_header.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
+    file_header.bfSize = file_header.bfOffBits + image_size;
+    info.bmiHeader.biSizeImage = image_size;
+    bool ok = false;
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    if (file != INVALID_HANDLE_VALUE && bits) {
+        DWORD written = 0;
+        ok = WriteFile(file, &file_header, sizeof file_header, &written, nullptr) &&
+             WriteFile(file, &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr) &&
+             WriteFile(file, bits, image_size, &written, nullptr);
+        CloseHandle(file);
+    }
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return ok;
+}
+
+std::wstring OutDir() {
+    wchar_t value[MAX_PATH * 2] = {};
+    if (GetEnvironmentVariableW(L"QV_OUT_DIR", value, MAX_PATH * 2) > 0) {
+        std::wstring dir = value;
+        if (!dir.empty() && dir[0] == L'/') {
+            for (wchar_t& c : dir) {
+                if (c == L'/') c = L'\\';
+            }
+            dir = L"Z:" + dir;
+        }
+        CreateDirectoryW(dir.c_str(), nullptr);
+        return dir;
+    }
+    return ExeDir();
+}
+
+}  // namespace e2e

@@ -1,0 +1,45 @@
+// Helpers of the end-to-end tests: starting the stand-in game and the companion as two
+// processes, reading the stand-in's transcript and the companion's windows, and keeping a
+// screenshot.
+#pragma once
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+std::wstring ExeDir();
+std::wstring Widen(const std::string& utf8);
+std::string Narrow(const std::wstring& wide);
+
+// Starts a program; the handle stays open until Stop.
+struct Process {
+    PROCESS_INFORMATION info{};
+    bool Start(const std::wstring& command_line, const std::wstring& current_dir = L"");
+    bool Exited(DWORD wait_ms) const;
+    void Stop();
+};
+
+// Polls until the predicate holds, at most timeout_ms; pumps messages while it waits.
+bool WaitUntil(const std::function<bool()>& predicate, int timeout_ms);
+
+// The stand-in's transcript, one event a line.
+std::vector<std::string> ReadLines(const std::wstring& path);
+int CountPrefix(const std::vector<std::string>& lines, const std::string& prefix);
+
+void AppendLine(const std::wstring& path, const std::string& line);
+std::string ReadFileBytes(const std::wstring& path);
+
+// Text of another process's window (edit, RichEdit), as UTF-8.
+std::string WindowText(HWND window);
+
+// Writes the whole screen as a 24-bit BMP.
+bool SaveScreenshot(const std::wstring& path);
+
+// Where artefacts go: QV_OUT_DIR (a Unix path under Wine) or the exe's folder.
+std::wstring OutDir();
+
+}  // namespace e2e
