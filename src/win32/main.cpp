@@ -1,6 +1,7 @@
 // Quorvane StarCraft Chat: a companion window for the game's Battle.net chat screen.
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include "win32/main_window.h"
 
