@@ -130,19 +130,16 @@ void GdiListCanvas::DrawText(const ListRect& rect, const std::string& text, uint
     MarkDirty();
 }
 
-int32_t GdiListCanvas::TextWidth(const std::string& text) {
+SIZE GdiListCanvas::TextExtent(const std::string& text) {
     const std::string ansi = Utf8ToAnsi(text);
     SIZE size{};
     GetTextExtentPoint32A(dc_, ansi.c_str(), static_cast<int>(ansi.size()), &size);
-    return size.cx;
+    return size;
 }
 
-int32_t GdiListCanvas::TextHeight(const std::string& text) {
-    const std::string ansi = Utf8ToAnsi(text);
-    SIZE size{};
-    GetTextExtentPoint32A(dc_, ansi.c_str(), static_cast<int>(ansi.size()), &size);
-    return size.cy;
-}
+int32_t GdiListCanvas::TextWidth(const std::string& text) { return TextExtent(text).cx; }
+
+int32_t GdiListCanvas::TextHeight(const std::string& text) { return TextExtent(text).cy; }
 
 HBITMAP GdiListCanvas::Bitmap(const Picture& picture) {
     if (!picture) return nullptr;

@@ -53,6 +53,7 @@ class GdiListCanvas : public ListCanvas {
 
   private:
     void MarkDirty();
+    SIZE TextExtent(const std::string& text);
 
     HWND window_;
     HDC dc_ = nullptr;
