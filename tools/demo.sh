@@ -19,7 +19,7 @@ join Zeratul	0 PX3W
 join Fenix	0 PXES
 chatn 40
 INIT
-wine standin-game.exe --pos 0,0 --init "$(winepath -w "$work/init.txt")" \
+wine standin-game.exe --pos 800,40 --init "$(winepath -w "$work/init.txt")" \
   --script "$(winepath -w "$script")" --transcript "$(winepath -w "$work/transcript.txt")" &
 sleep 2
 wine quorvane-chat.exe &

@@ -35,16 +35,15 @@ for bmp in "$root"/out/*.bmp; do
   convert "$bmp" "${bmp%.bmp}.png" && rm -f "$bmp" && echo "screenshot: ${bmp%.bmp}.png"
 done
 
-# One summary over all three runs.
+# One summary over all three runs: each report's first <testsuites> (GoogleTest) or
+# <testsuite> (ctest) element carries its totals.
 passed=0; failed=0
 for xml in "$results"/*.xml; do
-  t=$(grep -o '<testsuites[^>]*' "$xml" | grep -o ' tests="[0-9]*"' | head -1 | grep -o '[0-9]*')
-  f=$(grep -o '<testsuites[^>]*' "$xml" | grep -o ' failures="[0-9]*"' | head -1 | grep -o '[0-9]*')
-  e=$(grep -o '<testsuites[^>]*' "$xml" | grep -o ' errors="[0-9]*"' | head -1 | grep -o '[0-9]*')
-  d=$(grep -o '<testsuites[^>]*' "$xml" | grep -o ' disabled="[0-9]*"' | head -1 | grep -o '[0-9]*')
-  s=$(grep -c '<skipped' "$xml")
-  t=${t:-0}; f=$(( ${f:-0} + ${e:-0} )); d=${d:-0}
-  passed=$(( passed + t - f - d - s ))
+  head=$(tr '\n\t' '  ' < "$xml" | grep -o '<testsuites\?[ >][^>]*' | head -1)
+  count() { echo "$head" | grep -o " $1=\"[0-9]*\"" | head -1 | grep -o '[0-9]*'; }
+  t=$(count tests); f=$(count failures); e=$(count errors); d=$(count disabled); s=$(count skipped)
+  t=${t:-0}; f=$(( ${f:-0} + ${e:-0} ))
+  passed=$(( passed + t - f - ${d:-0} - ${s:-0} ))
   failed=$(( failed + f ))
 done
 [ "$failed" -gt 0 ] && status=1

@@ -86,6 +86,14 @@ void MainWindow::CreateControls() {
     view_->SetMouseHandlers([this] { form_->auto_scroll.SuspendAutoScroll(); },
                             [this] { form_->auto_scroll.ResumeAutoScroll(); });
 
+    lists_ = CreateMainWindowLists(hwnd_, kIdListBoxFX1, kIdListBoxFX2);
+    // The Load steps switch both lists' own scroll bars off.
+    form_->user_list_scrollbars_off = [this] {
+        for (ListBoxFXWindow* list : {lists_.ListBoxFX1, lists_.ListBoxFX2}) {
+            if (list) list->Control().SetScrollbar(false);
+        }
+    };
+
     text4_ = AddControl(L"EDIT", L"", WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP, kIdText4, 136, 496,
                         433, 33);
     SetWindowSubclass(text4_, TypingBoxProc, 1, reinterpret_cast<DWORD_PTR>(this));

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/form1.h"
+#include "win32/listboxfx_main_lists.h"
 #include "win32/rich_chat_view.h"
 #include "win32/win32_platform.h"
 
@@ -20,6 +21,8 @@ enum MainControlId : int {
     kIdCommand7 = 1007,  // game's Create
     kIdCommand8 = 1008,  // game's Join
     kIdRichTextBox2 = 1102,
+    kIdListBoxFX1 = 1201,  // channel users
+    kIdListBoxFX2 = 1202,  // friends, hidden in the same place
 };
 
 constexpr int kMainClientWidth = 765;
@@ -47,6 +50,7 @@ class MainWindow {
     Win32Platform platform_;
     std::unique_ptr<RichChatView> view_;
     std::unique_ptr<Form1> form_;
+    MainWindowLists lists_;
     HWND hwnd_ = nullptr;
     HWND text4_ = nullptr;
     HFONT font_ = nullptr;
