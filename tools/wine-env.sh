@@ -23,8 +23,11 @@ fi
 if [ ! -f "$WINEPREFIX/system.reg" ]; then
   mkdir -p "$WINEPREFIX"
   wineboot -i >/dev/null 2>&1 || true
-  wineserver -w
 fi
 wine reg add 'HKCU\Software\Wine\Explorer' /v Desktop /d Default /f >/dev/null 2>&1
 wine reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$desktop_size" /f >/dev/null 2>&1
+# Restart the server so the desktop setting takes effect, then keep it running.
+wineserver -k >/dev/null 2>&1 || true
+wineserver -w >/dev/null 2>&1 || true
+wine reg query 'HKCU\Software\Wine\Explorer' >/dev/null 2>&1 || true
 wineserver -p >/dev/null 2>&1 || true

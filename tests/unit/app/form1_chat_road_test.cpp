@@ -1,0 +1,134 @@
+// The road of a chat line through the whole main window: the game's row, the pump, the
+// processor, the view and the day's log, with the start-up restore before it.
+#include <gtest/gtest.h>
+
+#include "app/form1.h"
+#include "sim/sim_game.h"
+#include "sim/sim_platform.h"
+
+namespace qv {
+namespace {
+
+class ChatRoad : public ::testing::Test {
+protected:
+    void Start() {
+        form = std::make_unique<Form1>(world.platform, world.chat_view);
+        form->Start();
+    }
+    std::string LogFile() const {
+        return world.files.program_folder + "/Log/12-06-2026-LogFile.txt";
+    }
+
+    SimWorld world;
+    std::unique_ptr<Form1> form;
+};
+
+TEST_F(ChatRoad, FirstRunKeepsTheDesignStateAndRendersTheTone) {
+    Start();
+    world.clock.Advance(1);
+    EXPECT_FALSE(form->Timer11.Enabled());
+    EXPECT_FALSE(form->log_switch.EnabChecked());
+    EXPECT_TRUE(form->log_switch.DisabChecked());
+    EXPECT_EQ(form->Check1, 1);
+    EXPECT_EQ(form->AlertToneImage_.size(), 176444u);
+    EXPECT_TRUE(world.settings.values.empty()) << "a first run writes nothing";
+}
+
+TEST_F(ChatRoad, StoredSwitchesAreRestoredAndBadValuesLeaveTheDesignState) {
+    world.settings.values["Logfile\\Log"] = "1";
+    world.settings.values["SaveHide\\Hide"] = "0";
+    Start();
+    world.clock.Advance(1);
+    EXPECT_TRUE(form->log_switch.EnabChecked());
+    EXPECT_EQ(form->Check1, 0);
+
+    SimWorld other;
+    other.settings.values["Logfile\\Log"] = "yes";
+    other.settings.values["SaveHide\\Hide"] = "7";
+    Form1 f(other.platform, other.chat_view);
+    f.Start();
+    other.clock.Advance(1);
+    EXPECT_FALSE(f.log_switch.EnabChecked());
+    EXPECT_EQ(f.Check1, 1);
+}
+
+TEST_F(ChatRoad, GameRowsReachTheViewInColourAndTheLogWithoutTags) {
+    world.settings.values["Logfile\\Log"] = "1";
+    world.local_clock.now = {2026, 12, 6, 20, 0, 0};
+    SimGame game(world.windows);
+    game.AddChatRow("\x10" "Bob\x10: hi there");
+    Start();
+    world.clock.Advance(555 + 50 + 200);
+    game.AddChatRow("\x12" "Fenix: gg");
+    world.clock.Advance(200);
+
+    const auto& paragraphs = world.chat_view.paragraphs;
+    ASSERT_EQ(paragraphs.size(), 7u);  // one backlog row, five welcome lines, one new row
+    EXPECT_EQ(paragraphs[0], (ColouredText{{"Bob: hi there ", kColourWhite}}));
+    EXPECT_EQ(paragraphs[6], (ColouredText{{"Fenix: gg ", kColourGree}}));
+    EXPECT_EQ(world.files.files[LogFile()],
+              "Bob: hi there\r\n"
+              "20:00:00: Welcome to the Quorvane Starcraft Chat\r\n"
+              "20:00:00: For updates visit\r\n"
+              "20:00:00: quorvane.example.net/starcraft-chat\r\n"
+              "20:00:00: This programm was made by\r\n"
+              "20:00:00: Dunmarrow aka Dunmarrow]Zelk[\r\n"
+              "Fenix: gg\r\n");
+    EXPECT_TRUE(form->pump.Timer2.Enabled());
+    EXPECT_EQ(form->Text11.Get(), "");
+}
+
+TEST_F(ChatRoad, AlertPlaysOnlyForNewLinesWhileEnabled) {
+    SimGame game(world.windows);
+    game.AddChatRow("\x10" "bob\x11: backlog mentions bob");
+    Start();
+    form->alert_words.Text[0] = "bob";
+    form->Label11.Set("Enabled");
+    world.clock.Advance(555 + 50 + 200);
+    EXPECT_TRUE(world.sound.plays.empty()) << "backlog rows of a small game are not tested";
+    game.AddChatRow("\x10" "Alice\x11: hey bob");
+    world.clock.Advance(200);
+    ASSERT_FALSE(world.sound.plays.empty());
+    EXPECT_EQ(world.sound.plays[0].size, 176444u);
+    EXPECT_EQ(world.sound.plays[0].flags, kSoundAsync | kSoundMemory);
+    const size_t plays = world.sound.plays.size();
+    form->Label11.Set("Disabled");
+    game.AddChatRow("\x10" "Alice\x11: bob again");
+    world.clock.Advance(200);
+    EXPECT_EQ(world.sound.plays.size(), plays);
+}
+
+TEST_F(ChatRoad, OfflineFriendLinesAreHiddenWhileTheBoxIsTicked) {
+    SimGame game(world.windows);
+    Start();
+    world.clock.Advance(555 + 50 + 200);
+    const size_t shown = world.chat_view.paragraphs.size();
+    game.AddChatRow("\x12Your friend Tassadar, offline");
+    world.clock.Advance(200);
+    EXPECT_EQ(world.chat_view.paragraphs.size(), shown);
+    form->Check1 = 0;
+    game.AddChatRow("\x12Your friend Tassadar, offline");
+    world.clock.Advance(200);
+    EXPECT_EQ(world.chat_view.paragraphs.size(), shown + 1);
+}
+
+TEST_F(ChatRoad, LeavingTheChatScreenEmptiesTheViewAndAFreshBindingStartsIt) {
+    SimGame game(world.windows);
+    game.AddChatRow("\x10" "Bob\x10: first");
+    Start();
+    world.clock.Advance(900);
+    ASSERT_FALSE(world.chat_view.paragraphs.empty());
+    game.LeaveChatScreen();
+    // Noticed at the first check after the next listing of the descendants.
+    world.clock.Advance(1200);
+    EXPECT_TRUE(world.chat_view.paragraphs.empty());
+    game.EnterChatScreen();
+    world.clock.Advance(2000);
+    ASSERT_FALSE(world.chat_view.paragraphs.empty());
+    // The new binding's backlog: the old row, the first welcome lines, and new welcome lines.
+    EXPECT_EQ(world.chat_view.paragraphs[0][0].text, "Bob: first ");
+    EXPECT_EQ(game.ChatList().rows.size(), 11u);
+}
+
+}  // namespace
+}  // namespace qv
