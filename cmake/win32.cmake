@@ -38,5 +38,7 @@ file(GLOB QV_E2E_SOURCES CONFIGURE_DEPENDS tests/e2e/*.cpp)
 if(QV_E2E_SOURCES)
   add_executable(e2e_tests ${QV_E2E_SOURCES})
   target_include_directories(e2e_tests PRIVATE tests)
-  target_link_libraries(e2e_tests PRIVATE gtest gmock gtest_main ${QV_WIN32_LIBS})
+  target_link_libraries(e2e_tests PRIVATE qv_win32 gtest gmock gtest_main)
+  # The end-to-end tests start these two programs from their own folder.
+  add_dependencies(e2e_tests quorvane-chat standin-game)
 endif()

@@ -5,25 +5,6 @@
 
 namespace e2e {
 
-std::wstring Widen(const std::string& utf8) {
-    if (utf8.empty()) return L"";
-    const int n =
-        MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), nullptr, 0);
-    std::wstring out(static_cast<size_t>(n), L'\0');
-    MultiByteToWideChar(CP_UTF8, 0, utf8.data(), static_cast<int>(utf8.size()), out.data(), n);
-    return out;
-}
-
-std::string Narrow(const std::wstring& wide) {
-    if (wide.empty()) return "";
-    const int n = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()),
-                                      nullptr, 0, nullptr, nullptr);
-    std::string out(static_cast<size_t>(n), '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), out.data(), n,
-                        nullptr, nullptr);
-    return out;
-}
-
 std::wstring ExeDir() {
     wchar_t path[MAX_PATH * 2] = {};
     GetModuleFileNameW(nullptr, path, MAX_PATH * 2);

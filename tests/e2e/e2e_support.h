@@ -9,11 +9,14 @@
 #include <string>
 #include <vector>
 
+#include "win32/win32_text.h"
+
 namespace e2e {
 
+using qv::Narrow;
+using qv::Widen;
+
 std::wstring ExeDir();
-std::wstring Widen(const std::string& utf8);
-std::string Narrow(const std::wstring& wide);
 
 // Starts a program; the handle stays open until Stop.
 struct Process {
