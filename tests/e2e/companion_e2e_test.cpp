@@ -104,7 +104,12 @@ class Companion : public ::testing::Test {
 };
 
 TEST_F(Companion, BindsWithinSecondsAndAddsTheFiveWelcomeLines) {
-    ASSERT_TRUE(WaitUntil([] { return CountPrefix(Transcript(), "added ") >= 5; }, 10000))
+    ASSERT_TRUE(WaitUntil(
+        [] {
+            const auto lines = Transcript();
+            return CountPrefix(lines, "added ") >= 5 && CountPrefix(lines, "selected ") >= 1;
+        },
+        10000))
         << "the companion never bound the chat screen";
     const double seconds = static_cast<double>(GetTickCount64() - started_) / 1000.0;
     EXPECT_LT(seconds, 10.0);
