@@ -82,7 +82,6 @@ void Form1::Timer11_Timer() {
     if (log == "0") log_switch.disab_Click();
     Timer11.SetEnabled(false);
     MakeSound(AlertToneImage_, kToneFreq1, kToneFreq2, kToneDuration);
-    if (startup_restore) startup_restore();
 }
 
 }  // namespace qv

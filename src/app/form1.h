@@ -49,8 +49,6 @@ class Form1 {
     std::function<void()> clear_staging;
     // The user lists' scroll bars are switched off by the Load steps.
     std::function<void()> user_list_scrollbars_off;
-    // The start-up restore that runs once, 1 ms after load.
-    std::function<void()> startup_restore;
 
     Platform& platform;
     HandleBoxes boxes;

@@ -244,13 +244,23 @@ bool Win32Sound::PlayMemory(const uint8_t* image, size_t, uint32_t flags) {
 
 // ---- files ----------------------------------------------------------------------------
 
+namespace {
+
+// The portable code writes paths with '/'.
+std::string PortablePath(const wchar_t* path) {
+    std::string text = Narrow(path);
+    for (char& c : text) {
+        if (c == '\\') c = '/';
+    }
+    return text;
+}
+
+}  // namespace
+
 std::string Win32Files::ProgramFolder() {
     wchar_t path[MAX_PATH * 4] = {};
     GetModuleFileNameW(nullptr, path, static_cast<DWORD>(std::size(path)));
-    std::string folder = Narrow(path);
-    for (char& c : folder) {
-        if (c == '\\') c = '/';
-    }
+    const std::string folder = PortablePath(path);
     const size_t slash = folder.find_last_of('/');
     return slash == std::string::npos ? folder : folder.substr(0, slash);
 }
@@ -258,10 +268,7 @@ std::string Win32Files::ProgramFolder() {
 std::string Win32Files::CurrentFolder() {
     wchar_t path[MAX_PATH * 4] = {};
     GetCurrentDirectoryW(static_cast<DWORD>(std::size(path)), path);
-    std::string folder = Narrow(path);
-    for (char& c : folder) {
-        if (c == '\\') c = '/';
-    }
+    std::string folder = PortablePath(path);
     while (folder.size() > 3 && folder.back() == '/') folder.pop_back();
     return folder;
 }
