@@ -1,0 +1,127 @@
+#!/usr/bin/env python3
+"""Writes the seed corpora of the fuzz targets into fuzz/corpus/<target>/.
+
+Run it after changing a target's input layout: python3 fuzz/make_seeds.py. The seeds are
+real-looking game rows (colour codes 0x10..0x1B, letters of code page 1252 in UTF-8, the
+bytes the code page leaves undefined, braces), the shipped stored settings of the lists and
+list reads whose rows change between the length query and the read.
+"""
+import hashlib
+import pathlib
+import shutil
+
+HERE = pathlib.Path(__file__).resolve().parent
+ROOT = HERE.parent
+
+AE, UE, SZ, EURO, YUML = "ä", "ü", "ß", "€", "ÿ"
+# The five bytes code page 1252 leaves undefined, as the UTF-8 of the characters they map to.
+UNDEFINED = "".join(chr(b) for b in (0x81, 0x8D, 0x8F, 0x90, 0x9D))
+
+
+def write(target, seeds):
+    folder = HERE / "corpus" / target
+    shutil.rmtree(folder, ignore_errors=True)
+    folder.mkdir(parents=True)
+    for seed in seeds:
+        data = seed.encode("utf-8") if isinstance(seed, str) else seed
+        (folder / hashlib.sha1(data).hexdigest()[:16]).write_bytes(data)
+
+
+# --- line_road: <switches><words separated by \n> 0xFF <row> -----------------------------
+ALERT, HIDE, LOG = 1, 2, 4
+GATE_OPEN = 1 << 5  # binding count 57, mirror count 201
+
+
+def road(switches, words, row):
+    head = bytes([switches]) + "\n".join(words).encode("utf-8") + b"\xff"
+    return head + (row.encode("utf-8") if isinstance(row, str) else row)
+
+
+ROWS = [
+    "\x10<Zelk> gg wp",
+    "\x12Your friend Zelk entered a Brood War game called " + AE + UE + SZ + EURO + YUML + ".",
+    "\x10" + AE + "pfel \x10J" + UE + "rgen\x11: Stra" + SZ + "e kostet 5 " + EURO + " " + YUML,
+    "\x17Zelk, offline",
+    "\x10\x10\x10 three whites make two",
+    "\x1aYell \x14Blue \x1bRed \x13Gel \x11Grey \x12Gree \x17White",
+    "\x19[BW] {Clan} <Zelk> {} }{ [1v1]",
+    "\x10" + UNDEFINED + " undefined " + UNDEFINED,
+    "\x08White raw marker \x08\x08 Gree \x08",
+    "line\r\nbreak\x10 after\r",
+    "\x11Zelk whispers: \xf0\x9f\x98\x80 outside the BMP",
+    "\x10" + "long row " * 100,
+    "no colour at all",
+]
+road_seeds = [road(ALERT | LOG | GATE_OPEN, ["zelk", "wp"], r) for r in ROWS]
+road_seeds += [
+    road(ALERT | HIDE | LOG | GATE_OPEN, ["zelk"], "\x11Zelk, offline"),
+    road(LOG, [], b"\x10raw \xc0\x8d\xc0\x8a bytes \x81\x8d\x8f\x90\x9d \xe4\xfc\xdf\x80\xff"),
+    road(ALERT | GATE_OPEN, [AE + "rger", "STRA" + SZ + "E", YUML], ROWS[2]),
+    road(ALERT | (3 << 3), ["x"] * 8, "\x10x\x11x"),
+]
+write("line_road", road_seeds)
+
+# --- property_bag_text: the stored settings text ------------------------------------------
+props = [(ROOT / "assets" / name).read_text(encoding="utf-8")
+         for name in ("listboxfx1.props", "listboxfx2.props")]
+props += [
+    "BackColor = long &H8000000F\r\nEnabled = boolean False\r\n"
+    "Font = font \"Tahoma\" 8.25 700 1 1 1 1 238\r\n"
+    "TextColor = long -1\r\nTextSelectColor = long 4294967295\r\n"
+    "SelectionClolor = long &H8000000D\r\nShowSelection = boolean False\r\n"
+    "BackGroundStyle = long 2\r\nBackImage = picture \"C:/Pics/" + AE + "rger.bmp\" 64 32\r\n"
+    "BackGroundAlignment = long 3\r\nFullRowSelect = boolean False\r\n"
+    "GridLines = boolean True\r\nMouseIcon = picture \"resource:3102\" 32 32\r\n"
+    "MousePointer = integer 99\r\nAppearance = integer 1\r\nSorted = long 2\r\n"
+    "Hint = string \"Stra" + SZ + "e \\\"" + EURO + "\\\" \\\\ \\n \\t " + YUML + "\"\r\n"
+    "BorderStyle = integer 0\r\nIconMaskColor = long &HFF00FF\r\n"
+    "IconStrip = picture \"resource:3101\" 416 18\r\nShowIcons = boolean True\r\n"
+    "Scrollbarvisible = boolean True\r\nImageHeight = integer 18\r\n"
+    "ImageWidth = integer 32\r\nTextAlignment = long 1\r\ngStartColor = long &HFF0000\r\n"
+    "gEndColor = long 16777215\r\ngDirection = long 0\r\n",
+    "  # comment\n\n\tSorted = string \"-1\"\nshowicons = string \"True\"\n"
+    "ImageHeight = long 40000\nhint = long 5\n",
+    "BackGroundStyle = long 1\nBackGroundAlignment = long 5\n"
+    "BackImage = picture \"" + UNDEFINED + "\" 65535 0\nFont = font \"\" 1e3 0 0 0 0 0 255\n",
+]
+write("property_bag_text", props)
+
+# --- list_read: FuzzedDataProvider input (integers from the end, strings from the front) --
+KEEP, REPLACE, GROW, CUT, REMOVE, INSERT, APPEND, CLEAR = range(8)
+
+
+def text_field(s):
+    data = s.encode("utf-8") if isinstance(s, str) else s
+    return data.replace(b"\\", b"\\\\") + b"\\|"
+
+
+def list_read(rows, row, steps, missing=False):
+    """steps: (change, cut, text) for each read in turn."""
+    front, back = b"", []  # back: integers in the order they are read
+    back.append(len(rows))
+    back.append(row + 1)  # range -1..6
+    back.append(0 if missing else 1)
+    back.append(len(steps))
+    for change, cut, text in steps:
+        back.append(change)
+        back += [cut >> 8, cut & 0xFF]  # two bytes, the first read is the high one
+        front += text_field(text)
+    for r in rows:
+        front += text_field(r)
+    return front + bytes(reversed(back))
+
+
+chat = [ROWS[0], ROWS[1], ROWS[2], "\x10" + UNDEFINED, "kurz"]
+read_seeds = [
+    list_read(chat, 1, []),
+    list_read(chat, 4, [(REPLACE, 0, "l" + AE + "nger mit " + AE + UE + SZ + EURO)]),
+    list_read(chat, 2, [(GROW, 0, EURO * 40), (GROW, 0, YUML * 40), (KEEP, 0, "")]),
+    list_read(chat, 2, [(CUT, 2, ""), (KEEP, 0, "")]),  # cut inside the ä
+    list_read(chat, 0, [(REMOVE, 0, ""), (INSERT, 0, "new first row")]),
+    list_read(chat, 3, [(CLEAR, 0, ""), (APPEND, 0, "x")]),
+    list_read(["a" * 990, "\xf0\x9f\x98\x80" * 300], 1, [(GROW, 0, "\xf0\x9f\x98\x80" * 300)]),
+    list_read([b"\xc3\x28\xed\xa0\x80\xf8\x88\x80\x80\x80\x81\x8d\x8f\x90\x9d"], 0,
+              [(REPLACE, 0, b"\xe2\x82\xac\xe2\x82"), (GROW, 0, b"\xac")]),
+    list_read(chat, 1, [], missing=True),
+]
+write("list_read", read_seeds)
