@@ -29,33 +29,38 @@ void AppendUtf8(std::string& out, uint32_t cp) {
     }
 }
 
-// Decodes one code point; invalid bytes decode as themselves (Latin-1).
+// Decodes one code point; invalid bytes decode as themselves (Latin-1). A sequence is valid
+// only in its shortest form and for a code point outside the surrogates and below 0x110000,
+// so an overlong form of CR, LF or a colour code never decodes as that control character.
 uint32_t NextCodePoint(std::string_view s, size_t& i) {
     const auto b0 = static_cast<unsigned char>(s[i]);
     auto cont = [&](size_t k) {
         return k < s.size() && (static_cast<unsigned char>(s[k]) & 0xC0) == 0x80;
     };
+    auto bits = [&](size_t k) { return static_cast<unsigned char>(s[k]) & 0x3Fu; };
     if (b0 < 0x80) {
         ++i;
         return b0;
     }
     if ((b0 & 0xE0) == 0xC0 && cont(i + 1)) {
-        uint32_t cp = ((b0 & 0x1F) << 6) | (static_cast<unsigned char>(s[i + 1]) & 0x3F);
-        i += 2;
-        return cp;
-    }
-    if ((b0 & 0xF0) == 0xE0 && cont(i + 1) && cont(i + 2)) {
-        uint32_t cp = ((b0 & 0x0F) << 12) | ((static_cast<unsigned char>(s[i + 1]) & 0x3F) << 6) |
-                      (static_cast<unsigned char>(s[i + 2]) & 0x3F);
-        i += 3;
-        return cp;
-    }
-    if ((b0 & 0xF8) == 0xF0 && cont(i + 1) && cont(i + 2) && cont(i + 3)) {
-        uint32_t cp = ((b0 & 0x07) << 18) | ((static_cast<unsigned char>(s[i + 1]) & 0x3F) << 12) |
-                      ((static_cast<unsigned char>(s[i + 2]) & 0x3F) << 6) |
-                      (static_cast<unsigned char>(s[i + 3]) & 0x3F);
-        i += 4;
-        return cp;
+        const uint32_t cp = ((b0 & 0x1Fu) << 6) | bits(i + 1);
+        if (cp >= 0x80) {
+            i += 2;
+            return cp;
+        }
+    } else if ((b0 & 0xF0) == 0xE0 && cont(i + 1) && cont(i + 2)) {
+        const uint32_t cp = ((b0 & 0x0Fu) << 12) | (bits(i + 1) << 6) | bits(i + 2);
+        if (cp >= 0x800 && (cp < 0xD800 || cp > 0xDFFF)) {
+            i += 3;
+            return cp;
+        }
+    } else if ((b0 & 0xF8) == 0xF0 && cont(i + 1) && cont(i + 2) && cont(i + 3)) {
+        const uint32_t cp =
+            ((b0 & 0x07u) << 18) | (bits(i + 1) << 12) | (bits(i + 2) << 6) | bits(i + 3);
+        if (cp >= 0x10000 && cp <= 0x10FFFF) {
+            i += 4;
+            return cp;
+        }
     }
     ++i;
     return b0;
