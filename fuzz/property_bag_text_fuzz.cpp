@@ -33,16 +33,21 @@ bool SamePicture(const Picture& a, const Picture& b) {
     return a->source == b->source && a->width == b->width && a->height == b->height;
 }
 
-// Entries alike but for the font size, which is written to six significant digits.
+// Fonts alike but for the size, which is written to six significant digits (and may be
+// "nan", which equals nothing).
+bool SameFontButSize(const FontSpec& a, const FontSpec& b) {
+    return a.name == b.name && a.weight == b.weight && a.bold == b.bold && a.italic == b.italic &&
+           a.underline == b.underline && a.strikethrough == b.strikethrough &&
+           a.charset == b.charset;
+}
+
 bool SameEntries(const PropertyBag& a, const PropertyBag& b) {
     if (a.Entries().size() != b.Entries().size()) return false;
     for (size_t i = 0; i < a.Entries().size(); ++i) {
         const PropertyBag::Entry& x = a.Entries()[i];
         const PropertyBag::Entry& y = b.Entries()[i];
-        FontSpec fx = x.value.font;
-        fx.size = y.value.font.size;
         if (x.key != y.key || x.value.kind != y.value.kind || x.value.number != y.value.number ||
-            x.value.text != y.value.text || fx != y.value.font ||
+            x.value.text != y.value.text || !SameFontButSize(x.value.font, y.value.font) ||
             !SamePicture(x.value.picture, y.value.picture)) {
             return false;
         }
