@@ -325,6 +325,10 @@ std::string Win32Clock::FormatTime(const LocalDateTime& when) {
     return Narrow(buffer);
 }
 
+int16_t Win32Keyboard::GetAsyncKeyState(int32_t virtual_key) {
+    return static_cast<int16_t>(::GetAsyncKeyState(virtual_key));
+}
+
 std::string Win32Codec::ToAnsi(const std::string& utf8) { return Utf8ToAnsi(utf8); }
 std::string Win32Codec::FromAnsi(const std::string& ansi) { return AnsiToUtf8(ansi); }
 

@@ -84,6 +84,11 @@ class Win32Codec : public TextCodec {
     std::string FromAnsi(const std::string& ansi) override;
 };
 
+class Win32Keyboard : public Keyboard {
+  public:
+    int16_t GetAsyncKeyState(int32_t virtual_key) override;
+};
+
 struct Win32Platform {
     Win32TimerService timers;
     Win32WindowSystem windows;
@@ -93,7 +98,8 @@ struct Win32Platform {
     Win32Files files;
     Win32Clock clock;
     Win32Codec codec;
-    Platform platform{timers, windows, process, settings, sound, files, clock, codec};
+    Win32Keyboard keyboard;
+    Platform platform{timers, windows, process, settings, sound, files, clock, codec, keyboard};
 };
 
 // A game handle kept as a signed 32-bit number; window handles fit in 32 bits.
