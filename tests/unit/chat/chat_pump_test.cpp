@@ -159,10 +159,10 @@ TEST_F(ChatPumpTest, NumberingHoldsBeyondThirtyTwoThousandRows) {
 TEST_F(ChatPumpTest, NewInputBoxHandleEmptiesTheView) {
     StartForm();
     events.clear();
-    form->Text8.Set("backlog");
+    form->idle.Text8.Set("backlog");
     form->boxes.text.Set("1234");
     EXPECT_EQ(events, (std::vector<std::string>{"clear view"}));
-    EXPECT_EQ(form->Text8.Get(), "");
+    EXPECT_EQ(form->idle.Text8.Get(), "");
 }
 
 }  // namespace
