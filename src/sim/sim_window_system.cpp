@@ -98,13 +98,14 @@ std::string SimWindowSystem::GetWindowTextA(WindowHandle window, int max_chars) 
 int SimWindowSystem::ListGetCount(WindowHandle list) {
     log.push_back("LB_GETCOUNT " + std::to_string(list));
     SimWindow* w = Find(list);
-    if (!w) return 0;
+    if (!w || w->silent) return 0;
     return static_cast<int>(w->rows.size());
 }
 
 int SimWindowSystem::ListGetTextLen(WindowHandle list, int row) {
     SimWindow* w = Find(list);
     if (!w) return 0;
+    if (w->silent) return kNoAnswer;
     if (row < 0 || row >= static_cast<int>(w->rows.size())) return -1;
     return static_cast<int>(Utf16Length(w->rows[static_cast<size_t>(row)]));
 }
@@ -119,6 +120,10 @@ ListRowRead SimWindowSystem::ListGetText(WindowHandle list, int row, int capacit
     SimWindow* w = Find(list);
     if (!w) {
         read.length = 0;
+        return read;
+    }
+    if (w->silent) {
+        read.length = kNoAnswer;
         return read;
     }
     if (row < 0 || row >= static_cast<int>(w->rows.size())) return read;
