@@ -81,31 +81,33 @@ std::vector<WindowHandle> SimWindowSystem::EnumChildWindows(WindowHandle parent)
     return out;
 }
 
+// The ANSI functions answer in bytes of the code page, as they do for a real window.
 int SimWindowSystem::GetWindowTextLengthA(WindowHandle window) {
     SimWindow* w = Find(window);
     if (!w) return 0;
     if (w->reported_title_length >= 0) return w->reported_title_length;
-    return static_cast<int>(w->title.size());
+    return static_cast<int>(ansi_.ToAnsi(w->title).size());
 }
 
 std::string SimWindowSystem::GetWindowTextA(WindowHandle window, int max_chars) {
     SimWindow* w = Find(window);
     if (!w || max_chars <= 0) return "";
-    return w->title.substr(0, static_cast<size_t>(max_chars));
+    return ansi_.ToAnsi(w->title).substr(0, static_cast<size_t>(max_chars));
 }
 
 int SimWindowSystem::ListGetCount(WindowHandle list) {
     log.push_back("LB_GETCOUNT " + std::to_string(list));
     SimWindow* w = Find(list);
-    if (!w) return 0;
+    if (!w || w->silent) return 0;
     return static_cast<int>(w->rows.size());
 }
 
 int SimWindowSystem::ListGetTextLen(WindowHandle list, int row) {
     SimWindow* w = Find(list);
     if (!w) return 0;
+    if (w->silent) return kNoAnswer;
     if (row < 0 || row >= static_cast<int>(w->rows.size())) return -1;
-    return static_cast<int>(w->rows[static_cast<size_t>(row)].size());
+    return static_cast<int>(Utf16Length(w->rows[static_cast<size_t>(row)]));
 }
 
 ListRowRead SimWindowSystem::ListGetText(WindowHandle list, int row, int capacity) {
@@ -120,9 +122,13 @@ ListRowRead SimWindowSystem::ListGetText(WindowHandle list, int row, int capacit
         read.length = 0;
         return read;
     }
+    if (w->silent) {
+        read.length = kNoAnswer;
+        return read;
+    }
     if (row < 0 || row >= static_cast<int>(w->rows.size())) return read;
     const std::string& text = w->rows[static_cast<size_t>(row)];
-    read.length = static_cast<int>(text.size());
+    read.length = static_cast<int>(Utf16Length(text));
     if (read.length <= capacity - 1) read.text = text;
     return read;
 }

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "platform/platform.h"
+#include "win32/game_messages.h"
 
 namespace qv {
 
@@ -43,6 +44,12 @@ class Win32WindowSystem : public WindowSystem {
     void ShowWindow(WindowHandle window, int command) override;
     WindowHandle GetActiveWindow() override;
     WindowHandle GetForegroundWindow() override;
+
+  private:
+    // The answer; 0 for handle 0 or a window that is gone; `on_failure` when the window's
+    // program does not answer.
+    LRESULT Send(WindowHandle h, UINT msg, WPARAM wp, LPARAM lp, LRESULT on_failure);
+    GameMessenger messenger_;
 };
 
 class Win32Process : public ProcessControl {
