@@ -1,6 +1,7 @@
 // Fuzzes the road of one game chat row: the line processor (alert check, offline filter,
-// colour steps), the chat log in code page 1252 on the sim files, and the renderer's
-// colouring and removal passes into the sim chat view, wired as the main window wires them.
+// colour steps), the chat log in code page 1252 on the sim files, and the staging box whose
+// renderer colours and removes the tags into the sim chat view, wired as the main window
+// wires them.
 //
 // Input: one switch byte, then the alert words separated by '\n' up to the first 0xFF byte,
 // then the row. 0xFF never occurs in UTF-8, so a seed reads "<switches>zelk\nmarine\xFF<row>";
@@ -20,6 +21,7 @@
 #include "chat/colour_tags.h"
 #include "chat/line_processor.h"
 #include "chat/name_alert.h"
+#include "chat/staging_box.h"
 #include "fuzz_check.h"
 #include "platform/text_codec.h"
 #include "sim/sim_chat_view.h"
@@ -179,6 +181,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     ChatLog log(files, clock, codec);
     int shown = 0;
     ColourRenderer renderer(view, [&] { ++shown; });
+    StagingBox staging(renderer);
     std::vector<std::string> staged;
     int clears = 0;
     LineProcessor processor(
@@ -187,7 +190,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
          [&] { return hide_offline; }, [&] { return logging; },
          [&](const std::string& text) {
              staged.push_back(text);
-             renderer.RenderColourTags(text);
+             staging.Replace(text);
          },
          [&] { ++clears; }});
 
@@ -263,6 +266,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         FUZZ_CHECK(view.paragraphs.size() == 1);
         FUZZ_CHECK(Count(text, kMarker) <= Count(row, kMarker));
         FUZZ_CHECK(IsSubsequence(text, staged[0] + " "));
+    }
+
+    // The staging box holds the last hand-over as the renderer left it: nothing after an
+    // empty one, the shown paragraph after a tagged one, else the text in the default colour.
+    const std::string& last = staged.back();
+    const ColouredText& content = staging.Content();
+    if (last.empty()) {
+        FUZZ_CHECK(content.empty());
+    } else if (last.find(kMarker) != std::string::npos) {
+        FUZZ_CHECK(!view.paragraphs.empty() && content == view.paragraphs.back());
+    } else {
+        FUZZ_CHECK(content.size() == 1 && content[0].text == last &&
+                   content[0].colour == kStagingTextColour);
     }
     return 0;
 }

@@ -1,9 +1,10 @@
-// Fuzzes ReadListBoxItem against a sim list box whose rows change between the program's
-// length query and its reads: the input gives the rows (any bytes, invalid UTF-8 and long
-// rows too), the row to read and, for each read in turn, what happens to the list just before
-// it (a row replaced, grown, cut anywhere, even inside a character, removed or inserted).
-// The sim counts lengths in UTF-16 units as the wide messages do. Whatever happens, the read
-// gives the row exactly as it stood at the read, or nothing; never a cut row.
+// Fuzzes ReadListBoxRow and ReadListBoxItem against a sim list box whose rows change between
+// the program's length query and its reads: the input gives the rows (any bytes, invalid
+// UTF-8 and long rows too), the row to read and, for each read in turn, what happens to the
+// list just before it (a row replaced, grown, cut anywhere, even inside a character, removed
+// or inserted; the game hanging or answering again). The sim counts lengths in UTF-16 units
+// as the wide messages do. Whatever happens, the read gives the row exactly as it stood at
+// the read, or empty text, or no answer when the game hung; never a cut row.
 #include <fuzzer/FuzzedDataProvider.h>
 
 #include <algorithm>
@@ -23,7 +24,26 @@ namespace {
 
 constexpr size_t kMaxRowBytes = 3000;
 
-enum class Change { kKeep, kReplace, kGrow, kCut, kRemove, kInsertBefore, kAppendRow, kClear };
+enum class Change {
+    kKeep,
+    kReplace,
+    kGrow,
+    kCut,
+    kRemove,
+    kInsertBefore,
+    kAppendRow,
+    kClear,
+    kHang,
+    kAnswerAgain,
+};
+constexpr int kLastChange = static_cast<int>(Change::kAnswerAgain);
+
+// The list as one look sees it: the row (none when there is no such row) and whether the
+// game answered.
+struct Look {
+    std::optional<std::string> row;
+    bool answered = true;
+};
 
 struct Step {
     Change change = Change::kKeep;
@@ -31,7 +51,8 @@ struct Step {
     size_t cut = 0;
 };
 
-void Apply(const Step& step, std::vector<std::string>& rows, int row) {
+void Apply(const Step& step, SimWindow& list, int row) {
+    std::vector<std::string>& rows = list.rows;
     const bool present = row >= 0 && static_cast<size_t>(row) < rows.size();
     const auto at = static_cast<size_t>(row);
     switch (step.change) {
@@ -58,12 +79,22 @@ void Apply(const Step& step, std::vector<std::string>& rows, int row) {
         case Change::kClear:
             rows.clear();
             break;
+        case Change::kHang:
+            list.silent = true;
+            break;
+        case Change::kAnswerAgain:
+            list.silent = false;
+            break;
     }
 }
 
-std::optional<std::string> RowAt(const std::vector<std::string>& rows, int row) {
-    if (row < 0 || static_cast<size_t>(row) >= rows.size()) return std::nullopt;
-    return rows[static_cast<size_t>(row)];
+Look LookAt(const SimWindow& list, int row) {
+    Look look;
+    look.answered = !list.silent;
+    if (row >= 0 && static_cast<size_t>(row) < list.rows.size()) {
+        look.row = list.rows[static_cast<size_t>(row)];
+    }
+    return look;
 }
 
 }  // namespace
@@ -75,48 +106,72 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     SimWindowSystem windows;
     const WindowHandle top = windows.AddTopLevel("");
     const WindowHandle list = windows.AddChild(top, SimKind::ListBox);
-    std::vector<std::string>& rows = windows.Get(list).rows;
+    SimWindow& box = windows.Get(list);
 
     const int row_count = input.ConsumeIntegralInRange<int>(0, 6);
     const int row = input.ConsumeIntegralInRange<int>(-1, 6);
-    const bool missing_window = input.ConsumeIntegralInRange<int>(0, 31) == 0;
+    const int flags = input.ConsumeIntegralInRange<int>(0, 31);
+    const bool missing_window = flags == 0;
+    box.silent = flags == 1;
     std::vector<Step> steps(input.ConsumeIntegralInRange<size_t>(0, 5));
     for (Step& step : steps) {
-        step.change = static_cast<Change>(input.ConsumeIntegralInRange<int>(0, 7));
+        step.change = static_cast<Change>(input.ConsumeIntegralInRange<int>(0, kLastChange));
         step.cut = input.ConsumeIntegralInRange<size_t>(0, kMaxRowBytes);
         step.text = input.ConsumeRandomLengthString(kMaxRowBytes);
     }
-    for (int i = 0; i < row_count; ++i)
-        rows.push_back(input.ConsumeRandomLengthString(kMaxRowBytes));
+    for (int i = 0; i < row_count; ++i) {
+        box.rows.push_back(input.ConsumeRandomLengthString(kMaxRowBytes));
+    }
 
-    // The row as each look at the list sees it: [0] at the length query, [k] at read k.
-    std::vector<std::optional<std::string>> seen = {RowAt(rows, row)};
+    // The list as each look sees it: [0] at the length query, [k] at read k.
+    std::vector<Look> seen = {LookAt(box, row)};
     std::function<void()> before_read = [&] {
         const size_t read = seen.size();  // 1 for the first read
-        if (read - 1 < steps.size()) Apply(steps[read - 1], rows, row);
-        seen.push_back(RowAt(rows, row));
+        if (read - 1 < steps.size()) Apply(steps[read - 1], box, row);
+        seen.push_back(LookAt(box, row));
         windows.BeforeNextGetText(before_read);
     };
+    const WindowHandle target = missing_window ? 0 : list;
+    const std::vector<std::string> rows_before = box.rows;
+    const bool silent_before = box.silent;
     windows.BeforeNextGetText(before_read);
-
-    const std::string result = ReadListBoxItem(windows, missing_window ? 0 : list, row);
+    const std::optional<std::string> result = ReadListBoxRow(windows, target, row);
     const size_t reads = seen.size() - 1;
 
-    if (missing_window || !seen[0]) {
-        // Nothing to read: no row at the length query, or no list at all.
-        FUZZ_CHECK(result.empty());
+    // The same read with no answer taken as empty text.
+    std::vector<Look> first_run = seen;
+    box.rows = rows_before;
+    box.silent = silent_before;
+    seen = {LookAt(box, row)};
+    windows.BeforeNextGetText(before_read);
+    FUZZ_CHECK(ReadListBoxItem(windows, target, row) == result.value_or(""));
+    FUZZ_CHECK(seen.size() == first_run.size());
+    seen = std::move(first_run);
+
+    if (missing_window) {
+        // No list at all: empty text.
+        FUZZ_CHECK(result && result->empty());
+        return 0;
+    }
+    const Look& last = seen[reads];
+    if (!last.answered) {
+        // A game that hung at the last look gives no answer, never a row taken as empty.
+        FUZZ_CHECK(!result);
+        return 0;
+    }
+    FUZZ_CHECK(result.has_value());  // the game answered every look before the last
+    if (!seen[0].row || !last.row) {
+        // No such row at the length query or at the read.
+        FUZZ_CHECK(result->empty());
         return 0;
     }
     FUZZ_CHECK(reads >= 1);
-    const std::optional<std::string>& last = seen[reads];
-    if (!last) {
-        FUZZ_CHECK(result.empty());
-        return 0;
-    }
     // Whole or nothing: never a row cut to a length counted in another unit.
-    FUZZ_CHECK(result.empty() || result == *last);
+    FUZZ_CHECK(result->empty() || *result == *last.row);
     // A row that did not grow since the previous look fits the room made for that look.
-    const std::optional<std::string>& previous = seen[reads - 1];
-    if (previous && Utf16Length(*last) <= Utf16Length(*previous)) FUZZ_CHECK(result == *last);
+    const Look& previous = seen[reads - 1];
+    if (previous.row && Utf16Length(*last.row) <= Utf16Length(*previous.row)) {
+        FUZZ_CHECK(*result == *last.row);
+    }
     return 0;
 }

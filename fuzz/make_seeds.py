@@ -87,7 +87,7 @@ props += [
 write("property_bag_text", props)
 
 # --- list_read: FuzzedDataProvider input (integers from the end, strings from the front) --
-KEEP, REPLACE, GROW, CUT, REMOVE, INSERT, APPEND, CLEAR = range(8)
+KEEP, REPLACE, GROW, CUT, REMOVE, INSERT, APPEND, CLEAR, HANG, ANSWER = range(10)
 
 
 def text_field(s):
@@ -95,12 +95,12 @@ def text_field(s):
     return data.replace(b"\\", b"\\\\") + b"\\|"
 
 
-def list_read(rows, row, steps, missing=False):
+def list_read(rows, row, steps, missing=False, hung=False):
     """steps: (change, cut, text) for each read in turn."""
     front, back = b"", []  # back: integers in the order they are read
     back.append(len(rows))
     back.append(row + 1)  # range -1..6
-    back.append(0 if missing else 1)
+    back.append(0 if missing else 1 if hung else 2)
     back.append(len(steps))
     for change, cut, text in steps:
         back.append(change)
@@ -123,5 +123,8 @@ read_seeds = [
     list_read([b"\xc3\x28\xed\xa0\x80\xf8\x88\x80\x80\x80\x81\x8d\x8f\x90\x9d"], 0,
               [(REPLACE, 0, b"\xe2\x82\xac\xe2\x82"), (GROW, 0, b"\xac")]),
     list_read(chat, 1, [], missing=True),
+    list_read(chat, 1, [], hung=True),
+    list_read(chat, 2, [(HANG, 0, "")]),
+    list_read(chat, 2, [(GROW, 0, EURO), (HANG, 0, ""), (ANSWER, 0, "")]),
 ]
 write("list_read", read_seeds)
