@@ -29,7 +29,7 @@ while [ $# -gt 0 ]; do
       if [[ "${2:-}" =~ ^[0-9]+$ ]]; then seconds=$2; shift; fi
       ;;
     --build) mode=build ;;
-    -h|--help) sed -n '2,18p' "$0"; exit 0 ;;
+    -h|--help) sed -n '2,16p' "$0"; exit 0 ;;
     -*) echo "fuzz.sh: unknown option $1" >&2; exit 2 ;;
     *) targets+=("$1") ;;
   esac
