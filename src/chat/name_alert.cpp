@@ -21,14 +21,22 @@ std::string AlertUpperCase(std::string_view text) {
         const auto b = static_cast<unsigned char>(out[i]);
         if (b >= 'a' && b <= 'z') {
             out[i] = static_cast<char>(b - 'a' + 'A');
-        } else if (b == 0xC3 && i + 1 < out.size()) {
-            // U+00E0..U+00FE except U+00F7 (division sign) map to U+00C0..U+00DE.
-            const auto next = static_cast<unsigned char>(out[i + 1]);
-            if (next >= 0xA0 && next <= 0xBE && next != 0xB7) {
-                out[i + 1] = static_cast<char>(next - 0x20);
-            }
-            ++i;
+            continue;
         }
+        if ((b != 0xC3 && b != 0xC5) || i + 1 >= out.size()) continue;
+        // The small letters of code page 1252 are all two UTF-8 bytes, and so are their
+        // capitals: lead byte C3 (U+00C0..U+00FF) or C5 (U+0140..U+017F).
+        auto next = static_cast<unsigned char>(out[i + 1]);
+        if (b == 0xC3 && next >= 0xA0 && next <= 0xBE && next != 0xB7) {
+            next -= 0x20;  // à..þ to À..Þ, not the division sign
+        } else if (b == 0xC3 && next == 0xBF) {
+            out[i] = static_cast<char>(0xC5);  // ÿ to Ÿ (U+0178)
+            next = 0xB8;
+        } else if (b == 0xC5 && (next == 0x93 || next == 0xA1 || next == 0xBE)) {
+            next -= 1;  // œ, š, ž to Œ, Š, Ž
+        }
+        out[i + 1] = static_cast<char>(next);
+        ++i;
     }
     return out;
 }

@@ -23,7 +23,8 @@ class AlertWords {
 // and c equals that count. Without a count at binding the gate stays closed.
 bool AlertGateOpen(bool enabled, std::optional<int64_t> count_at_binding, int64_t mirror_count);
 
-// Upper-case for the alert comparison: ASCII and Latin-1 letters; other text is unchanged.
+// Upper-case for the alert comparison: every small letter of code page 1252 (ASCII, Latin-1,
+// ÿ, š, œ, ž) becomes its capital; ß and other text are unchanged.
 std::string AlertUpperCase(std::string_view text);
 
 // The text between the first and the second occurrence of `cut` (or the end), upper-cased;

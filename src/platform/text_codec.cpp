@@ -30,7 +30,7 @@ void AppendUtf8(std::string& out, uint32_t cp) {
 }
 
 // Decodes one code point; invalid bytes decode as themselves (Latin-1).
-uint32_t NextCodePoint(const std::string& s, size_t& i) {
+uint32_t NextCodePoint(std::string_view s, size_t& i) {
     const auto b0 = static_cast<unsigned char>(s[i]);
     auto cont = [&](size_t k) {
         return k < s.size() && (static_cast<unsigned char>(s[k]) & 0xC0) == 0x80;
@@ -63,6 +63,13 @@ uint32_t NextCodePoint(const std::string& s, size_t& i) {
 
 }  // namespace
 
+size_t Utf16Length(std::string_view utf8) {
+    size_t units = 0;
+    size_t i = 0;
+    while (i < utf8.size()) units += NextCodePoint(utf8, i) >= 0x10000 ? 2 : 1;
+    return units;
+}
+
 std::string Cp1252Codec::ToAnsi(const std::string& utf8) {
     std::string out;
     out.reserve(utf8.size());
@@ -75,7 +82,8 @@ std::string Cp1252Codec::ToAnsi(const std::string& utf8) {
         }
         char mapped = '?';
         for (int k = 0; k < 32; ++k) {
-            if (kHigh[k] != 0 && kHigh[k] == cp) mapped = static_cast<char>(0x80 + k);
+            const uint32_t byte_cp = kHigh[k] != 0 ? kHigh[k] : 0x80u + static_cast<uint32_t>(k);
+            if (byte_cp == cp) mapped = static_cast<char>(0x80 + k);
         }
         out += mapped;
     }

@@ -11,10 +11,18 @@ namespace qv {
 
 using WindowHandle = int32_t;
 
+// A list length or read answered by nobody: the list's program did not answer in time (it
+// hangs). Unlike -1 (no such row) the row may well be there; ask again later.
+constexpr int kNoAnswer = INT32_MIN;
+
 // Result of one list-row read into a buffer of a given capacity.
 struct ListRowRead {
-    int length = -1;   // what the list box answered: the row's length, or -1 (no such row)
-    std::string text;  // UTF-8; the whole row when length fits the buffer, else empty
+    // What the list box answered: the row's length in UTF-16 units, -1 (no such row) or
+    // kNoAnswer.
+    int length = -1;
+    // UTF-8; the whole row when length fits the buffer, else empty. Its byte count differs
+    // from `length` as soon as the row holds a character beyond ASCII.
+    std::string text;
 };
 
 class WindowSystem {
@@ -26,13 +34,14 @@ class WindowSystem {
     // All descendants, depth-first pre-order, hidden ones included (EnumChildWindows order).
     virtual std::vector<WindowHandle> EnumChildWindows(WindowHandle parent) = 0;
 
-    // The title through the ANSI interface: its reported length, and at most max_chars of
-    // its bytes in the ANSI code page.
+    // The title through the ANSI interface: its reported length in bytes of the ANSI code
+    // page, and at most max_chars of those bytes (not UTF-8: the caller converts).
     virtual int GetWindowTextLengthA(WindowHandle window) = 0;
     virtual std::string GetWindowTextA(WindowHandle window, int max_chars) = 0;
 
     // List boxes (LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT, LB_ADDSTRING, LB_SELECTSTRING).
-    // A handle that is 0 or no window answers 0.
+    // A handle that is 0 or no window answers 0. Lengths and capacities are in UTF-16 units,
+    // as the wide messages count them.
     virtual int ListGetCount(WindowHandle list) = 0;
     virtual int ListGetTextLen(WindowHandle list, int row) = 0;
     // Reads a row into a buffer of capacity characters (terminator included); never writes

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/text_codec.h"
 #include "platform/window_system.h"
 
 namespace qv {
@@ -17,11 +18,15 @@ enum class SimKind { Window, Edit, Button, ListBox, Static, ScrollBar };
 struct SimWindow {
     WindowHandle handle = 0;
     SimKind kind = SimKind::Window;
-    std::string title;               // UTF-8; also the text of edits and statics
+    std::string title;  // UTF-8; also the text of edits and statics
+    // List box rows, UTF-8. Their lengths are answered in UTF-16 units, as the wide list
+    // messages count them, so "ä" is one unit but two bytes.
     int reported_title_length = -1;  // when >= 0, what GetWindowTextLengthA answers
-    std::vector<std::string> rows;   // list box rows
+    std::vector<std::string> rows;
     int selected_row = -1;
     bool visible = true;
+    // The window's program hangs: list messages get no answer (count 0, lengths kNoAnswer).
+    bool silent = false;
     int clicks = 0;
     WindowHandle parent = 0;
     std::vector<WindowHandle> children;
@@ -73,6 +78,7 @@ class SimWindowSystem : public WindowSystem {
     std::vector<WindowHandle> z_order_;  // top first
     WindowHandle next_handle_ = 0x10010;
     std::function<void()> before_get_text_;
+    Cp1252Codec ansi_;
 };
 
 }  // namespace qv

@@ -10,7 +10,7 @@ namespace qv {
 namespace {
 
 class ChatRoad : public ::testing::Test {
-protected:
+  protected:
     void Start() {
         form = std::make_unique<Form1>(world.platform, world.chat_view);
         form->Start();
@@ -56,10 +56,14 @@ TEST_F(ChatRoad, GameRowsReachTheViewInColourAndTheLogWithoutTags) {
     world.settings.values["Logfile\\Log"] = "1";
     world.local_clock.now = {2026, 12, 6, 20, 0, 0};
     SimGame game(world.windows);
-    game.AddChatRow("\x10" "Bob\x10: hi there");
+    game.AddChatRow(
+        "\x10"
+        "Bob\x10: hi there");
     Start();
     world.clock.Advance(555 + 50 + 200);
-    game.AddChatRow("\x12" "Fenix: gg");
+    game.AddChatRow(
+        "\x12"
+        "Fenix: gg");
     world.clock.Advance(200);
 
     const auto& paragraphs = world.chat_view.paragraphs;
@@ -78,22 +82,81 @@ TEST_F(ChatRoad, GameRowsReachTheViewInColourAndTheLogWithoutTags) {
     EXPECT_EQ(form->Text11.Get(), "");
 }
 
+TEST_F(ChatRoad, AccentedLettersReachTheViewWholeAndTheLogInTheCodePage) {
+    world.settings.values["Logfile\\Log"] = "1";
+    SimGame game(world.windows);
+    // Backlog rows: the letter at the start, in the middle, at the very end; an undefined byte.
+    game.AddChatRow(
+        "\x10\xC3\x84gir\x11: Gr\xC3\xBC\xC3\x9F"
+        "e");  // Ägir: Grüße
+    game.AddChatRow("\x10J\xC3\xBCrgen\x11: 5 \xE2\x82\xAC f\xC3\xBCr das \xC3\xA4");  // ... ä
+    game.AddChatRow("\x12odd \xC2\x81 byte\xC2\x9D");
+    Start();
+    world.clock.Advance(555 + 50 + 200);
+    game.AddChatRow("\x10Z\xC3\xA9ro\x11: na\xC3\xAFve \xC3\xBF");  // Zéro: naïve ÿ
+    world.clock.Advance(200);
+
+    const auto& paragraphs = world.chat_view.paragraphs;
+    ASSERT_EQ(paragraphs.size(), 9u);
+    EXPECT_EQ(paragraphs[0], (ColouredText{{"\xC3\x84gir", kColourWhite},
+                                           {": Gr\xC3\xBC\xC3\x9F"
+                                            "e ",
+                                            kColourGrey}}));
+    EXPECT_EQ(paragraphs[1][1].text, ": 5 \xE2\x82\xAC f\xC3\xBCr das \xC3\xA4 ");
+    EXPECT_EQ(paragraphs[2][0].text, "odd \xC2\x81 byte\xC2\x9D ");
+    EXPECT_EQ(paragraphs[8][1].text, ": na\xC3\xAFve \xC3\xBF ");
+    const std::string log = world.files.files[LogFile()];
+    const std::string backlog =
+        "\xC4gir: Gr\xFC\xDF"
+        "e\r\n"
+        "J\xFCrgen: 5 \x80 f\xFCr das \xE4\r\n"
+        "odd \x81 byte\x9D\r\n";
+    EXPECT_EQ(log.substr(0, backlog.size()), backlog);
+    EXPECT_NE(log.find("Z\xE9ro: na\xEFve \xFF\r\n"), std::string::npos);
+}
+
+TEST_F(ChatRoad, AnAccentedAlertWordMatchesWhateverItsCase) {
+    SimGame game(world.windows);
+    Start();
+    form->alert_words.Text[0] = "j\xC3\xBCrgen";  // jürgen
+    form->alert_words.Text[1] = "\xC3\xBF";       // ÿ, whose capital lies outside Latin-1
+    form->Label11.Set("Enabled");
+    world.clock.Advance(555 + 50 + 200);
+    game.AddChatRow(
+        "\x10"
+        "Bob\x11: hallo J\xC3\x9CRGEN");  // JÜRGEN
+    world.clock.Advance(200);
+    EXPECT_FALSE(world.sound.plays.empty());
+    const size_t plays = world.sound.plays.size();
+    game.AddChatRow(
+        "\x10"
+        "Bob\x11: \xC5\xB8");  // Ÿ
+    world.clock.Advance(200);
+    EXPECT_GT(world.sound.plays.size(), plays);
+}
+
 TEST_F(ChatRoad, AlertPlaysOnlyForNewLinesWhileEnabled) {
     SimGame game(world.windows);
-    game.AddChatRow("\x10" "bob\x11: backlog mentions bob");
+    game.AddChatRow(
+        "\x10"
+        "bob\x11: backlog mentions bob");
     Start();
     form->alert_words.Text[0] = "bob";
     form->Label11.Set("Enabled");
     world.clock.Advance(555 + 50 + 200);
     EXPECT_TRUE(world.sound.plays.empty()) << "backlog rows of a small game are not tested";
-    game.AddChatRow("\x10" "Alice\x11: hey bob");
+    game.AddChatRow(
+        "\x10"
+        "Alice\x11: hey bob");
     world.clock.Advance(200);
     ASSERT_FALSE(world.sound.plays.empty());
     EXPECT_EQ(world.sound.plays[0].size, 176444u);
     EXPECT_EQ(world.sound.plays[0].flags, kSoundAsync | kSoundMemory);
     const size_t plays = world.sound.plays.size();
     form->Label11.Set("Disabled");
-    game.AddChatRow("\x10" "Alice\x11: bob again");
+    game.AddChatRow(
+        "\x10"
+        "Alice\x11: bob again");
     world.clock.Advance(200);
     EXPECT_EQ(world.sound.plays.size(), plays);
 }
@@ -114,7 +177,9 @@ TEST_F(ChatRoad, OfflineFriendLinesAreHiddenWhileTheBoxIsTicked) {
 
 TEST_F(ChatRoad, LeavingTheChatScreenEmptiesTheViewAndAFreshBindingStartsIt) {
     SimGame game(world.windows);
-    game.AddChatRow("\x10" "Bob\x10: first");
+    game.AddChatRow(
+        "\x10"
+        "Bob\x10: first");
     Start();
     world.clock.Advance(900);
     ASSERT_FALSE(world.chat_view.paragraphs.empty());

@@ -134,6 +134,18 @@ TEST_F(LineProcessorAlert, WhitePartEndsAtTheSecondWhiteTag) {
     EXPECT_EQ(AlertUpperCase("j\xc3\xbcrgen \xc3\xb7"), "J\xc3\x9cRGEN \xc3\xb7");
 }
 
+TEST(AlertUpperCase, EverySmallLetterOfTheCodePageMeetsItsCapital) {
+    // Small and capital letters of code page 1252 in UTF-8, pair by pair.
+    EXPECT_EQ(AlertUpperCase("\xc3\xa0\xc3\xa9\xc3\xbe\xc3\xbf"),
+              "\xc3\x80\xc3\x89\xc3\x9e\xc5\xb8");
+    EXPECT_EQ(AlertUpperCase("\xc5\x93\xc5\xa1\xc5\xbe"), "\xc5\x92\xc5\xa0\xc5\xbd");
+    // ß has no one-letter capital; the euro sign, ª and µ are no small letters here.
+    EXPECT_EQ(AlertUpperCase("\xc3\x9f\xe2\x82\xac\xc2\xaa\xc2\xb5"),
+              "\xc3\x9f\xe2\x82\xac\xc2\xaa\xc2\xb5");
+    // Capitals and cut sequences stay as they are.
+    EXPECT_EQ(AlertUpperCase("\xc3\x84\xc5\xb8\xc3"), "\xc3\x84\xc5\xb8\xc3");
+}
+
 TEST_F(LineProcessorAlert, EightWordsInBothPartsPlaySixteenTimesAndEmptyWordsNone) {
     processor.Text11_Change("\x08White x\x08Grey x");
     EXPECT_TRUE(sound.plays.empty());
