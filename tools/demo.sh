@@ -66,8 +66,10 @@ companion=$!
 # chat and selected the last one.
 wait_for_transcript selected 60 1 "$companion" ||
   { echo "the companion did not bind to the stand-in game" >&2; exit 1; }
-# Two rows with the game's colour codes (written as \xNN in the stand-in's script).
+# Three rows with the game's colour codes and code-page letters (written as \xNN in the
+# stand-in's script).
 printf '%s\n' 'chat \x10Rakkor\x10: anyone up for a 1v1?' 'chat \x10Zeratul\x11: gl hf' \
+  'chat \x10J\xFCrgen\x11: Gr\xFC\xDFe aus M\xFCnchen, 5 \x80 auf Zeratul \xE4' \
   'mark chat added' >> "$script"
 wait_for_transcript mark 10 1 "$standin" || true
 # The companion reads the game's chat five times a second; let it show the two rows.
