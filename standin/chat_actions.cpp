@@ -10,9 +10,6 @@
 namespace standin {
 namespace {
 
-// The colour codes the numbered rows cycle through.
-constexpr char kRowCodes[] = {0x10, 0x11, 0x12, 0x13, 0x17, 0x1A, 0x1B};
-constexpr int kRowCodeCount = sizeof(kRowCodes) / sizeof(kRowCodes[0]);
 // Under Wine a cross-process wide read of a longer row from an ANSI list box kills the list's
 // owner; a Unicode list box takes rows far beyond this.
 constexpr int kMostAnsiRowLength = 1000;
@@ -43,11 +40,7 @@ void ChatScreen::AddNumberedChatRows(int count) {
     // Drawing is held back during the batch, so thousands of rows take no time.
     if (in_chat_) Own(kChatList, WM_SETREDRAW, FALSE, 0);
     for (int i = 0; i < count; ++i) {
-        const int number = ++numbered_rows_;
-        const std::string digits = std::to_string(number);
-        const std::string row = std::string(1, kRowCodes[number % kRowCodeCount]) + "Player" +
-                                digits + kRowCodes[(number + 3) % kRowCodeCount] +
-                                ": hello number " + digits;
+        const std::string row = NumberedRow(++numbered_rows_);
         if (in_chat_) {
             OwnAddChatRow(row);
         } else {

@@ -34,8 +34,7 @@ class ChatScreen {
 
     // Rows are the game's cp1252 bytes with colour codes 0x10..0x1B.
     void AddChatRow(const std::string& row);
-    // Adds `count` rows "<code>Player<i><code>: hello number <i>", numbering on from the
-    // previous call, with the colour codes varying from row to row.
+    // Adds `count` NumberedRows, numbering on from the previous call.
     void AddNumberedChatRows(int count);
     // Adds GeneratedRow(first) .. GeneratedRow(first + count - 1) at once.
     void AddGeneratedRows(int first, int count);

@@ -79,6 +79,16 @@ inline std::string GeneratedRow(int number) {
     return row;
 }
 
+// Numbered row `number`: "<code>Player<number><code>: hello number <number>", the colour codes
+// cycling through 0x10 0x11 0x12 0x13 0x17 0x1A 0x1B from row to row.
+inline std::string NumberedRow(int number) {
+    static const char kRowCodes[] = {0x10, 0x11, 0x12, 0x13, 0x17, 0x1A, 0x1B};
+    constexpr int kRowCodeCount = sizeof kRowCodes;
+    const std::string digits = std::to_string(number);
+    return std::string(1, kRowCodes[number % kRowCodeCount]) + "Player" + digits +
+           kRowCodes[(number + 3) % kRowCodeCount] + ": hello number " + digits;
+}
+
 // A row of exactly `length` characters (1 or more; a length under 16 cuts the head): a coloured
 // name "Long#000001", then 8-bit letters, signs and braces over and over, ending in byte 0xE4.
 inline std::string LongRow(int number, int length) {

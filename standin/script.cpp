@@ -56,7 +56,8 @@ bool ParseUserList(const std::string& text, UserList* list) {
 //   leave-chat             leaves the chat screen: its 18 controls go, another screen's come
 //   enter-chat             returns: 18 new controls holding the rows the game kept
 //   show-tab channel|friends, scrollbar channel|friends show|hide, clear chat|channel|friends
-//   hang MS                stops answering messages for MS milliseconds (at most 60,000)
+//   hang MS                stops answering messages for MS milliseconds (at most 60,000),
+//                          between the transcript lines "hang begins" and "hang ends"
 //   mark TEXT              writes "mark TEXT" to the transcript
 bool Dispatch(const std::string& command, const std::string& argument, ChatScreen* screen,
               Transcript* transcript) {

@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace e2e {
 
@@ -17,6 +18,12 @@ struct ExpectedRow {
 
 // `row` is the game's row: cp1252 bytes with colour codes.
 ExpectedRow Expect(const std::string& row);
+
+// Empty when `seen` equals `expected`; else how they differ: how many rows are missing or seen
+// more than once (the first few of each), and the first place where the two part, with
+// control and 8-bit characters escaped so the message stays readable.
+std::string DescribeDifference(const std::vector<std::string>& seen,
+                               const std::vector<std::string>& expected);
 
 std::string Utf8FromCp1252(const std::string& bytes);
 std::string Cp1252FromUtf8(const std::string& text);

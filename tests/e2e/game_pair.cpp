@@ -55,8 +55,10 @@ bool GamePair::Start(const std::string& tag, const std::vector<std::string>& ini
     CreateDirectoryW(work_.c_str(), nullptr);
     script_ = work_ + L"\\script.txt";
     transcript_ = work_ + L"\\transcript.txt";
+    handles_ = work_ + L"\\handles.txt";
     const std::wstring init_file = work_ + L"\\init.txt";
-    for (const std::wstring& path : {script_, transcript_, init_file}) DeleteFileW(path.c_str());
+    for (const std::wstring& path : {script_, transcript_, handles_, init_file})
+        DeleteFileW(path.c_str());
     AppendLine(script_, "");
     for (const std::string& line : init) AppendLine(init_file, line);
 
@@ -65,8 +67,8 @@ bool GamePair::Start(const std::string& tag, const std::vector<std::string>& ini
     DeleteFileW(log_file_.c_str());
 
     if (!game_.Start(L"\"" + ExeDir() + L"\\standin-game.exe\" --pos 0,0 --init \"" + init_file +
-                     L"\" --script \"" + script_ + L"\" --transcript \"" + transcript_ + L"\" " +
-                     standin_arguments)) {
+                     L"\" --script \"" + script_ + L"\" --transcript \"" + transcript_ +
+                     L"\" --handles \"" + handles_ + L"\" " + standin_arguments)) {
         error = "the stand-in did not start";
         return false;
     }
@@ -124,6 +126,13 @@ std::vector<std::string> GamePair::TranscriptSince(size_t from) const {
     auto lines = Transcript();
     if (from > lines.size()) from = lines.size();
     return std::vector<std::string>(lines.begin() + static_cast<long>(from), lines.end());
+}
+
+HWND GamePair::GameControl(int index) const {
+    const std::vector<std::string> lines = ReadLines(handles_);
+    if (index < 0 || static_cast<size_t>(index) >= lines.size()) return nullptr;
+    return reinterpret_cast<HWND>(
+        static_cast<intptr_t>(std::stol(lines[static_cast<size_t>(index)])));
 }
 
 std::vector<std::string> GamePair::ViewParagraphs() const { return SplitParagraphs(View()); }

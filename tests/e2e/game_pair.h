@@ -43,6 +43,9 @@ class GamePair {
     // The transcript's lines from `from` on.
     std::vector<std::string> TranscriptSince(size_t from) const;
 
+    // The stand-in's chat-screen control `index` (0..17, as the stand-in last wrote them).
+    HWND GameControl(int index) const;
+
     HWND main() const { return main_; }
     HWND Control(int id) const { return GetDlgItem(main_, id); }
     // The chat view's text as UTF-8 and as paragraphs.
@@ -64,7 +67,7 @@ class GamePair {
     std::string error;
 
   private:
-    std::wstring work_, script_, transcript_, log_file_;
+    std::wstring work_, script_, transcript_, handles_, log_file_;
     Process game_, companion_;
     HWND main_ = nullptr;
 };

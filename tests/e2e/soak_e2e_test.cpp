@@ -7,7 +7,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <map>
 
 #include "../../standin/row_generator.h"
 #include "e2e/expected_text.h"
@@ -92,44 +91,20 @@ class Soak : public ::testing::Test {
     static inline std::vector<std::string> shown_, logged_, expected_shown_, expected_logged_;
 };
 
-// What went wrong between the rows seen and the rows expected: rows missing, rows seen more
-// than once, and the first place where the two differ.
-std::string Difference(const std::vector<std::string>& seen,
-                       const std::vector<std::string>& expected) {
-    std::map<std::string, int> times;
-    for (const std::string& row : seen) ++times[row];
-    int missing = 0;
-    int doubled = 0;
-    for (const std::string& row : expected) {
-        const auto found = times.find(row);
-        missing += found == times.end();
-        doubled += found != times.end() && found->second > 1;
-    }
-    size_t first = 0;
-    while (first < seen.size() && first < expected.size() && seen[first] == expected[first]) {
-        ++first;
-    }
-    std::string text = std::to_string(seen.size()) + " seen, " + std::to_string(expected.size()) +
-                       " expected, " + std::to_string(missing) + " missing, " +
-                       std::to_string(doubled) + " more than once; first difference at " +
-                       std::to_string(first);
-    if (first < seen.size()) text += "\n  seen:     " + seen[first];
-    if (first < expected.size()) text += "\n  expected: " + expected[first];
-    return text;
-}
-
 TEST_F(Soak, EveryRowIsShownOnceInOrder) {
     std::printf("%d rows fed in %.1f s; the companion caught up %.1f s later (%.1f s in all)\n",
                 kTotalRows, Seconds(started_, fed_), Seconds(fed_, caught_up_),
                 Seconds(started_, caught_up_));
     std::printf("%zu rows shown (the others hold no colour the view shows)\n", shown_.size());
     EXPECT_GT(expected_shown_.size(), static_cast<size_t>(kTotalRows) * 3 / 4);
-    EXPECT_TRUE(shown_ == expected_shown_) << Difference(shown_, expected_shown_);
+    const std::string difference = e2e::DescribeDifference(shown_, expected_shown_);
+    EXPECT_TRUE(difference.empty()) << difference;
 }
 
 TEST_F(Soak, EveryRowIsLoggedOnceInOrder) {
     std::printf("%zu rows logged\n", logged_.size());
-    EXPECT_TRUE(logged_ == expected_logged_) << Difference(logged_, expected_logged_);
+    const std::string difference = e2e::DescribeDifference(logged_, expected_logged_);
+    EXPECT_TRUE(difference.empty()) << difference;
 }
 
 TEST_F(Soak, GuiObjectsStayWhereTheyWereAfterTheFirstThousandRows) {
