@@ -19,13 +19,14 @@ Form1::Form1(Platform& p, ChatView& view)
                [this] {
                    if (clear_staging) clear_staging();
                },
-               [this] { Text8.Set(""); },
+               [this] { idle.Text8.Set(""); },
            }),
       Timer11(p.timers, "Timer11", kStartupRestoreDelayMs, true),
       RichTextBox2(view),
       chat_log(p.files, p.clock, p.codec),
       log_switch(p.settings),
       renderer(view, [this] { pump.Timer2.SetEnabled(true); }),
+      RichTextBox1(renderer),
       auto_scroll(view),
       processor(LineProcessorServices{p.sound, AlertToneImage_, alert_words, chat_log},
                 LineProcessorHooks{
@@ -34,13 +35,15 @@ Form1::Form1(Platform& p, ChatView& view)
                     [this] { return pump.MirrorCount(); },
                     [this] { return Check1 == 1; },
                     [this] { return log_switch.EnabChecked(); },
-                    [this](const std::string& text) { renderer.RenderColourTags(text); },
+                    [this](const std::string& text) { RichTextBox1.Replace(text); },
                     [this] { Text11.Set(""); },
-                }) {
+                }),
+      idle(p, boxes, RichTextBox1, view, Text9) {
     process_line = [this](const std::string& line) { processor.Text11_Change(line); };
     clear_view = [this] { RichTextBox2.Clear(); };
-    // The staging box holds no text between hand-overs, so emptying it shows nothing.
-    clear_staging = [] {};
+    // Emptying the staging box runs the renderer on no text, which shows nothing.
+    clear_staging = [this] { RichTextBox1.Replace(""); };
+    auto_scroll.hide_loading_note = [this] { Text9.Hide(); };
     RichTextBox2.OnChange([this] { auto_scroll.ScrollChatToEnd(); });
     scan.Kaunta.OnChange([this] { pump.Kaunta_Change(); });
     boxes.text.OnChange([this] { pump.text_Change(); });
@@ -64,6 +67,7 @@ void Form1::Start() {
     scan.Ti1.SetEnabled(true);
     scan.Ti2.SetEnabled(true);
     Timer11.SetEnabled(true);
+    idle.Start();
 }
 
 }  // namespace qv

@@ -13,7 +13,10 @@
 #include "chat/chat_scroll.h"
 #include "chat/chat_view.h"
 #include "chat/colour_renderer.h"
+#include "chat/idle_paths.h"
 #include "chat/line_processor.h"
+#include "chat/loading_note.h"
+#include "chat/staging_box.h"
 #include "core/change_field.h"
 #include "core/timer.h"
 #include "gamelink/attach_scan.h"
@@ -57,7 +60,6 @@ class Form1 {
     SendPaths send;
     ChatPump pump;
     TextField Text11;               // the line box: a chat line handed to it is processed at once
-    TextField Text8;                // the hidden backlog box, emptied with the view
     TextField Label11{"Disabled"};  // the name alert's status; the alert runs on "Enabled"
     int Check1 = 1;                 // "Hide offline friends", ticked at design
     Form8Words alert_words;
@@ -68,8 +70,11 @@ class Form1 {
     ChatLog chat_log;
     ChatLogSwitch log_switch;
     ColourRenderer renderer;
+    StagingBox RichTextBox1;  // the hidden staging box every shown text passes through
+    LoadingNote Text9;        // hidden by the view's changes and the backlog view's change
     ChatAutoScroll auto_scroll;
     LineProcessor processor;
+    IdleHandOffPaths idle;  // block, backlog and view-copy paths that nothing feeds today
 };
 
 }  // namespace qv

@@ -70,7 +70,12 @@ void ChatPump::Timer2_Timer() {
     for (int64_t i = first; i <= last; ++i) {
         std::string row;
         if (i >= 0) {
-            row = ReadListBoxItem(platform_.windows, HandleOf(boxes_.list), static_cast<int>(i));
+            auto read =
+                ReadListBoxRow(platform_.windows, HandleOf(boxes_.list), static_cast<int>(i));
+            // A game that does not answer keeps this row and the rest for a later pass:
+            // taking them as empty would lose them.
+            if (!read) break;
+            row = std::move(*read);
         }
         if (generation != generation_) break;
         List2_.push_back(row);

@@ -42,6 +42,13 @@ class ChatView {
         Changed();
     }
 
+    // The whole content becomes `text`, one paragraph, or nothing when it is empty.
+    void ReplaceContent(const ColouredText& text) {
+        DoClear();
+        if (!text.empty()) DoAppendParagraph(text);
+        Changed();
+    }
+
     // The plain text, paragraphs separated by CR LF.
     virtual std::string Text() = 0;
     // The length in caret positions (a paragraph break counts as one).

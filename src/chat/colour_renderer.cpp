@@ -100,11 +100,12 @@ std::optional<ColouredText> ColourAndStripTags(const std::string& staged,
     return ToRuns(shown, shown_colours);
 }
 
-void ColourRenderer::RenderColourTags(const std::string& staged) {
+std::optional<ColouredText> ColourRenderer::RenderColourTags(const std::string& staged) {
     std::optional<ColouredText> shown = ColourAndStripTags(staged);
-    if (!shown) return;
+    if (!shown) return shown;
     view_.AppendParagraph(*shown);
     if (on_shown_) on_shown_();
+    return shown;
 }
 
 }  // namespace qv

@@ -44,8 +44,9 @@ class ColourRenderer {
         : view_(view), on_shown_(std::move(on_shown)) {}
 
     // Runs once for each text handed to the staging box, at once and without yielding to
-    // other events, so every text is rendered once and in order.
-    void RenderColourTags(const std::string& staged);
+    // other events, so every text is rendered once and in order. Returns what was added to
+    // the view, nothing for a text without tags.
+    std::optional<ColouredText> RenderColourTags(const std::string& staged);
 
   private:
     ChatView& view_;

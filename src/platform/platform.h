@@ -4,6 +4,7 @@
 
 #include "core/timer.h"
 #include "platform/file_system.h"
+#include "platform/keyboard.h"
 #include "platform/local_clock.h"
 #include "platform/process.h"
 #include "platform/settings_store.h"
@@ -22,6 +23,7 @@ struct Platform {
     FileSystem& files;
     LocalClock& clock;
     TextCodec& codec;
+    Keyboard& keyboard;
 };
 
 }  // namespace qv

@@ -11,9 +11,14 @@ namespace qv {
 
 using WindowHandle = int32_t;
 
+// A list length or read answered by nobody: the list's program did not answer in time (it
+// hangs). Unlike -1 (no such row) the row may well be there; ask again later.
+constexpr int kNoAnswer = INT32_MIN;
+
 // Result of one list-row read into a buffer of a given capacity.
 struct ListRowRead {
-    // What the list box answered: the row's length in UTF-16 units, or -1 (no such row).
+    // What the list box answered: the row's length in UTF-16 units, -1 (no such row) or
+    // kNoAnswer.
     int length = -1;
     // UTF-8; the whole row when length fits the buffer, else empty. Its byte count differs
     // from `length` as soon as the row holds a character beyond ASCII.

@@ -61,6 +61,15 @@ bool SimFiles::WriteFile(const std::string& path, const std::string& bytes) {
     return true;
 }
 
+int16_t SimKeyboard::GetAsyncKeyState(int32_t virtual_key) {
+    queries.push_back(virtual_key);
+    auto it = scripted.find(virtual_key);
+    if (it == scripted.end() || it->second.empty()) return 0;
+    const int16_t state = it->second.front();
+    it->second.pop_front();
+    return state;
+}
+
 std::string SimLocalClock::FormatTime(const LocalDateTime& when) {
     char buf[32];
     if (twelve_hour) {

@@ -2,6 +2,7 @@
 // clock, with what the program did kept for the test to inspect.
 #pragma once
 
+#include <deque>
 #include <map>
 #include <string>
 #include <vector>
@@ -80,6 +81,16 @@ class SimLocalClock : public LocalClock {
     bool twelve_hour = false;  // regional format with AM/PM
 };
 
+// Key states scripted per key: each query takes the next value, and a key with no value
+// left reads 0 (up, not pressed). Every query is recorded.
+class SimKeyboard : public Keyboard {
+  public:
+    int16_t GetAsyncKeyState(int32_t virtual_key) override;
+
+    std::map<int32_t, std::deque<int16_t>> scripted;
+    std::vector<int32_t> queries;
+};
+
 // All of it together, ready to build a form on.
 struct SimWorld {
     VirtualClock clock;
@@ -90,8 +101,10 @@ struct SimWorld {
     SimFiles files;
     SimLocalClock local_clock;
     Cp1252Codec codec;
+    SimKeyboard keyboard;
     SimChatView chat_view;
-    Platform platform{clock, windows, process, settings, sound, files, local_clock, codec};
+    Platform platform{clock, windows,     process, settings, sound,
+                      files, local_clock, codec,   keyboard};
 };
 
 }  // namespace qv

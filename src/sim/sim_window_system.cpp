@@ -98,13 +98,14 @@ std::string SimWindowSystem::GetWindowTextA(WindowHandle window, int max_chars) 
 int SimWindowSystem::ListGetCount(WindowHandle list) {
     log.push_back("LB_GETCOUNT " + std::to_string(list));
     SimWindow* w = Find(list);
-    if (!w) return 0;
+    if (!w || w->silent) return 0;
     return static_cast<int>(w->rows.size());
 }
 
 int SimWindowSystem::ListGetTextLen(WindowHandle list, int row) {
     SimWindow* w = Find(list);
     if (!w) return 0;
+    if (w->silent) return kNoAnswer;
     if (row < 0 || row >= static_cast<int>(w->rows.size())) return -1;
     return static_cast<int>(Utf16Length(w->rows[static_cast<size_t>(row)]));
 }
@@ -119,6 +120,10 @@ ListRowRead SimWindowSystem::ListGetText(WindowHandle list, int row, int capacit
     SimWindow* w = Find(list);
     if (!w) {
         read.length = 0;
+        return read;
+    }
+    if (w->silent) {
+        read.length = kNoAnswer;
         return read;
     }
     if (row < 0 || row >= static_cast<int>(w->rows.size())) return read;
@@ -138,13 +143,34 @@ void SimWindowSystem::ListSelectString(WindowHandle list, const std::string& tex
     log.push_back("LB_SELECTSTRING " + std::to_string(list) + " " + text);
     SimWindow* w = Find(list);
     if (!w || w->rows.empty()) return;
-    // The list searches from the row after the selection (row 0 when none), wrapping, for
-    // the first row that begins with the text, case-insensitively.
+    // Case folding as the list box does it for the letters of code page 1252: ASCII, the
+    // Latin-1 capitals (UTF-8 C3 80..C3 9E except the sign C3 97), and S, OE, Z with caron
+    // and Y with diaeresis (C5 A0, C5 92, C5 BD, C5 B8).
+    auto fold = [](const std::string& raw) {
+        std::string s = Lower(raw);
+        for (size_t i = 0; i + 1 < s.size(); ++i) {
+            const unsigned char lead = static_cast<unsigned char>(s[i]);
+            if (lead != 0xC3 && lead != 0xC5) continue;
+            const unsigned char next = static_cast<unsigned char>(s[++i]);
+            if (lead == 0xC3 && next >= 0x80 && next <= 0x9E && next != 0x97) {
+                s[i] = static_cast<char>(next + 0x20);
+            } else if (lead == 0xC5 && (next == 0xA0 || next == 0x92 || next == 0xBD)) {
+                s[i] = static_cast<char>(next + 1);
+            } else if (lead == 0xC5 && next == 0xB8) {
+                s[i - 1] = '\xC3';
+                s[i] = '\xBF';
+            }
+        }
+        return s;
+    };
+    // The program sends wParam 0: the search starts at the row after row 0, runs to the end
+    // and wraps, so row 0 is tested last; the current selection plays no part. The first row
+    // that begins with the text, case-insensitively, is selected; no match leaves it as it is.
     const int n = static_cast<int>(w->rows.size());
-    const std::string prefix = Lower(text);
+    const std::string prefix = fold(text);
     for (int k = 1; k <= n; ++k) {
-        const int i = (std::max(w->selected_row, 0) + k) % n;
-        if (Lower(w->rows[static_cast<size_t>(i)]).rfind(prefix, 0) == 0) {
+        const int i = k % n;
+        if (fold(w->rows[static_cast<size_t>(i)]).rfind(prefix, 0) == 0) {
             w->selected_row = i;
             return;
         }

@@ -25,6 +25,8 @@ struct SimWindow {
     std::vector<std::string> rows;
     int selected_row = -1;
     bool visible = true;
+    // The window's program hangs: list messages get no answer (count 0, lengths kNoAnswer).
+    bool silent = false;
     int clicks = 0;
     WindowHandle parent = 0;
     std::vector<WindowHandle> children;

@@ -102,6 +102,17 @@ void MainWindow::CreateControls() {
     AddControl(L"BUTTON", L"Join", BS_PUSHBUTTON, kIdCommand8, 12, 420, 102, 50);
     AddControl(L"BUTTON", L"Quit", BS_PUSHBUTTON, kIdCommand5, 12, 476, 102, 50);
 
+    // The loading note lies below the client area, so a player never sees it; it is hidden
+    // as soon as the logic says so.
+    const std::wstring note = Widen(kLoadingNoteText);
+    text9_ = AddControl(L"EDIT", note.c_str(), WS_BORDER | ES_AUTOHSCROLL, kIdText9, 136,
+                        kMainClientHeight + 8, 433, 24);
+    auto show_text9 = [this] {
+        ShowWindow(text9_, form_->Text9.Visible.Get() ? SW_SHOWNA : SW_HIDE);
+    };
+    form_->Text9.Visible.OnChange(show_text9);
+    show_text9();
+
     // The typing box is emptied by the send paths: show what the logic holds.
     form_->send.Text4.OnChange([this] {
         if (syncing_text4_) return;

@@ -20,6 +20,7 @@ enum MainControlId : int {
     kIdCommand5 = 1005,  // game's Quit, then end
     kIdCommand7 = 1007,  // game's Create
     kIdCommand8 = 1008,  // game's Join
+    kIdText9 = 1009,     // loading note, below the visible client area
     kIdRichTextBox2 = 1102,
     kIdListBoxFX1 = 1201,  // channel users
     kIdListBoxFX2 = 1202,  // friends, hidden in the same place
@@ -53,6 +54,7 @@ class MainWindow {
     MainWindowLists lists_;
     HWND hwnd_ = nullptr;
     HWND text4_ = nullptr;
+    HWND text9_ = nullptr;
     HFONT font_ = nullptr;
     HBRUSH background_ = nullptr;
     HBRUSH typing_background_ = nullptr;

@@ -140,10 +140,16 @@ LRESULT CALLBACK RichChatView::ViewProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM l
     auto* self = reinterpret_cast<RichChatView*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
     const WNDPROC original = self->original_proc_;
     switch (msg) {
+        // The second press of a double click comes as a DBLCLK message, not as a DOWN; it
+        // holds the button too, so a double-click-drag selection is not collapsed.
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:
         case WM_MBUTTONDOWN:
         case WM_XBUTTONDOWN:
+        case WM_LBUTTONDBLCLK:
+        case WM_RBUTTONDBLCLK:
+        case WM_MBUTTONDBLCLK:
+        case WM_XBUTTONDBLCLK:
             if (self->on_mouse_down_) self->on_mouse_down_();
             break;
         case WM_LBUTTONUP:

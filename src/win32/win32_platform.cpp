@@ -9,22 +9,9 @@
 namespace qv {
 namespace {
 
-// A game that does not answer within this time reads as no window, so a hung game cannot
-// freeze the program.
-constexpr UINT kSendTimeoutMs = 2000;
 // Room beyond the announced length for a row that grows between the two list messages:
 // the list box writes the row as it is at the second message.
 constexpr int kRowReadSlack = 4096;
-
-LRESULT Send(WindowHandle h, UINT msg, WPARAM wp, LPARAM lp, LRESULT on_failure) {
-    if (h == 0) return on_failure;
-    DWORD_PTR result = 0;
-    if (!SendMessageTimeoutW(ToHwnd(h), msg, wp, lp, SMTO_NORMAL | SMTO_ABORTIFHUNG, kSendTimeoutMs,
-                             &result)) {
-        return on_failure;
-    }
-    return static_cast<LRESULT>(result);
-}
 
 BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM lp) {
     reinterpret_cast<std::vector<WindowHandle>*>(lp)->push_back(FromHwnd(hwnd));
@@ -105,12 +92,27 @@ std::string Win32WindowSystem::GetWindowTextA(WindowHandle window, int max_chars
     return buffer;
 }
 
+LRESULT Win32WindowSystem::Send(WindowHandle h, UINT msg, WPARAM wp, LPARAM lp,
+                                LRESULT on_failure) {
+    LRESULT result = 0;
+    // A message to no window answers 0, as SendMessage does.
+    switch (messenger_.Send(ToHwnd(h), msg, wp, lp, &result)) {
+        case Delivery::kAnswered:
+            return result;
+        case Delivery::kNoWindow:
+            return 0;
+        case Delivery::kNoAnswer:
+            break;
+    }
+    return on_failure;
+}
+
 int Win32WindowSystem::ListGetCount(WindowHandle list) {
     return static_cast<int>(Send(list, LB_GETCOUNT, 0, 0, 0));
 }
 
 int Win32WindowSystem::ListGetTextLen(WindowHandle list, int row) {
-    return static_cast<int>(Send(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0, LB_ERR));
+    return static_cast<int>(Send(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0, kNoAnswer));
 }
 
 ListRowRead Win32WindowSystem::ListGetText(WindowHandle list, int row, int capacity) {
@@ -119,7 +121,7 @@ ListRowRead Win32WindowSystem::ListGetText(WindowHandle list, int row, int capac
     // The wide message: the ANSI one writes UTF-16 across processes under Wine.
     std::vector<wchar_t> buffer(static_cast<size_t>(capacity) + kRowReadSlack, L'\0');
     const LRESULT m = Send(list, LB_GETTEXT, static_cast<WPARAM>(row),
-                           reinterpret_cast<LPARAM>(buffer.data()), LB_ERR);
+                           reinterpret_cast<LPARAM>(buffer.data()), kNoAnswer);
     read.length = static_cast<int>(m);
     if (m >= 0 && m <= capacity - 1) {
         read.text = Narrow(std::wstring(buffer.data(), static_cast<size_t>(m)));
@@ -140,10 +142,9 @@ void Win32WindowSystem::ListSelectString(WindowHandle list, const std::string& t
 void Win32WindowSystem::SetText(WindowHandle window, const std::string& text) {
     // The game takes its input in the ANSI code page.
     const std::string ansi = Utf8ToAnsi(text);
-    if (window == 0) return;
-    DWORD_PTR result = 0;
-    SendMessageTimeoutA(ToHwnd(window), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(ansi.c_str()),
-                        SMTO_NORMAL | SMTO_ABORTIFHUNG, kSendTimeoutMs, &result);
+    LRESULT result = 0;
+    messenger_.Send(ToHwnd(window), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(ansi.c_str()), &result,
+                    true);
 }
 
 std::string Win32WindowSystem::GetText(WindowHandle window) {
@@ -323,6 +324,10 @@ std::string Win32Clock::FormatTime(const LocalDateTime& when) {
     wchar_t buffer[64] = {};
     if (GetTimeFormatW(LOCALE_USER_DEFAULT, 0, &st, nullptr, buffer, 64) <= 0) return "";
     return Narrow(buffer);
+}
+
+int16_t Win32Keyboard::GetAsyncKeyState(int32_t virtual_key) {
+    return static_cast<int16_t>(::GetAsyncKeyState(virtual_key));
 }
 
 std::string Win32Codec::ToAnsi(const std::string& utf8) { return Utf8ToAnsi(utf8); }

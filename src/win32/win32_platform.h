@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "platform/platform.h"
+#include "win32/game_messages.h"
 
 namespace qv {
 
@@ -43,6 +44,12 @@ class Win32WindowSystem : public WindowSystem {
     void ShowWindow(WindowHandle window, int command) override;
     WindowHandle GetActiveWindow() override;
     WindowHandle GetForegroundWindow() override;
+
+  private:
+    // The answer; 0 for handle 0 or a window that is gone; `on_failure` when the window's
+    // program does not answer.
+    LRESULT Send(WindowHandle h, UINT msg, WPARAM wp, LPARAM lp, LRESULT on_failure);
+    GameMessenger messenger_;
 };
 
 class Win32Process : public ProcessControl {
@@ -84,6 +91,11 @@ class Win32Codec : public TextCodec {
     std::string FromAnsi(const std::string& ansi) override;
 };
 
+class Win32Keyboard : public Keyboard {
+  public:
+    int16_t GetAsyncKeyState(int32_t virtual_key) override;
+};
+
 struct Win32Platform {
     Win32TimerService timers;
     Win32WindowSystem windows;
@@ -93,7 +105,8 @@ struct Win32Platform {
     Win32Files files;
     Win32Clock clock;
     Win32Codec codec;
-    Platform platform{timers, windows, process, settings, sound, files, clock, codec};
+    Win32Keyboard keyboard;
+    Platform platform{timers, windows, process, settings, sound, files, clock, codec, keyboard};
 };
 
 // A game handle kept as a signed 32-bit number; window handles fit in 32 bits.

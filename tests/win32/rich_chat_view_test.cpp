@@ -131,5 +131,62 @@ TEST_F(RichChatViewTest, MouseButtonsOverTheViewSuspendAndResumeAutoScroll) {
     EXPECT_EQ(scroll_->maustaste, "1");
 }
 
+// A double click's second press arrives as a DBLCLK message; holding it (to drag a word
+// selection) must pause the following of the end just as a first press does.
+TEST_F(RichChatViewTest, DoubleClickHeldKeepsTheSelectionUntilTheRelease) {
+    view_->SetMouseHandlers([this] { scroll_->SuspendAutoScroll(); },
+                            [this] { scroll_->ResumeAutoScroll(); });
+    renderer_->RenderColourTags("\x08White J\xc3\xbcrgen says hello");
+    renderer_->RenderColourTags("\x08White second line");
+    POINTL word{};
+    SendMessageW(view_->Handle(), EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&word), 2);
+    const LPARAM at = MAKELPARAM(word.x + 1, word.y + 3);
+    SendMessageW(view_->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageW(view_->Handle(), WM_LBUTTONUP, 0, at);
+    EXPECT_EQ(scroll_->maustaste, "1");
+    SendMessageW(view_->Handle(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    EXPECT_EQ(scroll_->maustaste, "0");
+    CHARRANGE held{};
+    SendMessageW(view_->Handle(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&held));
+    EXPECT_EQ(held.cpMin, 0);
+    EXPECT_EQ(held.cpMax, 7) << "the double click selects the word J\u00fcrgen and its blank";
+
+    renderer_->RenderColourTags("\x08Red arrives while held");
+    CHARRANGE after{};
+    SendMessageW(view_->Handle(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&after));
+    EXPECT_EQ(after.cpMin, held.cpMin);
+    EXPECT_EQ(after.cpMax, held.cpMax);
+    EXPECT_EQ(scroll_->maustaste, "0");
+
+    SendMessageW(view_->Handle(), WM_LBUTTONUP, 0, at);
+    EXPECT_EQ(scroll_->maustaste, "1");
+    renderer_->RenderColourTags("\x08Red released");
+    SendMessageW(view_->Handle(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&after));
+    EXPECT_EQ(after.cpMin, view_->TextLength());
+    EXPECT_EQ(after.cpMax, after.cpMin);
+}
+
+TEST_F(RichChatViewTest, EveryButtonsDoubleClickHoldsTheView) {
+    view_->SetMouseHandlers([this] { scroll_->SuspendAutoScroll(); },
+                            [this] { scroll_->ResumeAutoScroll(); });
+    struct Button {
+        UINT down, up, dblclk;
+        WPARAM held;
+    };
+    const Button buttons[] = {
+        {WM_RBUTTONDOWN, WM_RBUTTONUP, WM_RBUTTONDBLCLK, MK_RBUTTON},
+        {WM_MBUTTONDOWN, WM_MBUTTONUP, WM_MBUTTONDBLCLK, MK_MBUTTON},
+        {WM_XBUTTONDOWN, WM_XBUTTONUP, WM_XBUTTONDBLCLK, MAKEWPARAM(MK_XBUTTON1, XBUTTON1)},
+    };
+    for (const Button& b : buttons) {
+        SendMessageW(view_->Handle(), b.down, b.held, MAKELPARAM(5, 5));
+        SendMessageW(view_->Handle(), b.up, 0, MAKELPARAM(5, 5));
+        SendMessageW(view_->Handle(), b.dblclk, b.held, MAKELPARAM(5, 5));
+        EXPECT_EQ(scroll_->maustaste, "0") << "double click message " << b.dblclk;
+        SendMessageW(view_->Handle(), b.up, 0, MAKELPARAM(5, 5));
+        EXPECT_EQ(scroll_->maustaste, "1");
+    }
+}
+
 }  // namespace
 }  // namespace qv

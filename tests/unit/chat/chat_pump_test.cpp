@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "gamelink/list_read.h"
 #include "unit/form_fixture.h"
 
 namespace qv {
@@ -95,6 +96,30 @@ TEST_F(ChatPumpTest, ThreeNewRowsArriveInOrderOneAtATimeAndNoRowMeansNoRead) {
     EXPECT_EQ(processed, (std::vector<std::string>{"a", "b", "c"}));
 }
 
+TEST_F(ChatPumpTest, RowsTheHangingGameDidNotAnswerForAreReadOnceItAnswersAgain) {
+    BindWith(20);
+    world.clock.Advance(250);
+    processed.clear();
+    const size_t mirrored = List2().size();
+    for (const char* row : {"a", "b", "c", "d"}) game->AddChatRow(row);
+    // The game stops answering after the pass has counted its rows and read "a".
+    world.windows.BeforeNextGetText(
+        [&] { world.windows.BeforeNextGetText([&] { game->ChatList().silent = true; }); });
+    world.clock.Advance(200);
+    EXPECT_EQ(processed, (std::vector<std::string>{"a"}));
+    EXPECT_EQ(List2().size(), mirrored + 1) << "no empty row stands for an unanswered one";
+    world.clock.Advance(1000);
+    EXPECT_EQ(processed.size(), 1u);
+    game->ChatList().silent = false;
+    world.clock.Advance(200);
+    EXPECT_EQ(processed, (std::vector<std::string>{"a", "b", "c", "d"}));
+    EXPECT_EQ(List2().size(), mirrored + 4);
+    EXPECT_EQ(ReadListBoxItem(world.windows, game->Control(9), 0), game->ChatList().rows[0]);
+    game->ChatList().silent = true;
+    EXPECT_EQ(ReadListBoxItem(world.windows, game->Control(9), 0), "")
+        << "for every other reader an unanswered row reads as empty";
+}
+
 TEST_F(ChatPumpTest, TheResetStopsThePumpUnbindsAndEmptiesInOrder) {
     BindWith(20);
     world.clock.Advance(250);
@@ -159,10 +184,10 @@ TEST_F(ChatPumpTest, NumberingHoldsBeyondThirtyTwoThousandRows) {
 TEST_F(ChatPumpTest, NewInputBoxHandleEmptiesTheView) {
     StartForm();
     events.clear();
-    form->Text8.Set("backlog");
+    form->idle.Text8.Set("backlog");
     form->boxes.text.Set("1234");
     EXPECT_EQ(events, (std::vector<std::string>{"clear view"}));
-    EXPECT_EQ(form->Text8.Get(), "");
+    EXPECT_EQ(form->idle.Text8.Get(), "");
 }
 
 }  // namespace

@@ -1,0 +1,113 @@
+// The real platform against an ANSI list box owned by another thread, as the game's list is:
+// rows in code page 1252 read whole through the wide messages, and a thread that stops
+// answering neither blocks the reader for good nor turns its rows into empty ones.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <atomic>
+#include <string>
+#include <thread>
+
+#include "gamelink/list_read.h"
+#include "win32/win32_platform.h"
+
+namespace qv {
+namespace {
+
+// A thread of its own with an ANSI list box, like the game's chat list.
+class GameThread {
+  public:
+    GameThread() {
+        thread_ = std::thread([this] { Run(); });
+        while (!list_.load()) Sleep(1);
+    }
+    ~GameThread() {
+        PostThreadMessageA(thread_id_, WM_QUIT, 0, 0);
+        thread_.join();
+    }
+    WindowHandle List() const { return FromHwnd(list_.load()); }
+    // Adds a row of code-page bytes with the A message, from the list's own thread.
+    void Add(const std::string& bytes) {
+        SendMessageA(list_.load(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(bytes.c_str()));
+    }
+    // The thread stops pumping messages for `ms` milliseconds.
+    void Hang(DWORD ms) { PostMessageA(list_.load(), WM_APP, ms, 0); }
+
+  private:
+    static LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+        if (m == WM_APP) {
+            Sleep(static_cast<DWORD>(wp));
+            return 0;
+        }
+        auto* original = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(w, GWLP_USERDATA));
+        return CallWindowProcA(original, w, m, wp, lp);
+    }
+    void Run() {
+        thread_id_ = GetCurrentThreadId();
+        HWND list = CreateWindowExA(0, "LISTBOX", "", LBS_HASSTRINGS, 0, 0, 100, 100, nullptr,
+                                    nullptr, GetModuleHandleA(nullptr), nullptr);
+        const LONG_PTR original =
+            SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Proc));
+        SetWindowLongPtrA(list, GWLP_USERDATA, original);
+        list_.store(list);
+        MSG msg;
+        while (GetMessageA(&msg, nullptr, 0, 0) > 0) DispatchMessageA(&msg);
+        DestroyWindow(list);
+    }
+
+    std::thread thread_;
+    std::atomic<HWND> list_{nullptr};
+    DWORD thread_id_ = 0;
+};
+
+TEST(GameList, CodePageRowsArriveWholeAtTheStartMiddleAndEnd) {
+    GameThread game;
+    ASSERT_FALSE(IsWindowUnicode(ToHwnd(game.List())));
+    game.Add("\xE4rger");
+    game.Add(
+        "\x10J\xFCrgen\x11: Gr\xFC\xDF"
+        "e, 5 \x80");
+    game.Add("am Ende \xE4");
+    game.Add("odd \x81\x8D\x8F\x90\x9D bytes \xFF");
+    Win32WindowSystem windows;
+    EXPECT_EQ(ReadListBoxItem(windows, game.List(), 0), "\xC3\xA4rger");
+    EXPECT_EQ(ReadListBoxItem(windows, game.List(), 1),
+              "\x10J\xC3\xBCrgen\x11: Gr\xC3\xBC\xC3\x9F"
+              "e, 5 \xE2\x82\xAC");
+    EXPECT_EQ(ReadListBoxItem(windows, game.List(), 2), "am Ende \xC3\xA4");
+    // The undefined bytes come back as the control characters of the same number.
+    EXPECT_EQ(ReadListBoxItem(windows, game.List(), 3),
+              "odd \xC2\x81\xC2\x8D\xC2\x8F\xC2\x90\xC2\x9D bytes \xC3\xBF");
+    EXPECT_EQ(ReadListBoxItem(windows, game.List(), 4), "") << "no such row";
+    EXPECT_EQ(ReadListBoxItem(windows, 0, 0), "") << "handle 0";
+}
+
+TEST(GameList, TheCodecWritesTheBytesTheGameUses) {
+    Win32Codec codec;
+    std::string all;
+    for (int b = 1; b <= 0xFF; ++b) all += static_cast<char>(b);
+    EXPECT_EQ(codec.ToAnsi(codec.FromAnsi(all)), all);
+    EXPECT_EQ(codec.ToAnsi("J\xC3\xBCrgen \xE2\x82\xAC \xC3\xBF"), "J\xFCrgen \x80 \xFF");
+}
+
+TEST(GameList, AHangingGameGivesNoAnswerAndIsReadAgainOnceItAnswers) {
+    GameThread game;
+    game.Add("first");
+    game.Add("second \xE4");
+    Win32WindowSystem windows;
+    ASSERT_EQ(ReadListBoxRow(windows, game.List(), 1),
+              std::optional<std::string>("second \xC3\xA4"));
+    game.Hang(2500);
+    Sleep(50);
+    EXPECT_EQ(ReadListBoxRow(windows, game.List(), 1), std::nullopt);
+    EXPECT_EQ(windows.ListGetCount(game.List()), 0);
+    EXPECT_EQ(ReadListBoxRow(windows, game.List(), 0), std::nullopt) << "still silent";
+    Sleep(2600);
+    EXPECT_EQ(ReadListBoxRow(windows, game.List(), 1),
+              std::optional<std::string>("second \xC3\xA4"));
+    EXPECT_EQ(windows.ListGetCount(game.List()), 2);
+}
+
+}  // namespace
+}  // namespace qv
