@@ -154,4 +154,10 @@ TEST_F(EightBitText, DayLogKeepsTheGamesBytes) {
     }
 }
 
+TEST_F(EightBitText, ScreenshotOfTheLettersInBothWindows) {
+    const std::wstring path = e2e::OutDir() + L"\\e2e-eight-bit.bmp";
+    ASSERT_TRUE(e2e::SaveScreenshot(path));
+    std::printf("screenshot: %s\n", e2e::Narrow(path).c_str());
+}
+
 }  // namespace

@@ -185,7 +185,7 @@ TEST_F(GameFaults, HangingGameLeavesTheCompanionAnsweringAndLosesNoRow) {
         "during the 5 s hang the companion answered %d of %d messages, the slowest "
         "after %llu ms\n",
         answered, checks, static_cast<unsigned long long>(slowest));
-    EXPECT_GE(checks, 3);
+    EXPECT_GE(checks, 2) << "the companion was asked too seldom during the hang";
     EXPECT_EQ(answered, checks) << "the companion's window stopped answering";
 
     ASSERT_TRUE(WaitViewHolds(*e2e::Expect(after).shown, 20000))
