@@ -96,4 +96,15 @@ GuiObjects CountGuiObjects(HANDLE process, DWORD pid) {
     return objects;
 }
 
+GuiObjects SettledGuiObjects(HANDLE process, DWORD pid, int samples, DWORD gap_ms) {
+    GuiObjects fewest = CountGuiObjects(process, pid);
+    for (int i = 1; i < samples; ++i) {
+        Sleep(gap_ms);
+        const GuiObjects now = CountGuiObjects(process, pid);
+        if (now.gdi >= 0 && (fewest.gdi < 0 || now.gdi < fewest.gdi)) fewest.gdi = now.gdi;
+        if (now.user >= 0 && (fewest.user < 0 || now.user < fewest.user)) fewest.user = now.user;
+    }
+    return fewest;
+}
+
 }  // namespace e2e

@@ -17,4 +17,8 @@ struct GuiObjects {
 
 GuiObjects CountGuiObjects(HANDLE process, DWORD pid);
 
+// The fewest objects seen over `samples` counts `gap_ms` apart: objects a paint or a message
+// holds for a moment are left out, objects that stay are not.
+GuiObjects SettledGuiObjects(HANDLE process, DWORD pid, int samples = 10, DWORD gap_ms = 100);
+
 }  // namespace e2e

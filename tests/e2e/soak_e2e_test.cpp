@@ -40,13 +40,13 @@ class Soak : public ::testing::Test {
 
         Feed(0, kBaselineRows, kSteadyRowsPerTick, kSteadyTickMs);
         ASSERT_TRUE(WaitLogged(kBaselineRows - 1)) << "the first rows never reached the log";
-        baseline_ = e2e::CountGuiObjects(pair_->companion_process(), pair_->companion_pid());
+        baseline_ = e2e::SettledGuiObjects(pair_->companion_process(), pair_->companion_pid());
         Feed(kBaselineRows, kSteadyRows, kSteadyRowsPerTick, kSteadyTickMs);
         Feed(kSteadyRows, kTotalRows, kBurstSize, kBurstGapMs);
         fed_ = GetTickCount64();
         ASSERT_TRUE(WaitLogged(kTotalRows - 1)) << "the companion never caught up";
         caught_up_ = GetTickCount64();
-        end_ = e2e::CountGuiObjects(pair_->companion_process(), pair_->companion_pid());
+        end_ = e2e::SettledGuiObjects(pair_->companion_process(), pair_->companion_pid());
         for (const std::string& paragraph : pair_->ViewParagraphs()) {
             if (!e2e::IsWelcomeLine(paragraph)) shown_.push_back(paragraph);
         }
