@@ -36,8 +36,9 @@ endif()
 
 file(GLOB QV_E2E_SOURCES CONFIGURE_DEPENDS tests/e2e/*.cpp)
 if(QV_E2E_SOURCES)
-  add_executable(e2e_tests ${QV_E2E_SOURCES})
-  target_include_directories(e2e_tests PRIVATE tests)
+  # The stand-in's text helpers: the tests write its script and read its transcript.
+  add_executable(e2e_tests ${QV_E2E_SOURCES} standin/text.cpp)
+  target_include_directories(e2e_tests PRIVATE tests standin)
   target_link_libraries(e2e_tests PRIVATE qv_win32 gtest gmock gtest_main)
   # The end-to-end tests start these two programs from their own folder.
   add_dependencies(e2e_tests quorvane-chat standin-game)

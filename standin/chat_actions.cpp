@@ -1,6 +1,7 @@
 // What the script does to the chat screen: rows, users, channel name, tabs, scroll bars,
 // leaving or entering the chat screen, and hanging.
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "chat_screen.h"
@@ -37,26 +38,18 @@ void ChatScreen::AddChatRow(const std::string& row) {
 }
 
 void ChatScreen::AddNumberedChatRows(int count) {
-    // Drawing is held back during the batch, so thousands of rows take no time.
-    if (in_chat_) Own(kChatList, WM_SETREDRAW, FALSE, 0);
-    for (int i = 0; i < count; ++i) {
-        const std::string row = NumberedRow(++numbered_rows_);
-        if (in_chat_) {
-            OwnAddChatRow(row);
-        } else {
-            kept_chat_.push_back(row);
-        }
-    }
-    if (!in_chat_) return;
-    Own(kChatList, WM_SETREDRAW, TRUE, 0);
-    InvalidateRect(controls_[kChatList], nullptr, TRUE);
-    ScrollChatToEnd();
+    AddRowBatch(count, [this](int) { return NumberedRow(++numbered_rows_); });
 }
 
 void ChatScreen::AddGeneratedRows(int first, int count) {
+    AddRowBatch(count, [first](int i) { return GeneratedRow(first + i); });
+}
+
+void ChatScreen::AddRowBatch(int count, const std::function<std::string(int)>& row_of) {
+    // Drawing is held back during the batch, so thousands of rows take no time.
     if (in_chat_) Own(kChatList, WM_SETREDRAW, FALSE, 0);
     for (int i = 0; i < count; ++i) {
-        const std::string row = GeneratedRow(first + i);
+        const std::string row = row_of(i);
         if (in_chat_) {
             OwnAddChatRow(row);
         } else {

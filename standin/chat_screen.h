@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -38,6 +39,9 @@ class ChatScreen {
     void AddNumberedChatRows(int count);
     // Adds GeneratedRow(first) .. GeneratedRow(first + count - 1) at once.
     void AddGeneratedRows(int first, int count);
+    // Adds `count` rows, row i being row_of(i), drawing once at the end; away from the
+    // chat screen they are kept for the return.
+    void AddRowBatch(int count, const std::function<std::string(int)>& row_of);
     // Adds the next LongRow of `length` characters; false when the chat list cannot hold it.
     bool AddLongRow(int length);
     // Adds numbered rows until the chat list holds `rows` rows.

@@ -6,6 +6,7 @@
 
 #include "chat/colour_renderer.h"
 #include "chat/colour_tags.h"
+#include "text.h"
 #include "win32/win32_text.h"
 
 namespace e2e {
@@ -13,22 +14,6 @@ namespace {
 
 constexpr UINT kGameCodePage = 1252;
 constexpr int kRowsNamed = 5;
-
-std::string Escaped(const std::string& text) {
-    static const char kHex[] = "0123456789ABCDEF";
-    std::string out;
-    for (char c : text) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x20 || b >= 0x7F) {
-            out += "\\x";
-            out += kHex[b >> 4];
-            out += kHex[b & 0x0F];
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
 
 }  // namespace
 
@@ -45,7 +30,8 @@ std::string DescribeDifference(const std::vector<std::string>& seen,
         const bool lost = found == times.end();
         const bool twice = !lost && found->second > 1;
         if ((lost || twice) && missing + doubled < kRowsNamed) {
-            named += std::string(lost ? "\n  missing: " : "\n  twice:   ") + Escaped(row);
+            named += std::string(lost ? "\n  missing: " : "\n  twice:   ") +
+                     standin::EscapeTranscriptText(row);
         }
         missing += lost;
         doubled += twice;
@@ -58,8 +44,10 @@ std::string DescribeDifference(const std::vector<std::string>& seen,
                        std::to_string(expected.size()) + " expected, " + std::to_string(missing) +
                        " missing, " + std::to_string(doubled) +
                        " more than once; first difference at row " + std::to_string(first) + named;
-    if (first < seen.size()) text += "\n  seen there:     " + Escaped(seen[first]);
-    if (first < expected.size()) text += "\n  expected there: " + Escaped(expected[first]);
+    if (first < seen.size())
+        text += "\n  seen there:     " + standin::EscapeTranscriptText(seen[first]);
+    if (first < expected.size())
+        text += "\n  expected there: " + standin::EscapeTranscriptText(expected[first]);
     return text;
 }
 

@@ -6,9 +6,9 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "../../standin/row_generator.h"
 #include "e2e/expected_text.h"
 #include "e2e/game_pair.h"
+#include "row_generator.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 #include "e2e/game_pair.h"
 
 #include "chat/chat_pump.h"
+#include "text.h"
 
 namespace e2e {
 namespace {
@@ -30,21 +31,7 @@ std::wstring DayLogFile() {
 
 }  // namespace
 
-std::string ScriptEscape(const std::string& bytes) {
-    static const char kHex[] = "0123456789ABCDEF";
-    std::string out;
-    for (char c : bytes) {
-        const auto b = static_cast<unsigned char>(c);
-        if (b < 0x20 || b >= 0x7F || c == '\\') {
-            out += "\\x";
-            out += kHex[b >> 4];
-            out += kHex[b & 0x0F];
-        } else {
-            out += c;
-        }
-    }
-    return out;
-}
+std::string ScriptEscape(const std::string& bytes) { return standin::EscapeTranscriptText(bytes); }
 
 bool GamePair::Start(const std::string& tag, const std::vector<std::string>& init,
                      const std::wstring& standin_arguments) {

@@ -8,10 +8,10 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "../../standin/row_generator.h"
 #include "e2e/expected_text.h"
 #include "e2e/game_pair.h"
 #include "e2e/gui_objects.h"
+#include "row_generator.h"
 
 namespace {
 

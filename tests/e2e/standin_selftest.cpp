@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "../../standin/row_generator.h"
+#include "row_generator.h"
 
 namespace {
 
