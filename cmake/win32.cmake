@@ -36,9 +36,34 @@ endif()
 
 file(GLOB QV_E2E_SOURCES CONFIGURE_DEPENDS tests/e2e/*.cpp)
 if(QV_E2E_SOURCES)
-  add_executable(e2e_tests ${QV_E2E_SOURCES})
-  target_include_directories(e2e_tests PRIVATE tests)
+  # The stand-in's text helpers: the tests write its script and read its transcript.
+  add_executable(e2e_tests ${QV_E2E_SOURCES} standin/text.cpp)
+  target_include_directories(e2e_tests PRIVATE tests standin)
   target_link_libraries(e2e_tests PRIVATE qv_win32 gtest gmock gtest_main)
   # The end-to-end tests start these two programs from their own folder.
   add_dependencies(e2e_tests quorvane-chat standin-game)
+endif()
+
+# The Wine tests run through ctest (the emulator is wine), one label per tier:
+#   win32  the real platform layer against real controls;
+#   e2e    the stand-in game and the companion as two processes, all but the soak;
+#   soak   the long end-to-end run alone.
+# Each run writes a GoogleTest report to test-results/<name>.xml so a summary can count the
+# single cases. A filter that matches no test still passes (GoogleTest runs 0 tests, exit 0).
+# The timeouts only stop a hung run, which ctest then reports as failed (tools/test.sh
+# guards each tier with a slightly longer limit of its own).
+if(TARGET win32_tests)
+  add_test(NAME win32 COMMAND win32_tests --gtest_output=xml:test-results/win32.xml
+           WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+  set_tests_properties(win32 PROPERTIES LABELS win32 TIMEOUT 300)
+endif()
+if(TARGET e2e_tests)
+  add_test(NAME e2e
+           COMMAND e2e_tests --gtest_filter=-Soak.* --gtest_output=xml:test-results/e2e.xml
+           WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+  set_tests_properties(e2e PROPERTIES LABELS e2e TIMEOUT 600)
+  add_test(NAME soak
+           COMMAND e2e_tests --gtest_filter=Soak.* --gtest_output=xml:test-results/soak.xml
+           WORKING_DIRECTORY ${CMAKE_BINARY_DIR})
+  set_tests_properties(soak PROPERTIES LABELS soak TIMEOUT 1800)
 endif()

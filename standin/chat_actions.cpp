@@ -1,27 +1,22 @@
-// What the script does to the chat screen: rows, users, channel name, tabs, scroll bars and
-// leaving or entering the chat screen.
+// What the script does to the chat screen: rows, users, channel name, tabs, scroll bars,
+// leaving or entering the chat screen, and hanging.
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "chat_screen.h"
+#include "list_box.h"
+#include "row_generator.h"
 
 namespace standin {
 namespace {
 
-// The colour codes the numbered rows cycle through.
-constexpr wchar_t kRowCodes[] = {0x10, 0x11, 0x12, 0x13, 0x17, 0x1A, 0x1B};
-constexpr int kRowCodeCount = sizeof(kRowCodes) / sizeof(kRowCodes[0]);
+// Under Wine a cross-process wide read of a longer row from an ANSI list box kills the list's
+// owner; a Unicode list box takes rows far beyond this.
+constexpr int kMostAnsiRowLength = 1000;
+constexpr int kMostUnicodeRowLength = 1 << 20;
 
-std::wstring NameOfRow(const std::wstring& row) { return row.substr(0, row.find(L'\t')); }
-
-std::wstring ListRow(HWND list, int row) {
-    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, row, 0);
-    if (length < 0) return std::wstring();
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    const LRESULT copied = SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(&text[0]));
-    text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
-    return text;
-}
+std::string NameOfRow(const std::string& row) { return row.substr(0, row.find('\t')); }
 
 }  // namespace
 
@@ -33,25 +28,55 @@ HWND ChatScreen::ScrollBarOf(UserList list) const {
     return controls_[list == UserList::kChannel ? kChannelScroll : kFriendsScroll];
 }
 
-void ChatScreen::AddChatRow(const std::wstring& row) {
-    Own(kChatList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
+void ChatScreen::AddChatRow(const std::string& row) {
+    if (!in_chat_) {
+        kept_chat_.push_back(row);
+        return;
+    }
+    OwnAddChatRow(row);
     ScrollChatToEnd();
 }
 
 void ChatScreen::AddNumberedChatRows(int count) {
+    AddRowBatch(count, [this](int) { return NumberedRow(++numbered_rows_); });
+}
+
+void ChatScreen::AddGeneratedRows(int first, int count) {
+    AddRowBatch(count, [first](int i) { return GeneratedRow(first + i); });
+}
+
+void ChatScreen::AddRowBatch(int count, const std::function<std::string(int)>& row_of) {
     // Drawing is held back during the batch, so thousands of rows take no time.
-    Own(kChatList, WM_SETREDRAW, FALSE, 0);
+    if (in_chat_) Own(kChatList, WM_SETREDRAW, FALSE, 0);
     for (int i = 0; i < count; ++i) {
-        const int number = ++numbered_rows_;
-        const std::wstring digits = std::to_wstring(number);
-        const std::wstring row = std::wstring(1, kRowCodes[number % kRowCodeCount]) + L"Player" +
-                                 digits + kRowCodes[(number + 3) % kRowCodeCount] +
-                                 L": hello number " + digits;
-        Own(kChatList, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
+        const std::string row = row_of(i);
+        if (in_chat_) {
+            OwnAddChatRow(row);
+        } else {
+            kept_chat_.push_back(row);
+        }
     }
+    if (!in_chat_) return;
     Own(kChatList, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(controls_[kChatList], nullptr, TRUE);
     ScrollChatToEnd();
+}
+
+bool ChatScreen::AddLongRow(int length) {
+    const int most = options_.unicode_chat ? kMostUnicodeRowLength : kMostAnsiRowLength;
+    if (length < 1 || length > most) return false;
+    AddChatRow(LongRow(++long_rows_, length));
+    return true;
+}
+
+int ChatScreen::ChatRowCount() const {
+    if (!in_chat_) return static_cast<int>(kept_chat_.size());
+    return ListBoxRowCount(controls_[kChatList]);
+}
+
+void ChatScreen::FillChat(int rows) {
+    const int count = ChatRowCount();
+    if (rows > count) AddNumberedChatRows(rows - count);
 }
 
 void ChatScreen::ScrollChatToEnd() {
@@ -59,63 +84,77 @@ void ChatScreen::ScrollChatToEnd() {
     if (count > 0) Own(kChatList, LB_SETTOPINDEX, static_cast<WPARAM>(count - 1), 0);
 }
 
-void ChatScreen::AddUser(UserList list, const std::wstring& row) {
-    SendMessageW(ListOf(list), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(row.c_str()));
+void ChatScreen::AddUser(UserList list, const std::string& row) {
+    if (!in_chat_) {
+        kept_users_[static_cast<int>(list)].push_back(row);
+        return;
+    }
+    AddListBoxRow(ListOf(list), row);
     UpdateScrollRange(list);
 }
 
-bool ChatScreen::RemoveUser(UserList list, const std::wstring& name) {
+bool ChatScreen::RemoveUser(UserList list, const std::string& name) {
+    if (!in_chat_) return false;
     HWND box = ListOf(list);
-    const int count = static_cast<int>(SendMessageW(box, LB_GETCOUNT, 0, 0));
+    const int count = ListBoxRowCount(box);
     int found = -1;
     for (int row = 0; row < count && found < 0; ++row) {
-        if (NameOfRow(ListRow(box, row)) == name) found = row;
+        if (NameOfRow(ListBoxRow(box, row)) == name) found = row;
     }
     for (int row = 0; row < count && found < 0; ++row) {
-        if (ListRow(box, row).compare(0, name.size(), name) == 0) found = row;
+        if (ListBoxRow(box, row).compare(0, name.size(), name) == 0) found = row;
     }
     if (found < 0) return false;
-    SendMessageW(box, LB_DELETESTRING, static_cast<WPARAM>(found), 0);
+    SendMessageA(box, LB_DELETESTRING, static_cast<WPARAM>(found), 0);
     UpdateScrollRange(list);
     return true;
 }
 
-void ChatScreen::ClearChat() { Own(kChatList, LB_RESETCONTENT, 0, 0); }
+void ChatScreen::ClearChat() {
+    kept_chat_.clear();
+    if (in_chat_) Own(kChatList, LB_RESETCONTENT, 0, 0);
+}
 
 void ChatScreen::ClearUsers(UserList list) {
-    SendMessageW(ListOf(list), LB_RESETCONTENT, 0, 0);
+    kept_users_[static_cast<int>(list)].clear();
+    if (!in_chat_) return;
+    SendMessageA(ListOf(list), LB_RESETCONTENT, 0, 0);
     UpdateScrollRange(list);
 }
 
-void ChatScreen::SetChannelName(const std::wstring& name) {
-    SetWindowTextW(controls_[kChannelName], name.c_str());
+void ChatScreen::SetChannelName(const std::string& name) {
+    kept_channel_name_ = name;
+    if (in_chat_) SetWindowTextA(controls_[kChannelName], name.c_str());
 }
 
 void ChatScreen::ShowTab(UserList list) {
     const UserList other = list == UserList::kChannel ? UserList::kFriends : UserList::kChannel;
     // The scroll bars are left as they are: showing and hiding them is the companion's part.
-    ShowWindow(ListOf(list), SW_SHOWNA);
-    ShowWindow(ListOf(other), SW_HIDE);
+    if (in_chat_) {
+        ShowWindow(ListOf(list), SW_SHOWNA);
+        ShowWindow(ListOf(other), SW_HIDE);
+    }
     if (tab_ == list) return;
     tab_ = list;
     transcript_->Write(list == UserList::kChannel ? "tab channel" : "tab friends");
+    if (!in_chat_) return;
     InvalidateRect(controls_[kChannelTab], nullptr, FALSE);
     InvalidateRect(controls_[kFriendsTab], nullptr, FALSE);
 }
 
 void ChatScreen::SetScrollBarShown(UserList list, bool shown) {
-    ShowWindow(ScrollBarOf(list), shown ? SW_SHOWNA : SW_HIDE);
+    if (in_chat_) ShowWindow(ScrollBarOf(list), shown ? SW_SHOWNA : SW_HIDE);
 }
 
 void ChatScreen::UpdateScrollRange(UserList list) {
     HWND box = ListOf(list);
-    const int count = static_cast<int>(SendMessageW(box, LB_GETCOUNT, 0, 0));
+    const int count = ListBoxRowCount(box);
     SCROLLINFO info{};
     info.cbSize = sizeof(info);
     info.fMask = SIF_RANGE | SIF_PAGE | SIF_POS;
     info.nMax = count > 0 ? count - 1 : 0;
     info.nPage = kUserRowsShown;
-    info.nPos = static_cast<int>(SendMessageW(box, LB_GETTOPINDEX, 0, 0));
+    info.nPos = static_cast<int>(SendMessageA(box, LB_GETTOPINDEX, 0, 0));
     SetScrollInfo(ScrollBarOf(list), SB_CTL, &info, TRUE);
 }
 
@@ -154,18 +193,31 @@ void ChatScreen::OnUserScroll(HWND scroll_bar, int request) {
         default:
             return;
     }
-    const int count = static_cast<int>(SendMessageW(ListOf(list), LB_GETCOUNT, 0, 0));
+    const int count = ListBoxRowCount(ListOf(list));
     const int last_top = count > kUserRowsShown ? count - kUserRowsShown : 0;
     top = top < 0 ? 0 : (top > last_top ? last_top : top);
-    SendMessageW(ListOf(list), LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
+    SendMessageA(ListOf(list), LB_SETTOPINDEX, static_cast<WPARAM>(top), 0);
     SetScrollPos(scroll_bar, SB_CTL, top, TRUE);
 }
 
 void ChatScreen::LeaveChat() {
     if (!in_chat_) return;
-    DestroyWindow(controls_[kStatus]);
-    controls_[kStatus] = nullptr;
-    original_procs_[kStatus] = nullptr;
+    KeepChatScreen();
+    for (int index = 0; index < kControlCount; ++index) {
+        // Unhooked first: the hiding that destruction does is no change the transcript wants.
+        const auto original = reinterpret_cast<LONG_PTR>(original_procs_[index]);
+        if (IsUnicodeControl(index)) {
+            SetWindowLongPtrW(controls_[index], GWLP_WNDPROC, original);
+        } else {
+            SetWindowLongPtrA(controls_[index], GWLP_WNDPROC, original);
+        }
+        DestroyWindow(controls_[index]);
+        controls_[index] = nullptr;
+        original_procs_[index] = nullptr;
+    }
+    for (int index = 0; index < kAwayControlCount; ++index) {
+        away_controls_[index] = CreateAwayControl(screen_, index, font_);
+    }
     in_chat_ = false;
     InvalidateRect(screen_, nullptr, TRUE);
     transcript_->Write("screen left");
@@ -173,13 +225,57 @@ void ChatScreen::LeaveChat() {
 
 void ChatScreen::EnterChat() {
     if (in_chat_) return;
-    // Created last, the control is last among its siblings again: the same 18 in the same
-    // order, 17 of them with their old handles.
-    MakeControl(kStatus);
+    for (HWND& control : away_controls_) {
+        if (control) DestroyWindow(control);
+        control = nullptr;
+    }
+    // Created in plan order, the 18 new controls are listed in the order the companion maps.
+    for (int index = 0; index < kControlCount; ++index) MakeControl(index);
     in_chat_ = true;
+    RestoreChatScreen();
     InvalidateRect(screen_, nullptr, TRUE);
     if (!options_.handles.empty()) WriteHandles(options_.handles);
     transcript_->Write("screen entered");
+}
+
+void ChatScreen::KeepChatScreen() {
+    HWND chat = controls_[kChatList];
+    const int rows = ListBoxRowCount(chat);
+    kept_chat_.clear();
+    kept_chat_.reserve(static_cast<size_t>(rows > 0 ? rows : 0));
+    for (int row = 0; row < rows; ++row) kept_chat_.push_back(ListBoxRow(chat, row));
+    for (UserList list : {UserList::kChannel, UserList::kFriends}) {
+        std::vector<std::string>& kept = kept_users_[static_cast<int>(list)];
+        kept.clear();
+        const int users = ListBoxRowCount(ListOf(list));
+        for (int row = 0; row < users; ++row) kept.push_back(ListBoxRow(ListOf(list), row));
+    }
+    kept_channel_name_ = TextOf(kChannelName);
+}
+
+void ChatScreen::RestoreChatScreen() {
+    Own(kChatList, WM_SETREDRAW, FALSE, 0);
+    for (const std::string& row : kept_chat_) OwnAddChatRow(row);
+    Own(kChatList, WM_SETREDRAW, TRUE, 0);
+    ScrollChatToEnd();
+    kept_chat_.clear();
+    for (UserList list : {UserList::kChannel, UserList::kFriends}) {
+        std::vector<std::string>& kept = kept_users_[static_cast<int>(list)];
+        for (const std::string& row : kept) AddListBoxRow(ListOf(list), row);
+        kept.clear();
+        UpdateScrollRange(list);
+    }
+    SetWindowTextA(controls_[kChannelName], kept_channel_name_.c_str());
+    const UserList other = tab_ == UserList::kChannel ? UserList::kFriends : UserList::kChannel;
+    ShowWindow(ListOf(tab_), SW_SHOWNA);
+    ShowWindow(ListOf(other), SW_HIDE);
+}
+
+void ChatScreen::Hang(int ms) {
+    transcript_->Write("hang begins");
+    // Sleeping on the window thread: sent messages wait, nothing is painted or polled.
+    Sleep(static_cast<DWORD>(ms));
+    transcript_->Write("hang ends");
 }
 
 bool ChatScreen::WriteHandles(const std::wstring& path) const {

@@ -2,12 +2,14 @@
 #include "chat_screen.h"
 
 #include "draw.h"
+#include "list_box.h"
+#include "text.h"
 
 namespace standin {
 namespace {
 
-constexpr wchar_t kFrameClass[] = L"QuorvaneStandinFrame";
-constexpr wchar_t kOwnedClass[] = L"QuorvaneStandinOwned";
+constexpr char kFrameClass[] = "QuorvaneStandinFrame";
+constexpr char kOwnedClass[] = "QuorvaneStandinOwned";
 // No minimize box: a minimized main window would take the chat screen with it.
 constexpr DWORD kFrameStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 constexpr UINT_PTR kOrderTimerId = 1;
@@ -61,8 +63,8 @@ const char* ClickEventOf(int index) {
 }
 
 void StoreOwner(HWND window, LPARAM lparam) {
-    const auto* create = reinterpret_cast<const CREATESTRUCTW*>(lparam);
-    SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
+    const auto* create = reinterpret_cast<const CREATESTRUCTA*>(lparam);
+    SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(create->lpCreateParams));
 }
 
 }  // namespace
@@ -77,43 +79,45 @@ ChatScreen::~ChatScreen() {
 }
 
 bool ChatScreen::Create(HINSTANCE instance) {
-    WNDCLASSEXW window_class{};
+    // The game is an ANSI program: its classes, windows and messages are the A kind, so the
+    // companion meets the conversions it meets in the game.
+    WNDCLASSEXA window_class{};
     window_class.cbSize = sizeof(window_class);
     window_class.lpfnWndProc = FrameProc;
     window_class.hInstance = instance;
-    window_class.hCursor = LoadCursorW(nullptr, MAKEINTRESOURCEW(32512));  // IDC_ARROW
+    window_class.hCursor = LoadCursorA(nullptr, MAKEINTRESOURCEA(32512));  // IDC_ARROW
     window_class.hbrBackground = ScreenBrush();
     window_class.lpszClassName = kFrameClass;
-    if (!RegisterClassExW(&window_class)) return false;
+    if (!RegisterClassExA(&window_class)) return false;
     window_class.lpfnWndProc = OwnedProc;
     window_class.lpszClassName = kOwnedClass;
-    if (!RegisterClassExW(&window_class)) return false;
+    if (!RegisterClassExA(&window_class)) return false;
 
-    font_ = CreateFontW(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
+    font_ = CreateFontA(-13, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, DEFAULT_CHARSET,
                         OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
-                        DEFAULT_PITCH | FF_SWISS, L"Tahoma");
+                        DEFAULT_PITCH | FF_SWISS, "Tahoma");
     bold_font_ =
-        CreateFontW(-15, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, L"Tahoma");
+        CreateFontA(-15, 0, 0, 0, FW_BOLD, FALSE, FALSE, FALSE, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
+                    CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH | FF_SWISS, "Tahoma");
 
     // Creation order is the window-list order the companion relies on: the titled main
     // window first, then three untitled windows owned by it, the chat screen last. Owned
     // windows stay above their owner, so the chat screen is listed three rows before it.
     RECT outer = {0, 0, kScreenWidth, kScreenHeight};
     AdjustWindowRectEx(&outer, kFrameStyle, FALSE, 0);
-    frame_ =
-        CreateWindowExW(0, kFrameClass, options_.title.c_str(), kFrameStyle,
-                        options_.x + outer.left, options_.y + outer.top, outer.right - outer.left,
-                        outer.bottom - outer.top, nullptr, nullptr, instance, this);
+    const std::string title = Cp1252FromWide(options_.title);
+    frame_ = CreateWindowExA(0, kFrameClass, title.c_str(), kFrameStyle, options_.x + outer.left,
+                             options_.y + outer.top, outer.right - outer.left,
+                             outer.bottom - outer.top, nullptr, nullptr, instance, this);
     if (!frame_) return false;
     POINT origin = {0, 0};
     ClientToScreen(frame_, &origin);
     for (HWND& spacer : spacers_) {
-        spacer = CreateWindowExW(0, kOwnedClass, L"", WS_POPUP, origin.x, origin.y, kSpacerSize,
+        spacer = CreateWindowExA(0, kOwnedClass, "", WS_POPUP, origin.x, origin.y, kSpacerSize,
                                  kSpacerSize, frame_, nullptr, instance, this);
         if (!spacer) return false;
     }
-    screen_ = CreateWindowExW(0, kOwnedClass, L"", WS_POPUP | WS_CLIPCHILDREN, origin.x, origin.y,
+    screen_ = CreateWindowExA(0, kOwnedClass, "", WS_POPUP | WS_CLIPCHILDREN, origin.x, origin.y,
                               kScreenWidth, kScreenHeight, frame_, nullptr, instance, this);
     if (!screen_) return false;
     for (int index = 0; index < kControlCount; ++index) {
@@ -126,16 +130,24 @@ bool ChatScreen::Create(HINSTANCE instance) {
 
 HWND ChatScreen::MakeControl(int index) {
     const bool bold = index == kBanner || index == kChannelName;
-    HWND control = CreateControl(screen_, index, bold ? bold_font_ : font_);
+    HWND control =
+        CreateControl(screen_, index, bold ? bold_font_ : font_, IsUnicodeControl(index));
     controls_[index] = control;
     if (!control) return nullptr;
+    // Subclassing with the W setter would turn an ANSI control into a Unicode one.
+    const auto hook = reinterpret_cast<LONG_PTR>(ControlProc);
     original_procs_[index] = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ControlProc)));
+        IsUnicodeControl(index) ? SetWindowLongPtrW(control, GWLP_WNDPROC, hook)
+                                : SetWindowLongPtrA(control, GWLP_WNDPROC, hook));
     if (index == kChannelScroll || index == kFriendsScroll) {
         scroll_bar_shown_[index - kChannelScroll] =
-            (GetWindowLongW(control, GWL_STYLE) & WS_VISIBLE) != 0;
+            (GetWindowLongA(control, GWL_STYLE) & WS_VISIBLE) != 0;
     }
     return control;
+}
+
+bool ChatScreen::IsUnicodeControl(int index) const {
+    return index == kChatList && options_.unicode_chat;
 }
 
 void ChatScreen::Show() {
@@ -155,13 +167,13 @@ void ChatScreen::SettleWindowOrder() {
     DWORD held_since = start;
     while (GetTickCount() - start < kMostSettleMs) {
         MSG message;
-        while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE)) {
             if (message.message == WM_QUIT) {
                 PostQuitMessage(static_cast<int>(message.wParam));
                 return;
             }
             TranslateMessage(&message);
-            DispatchMessageW(&message);
+            DispatchMessageA(&message);
         }
         if (!WindowOrderHolds()) held_since = GetTickCount();
         if (GetTickCount() - held_since >= kSettledMs) return;
@@ -198,7 +210,7 @@ void ChatScreen::FollowFrame() {
 }
 
 ChatScreen* ChatScreen::FromWindow(HWND window) {
-    return reinterpret_cast<ChatScreen*>(GetWindowLongPtrW(window, GWLP_USERDATA));
+    return reinterpret_cast<ChatScreen*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
 LRESULT CALLBACK ChatScreen::FrameProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
@@ -226,13 +238,13 @@ LRESULT CALLBACK ChatScreen::FrameProc(HWND window, UINT message, WPARAM wparam,
                 break;
         }
     }
-    return DefWindowProcW(window, message, wparam, lparam);
+    return DefWindowProcA(window, message, wparam, lparam);
 }
 
 LRESULT CALLBACK ChatScreen::OwnedProc(HWND window, UINT message, WPARAM wparam, LPARAM lparam) {
     if (message == WM_NCCREATE) StoreOwner(window, lparam);
     ChatScreen* self = FromWindow(window);
-    if (!self) return DefWindowProcW(window, message, wparam, lparam);
+    if (!self) return DefWindowProcA(window, message, wparam, lparam);
     // Closing any of the game's windows ends the whole game, never just that window.
     if (message == WM_CLOSE) {
         self->Close();
@@ -247,7 +259,8 @@ LRESULT CALLBACK ChatScreen::ControlProc(HWND window, UINT message, WPARAM wpara
     ChatScreen* self = FromWindow(GetParent(window));
     const int index = GetDlgCtrlID(window) - kFirstControlId;
     if (!self || index < 0 || index >= kControlCount || !self->original_procs_[index]) {
-        return DefWindowProcW(window, message, wparam, lparam);
+        return IsWindowUnicode(window) ? DefWindowProcW(window, message, wparam, lparam)
+                                       : DefWindowProcA(window, message, wparam, lparam);
     }
     return self->OnControlMessage(index, window, message, wparam, lparam);
 }
@@ -299,32 +312,42 @@ LRESULT ChatScreen::OnScreenMessage(HWND window, UINT message, WPARAM wparam, LP
             return 0;
         }
         default:
-            return DefWindowProcW(window, message, wparam, lparam);
+            return DefWindowProcA(window, message, wparam, lparam);
     }
 }
 
 LRESULT ChatScreen::OnControlMessage(int index, HWND window, UINT message, WPARAM wparam,
                                      LPARAM lparam) {
     const WNDPROC original = original_procs_[index];
+    const bool unicode = IsUnicodeControl(index);
+    auto call_original = [&]() {
+        return unicode ? CallWindowProcW(original, window, message, wparam, lparam)
+                       : CallWindowProcA(original, window, message, wparam, lparam);
+    };
     const bool foreign = own_depth_ == 0;
-    const auto* text = reinterpret_cast<const wchar_t*>(lparam);
+    // Text in a message is cp1252 bytes in an ANSI control, wide text in a Unicode one.
+    auto text_of_message = [&]() -> std::string {
+        if (!lparam) return std::string();
+        if (unicode) return Cp1252FromWide(reinterpret_cast<const wchar_t*>(lparam));
+        return reinterpret_cast<const char*>(lparam);
+    };
     if (index == kInput) {
-        if (message == WM_SETTEXT && foreign) transcript_->Write("settext", text ? text : L"");
+        if (message == WM_SETTEXT && foreign) transcript_->Write("settext", text_of_message());
         // Enter in the input box sends like the game does; the edit control would only beep.
         if (message == WM_CHAR && wparam == VK_RETURN) {
             SendInputLine("key enter");
             return 0;
         }
-    } else if (index == kChatList && foreign && text &&
+    } else if (index == kChatList && foreign && lparam &&
                (message == LB_ADDSTRING || message == LB_SELECTSTRING)) {
-        const LRESULT result = CallWindowProcW(original, window, message, wparam, lparam);
-        transcript_->Write(message == LB_ADDSTRING ? "added" : "selected", text);
+        const LRESULT result = call_original();
+        transcript_->Write(message == LB_ADDSTRING ? "added" : "selected", text_of_message());
         return result;
     } else if ((index == kChannelScroll || index == kFriendsScroll) &&
                message == WM_WINDOWPOSCHANGED) {
         // Any change of visibility is logged, whoever made it: the style is final here.
-        const LRESULT result = CallWindowProcW(original, window, message, wparam, lparam);
-        const bool shown = (GetWindowLongW(window, GWL_STYLE) & WS_VISIBLE) != 0;
+        const LRESULT result = call_original();
+        const bool shown = (GetWindowLongA(window, GWL_STYLE) & WS_VISIBLE) != 0;
         bool& known = scroll_bar_shown_[index - kChannelScroll];
         if (shown != known) {
             known = shown;
@@ -334,7 +357,7 @@ LRESULT ChatScreen::OnControlMessage(int index, HWND window, UINT message, WPARA
         }
         return result;
     }
-    return CallWindowProcW(original, window, message, wparam, lparam);
+    return call_original();
 }
 
 void ChatScreen::OnCommand(int index, int notification) {
@@ -352,12 +375,7 @@ void ChatScreen::OnDrawItem(const DRAWITEMSTRUCT& item) {
     const int index = static_cast<int>(item.CtlID) - kFirstControlId;
     HGDIOBJ old_font = SelectObject(item.hDC, font_);
     if (item.CtlType == ODT_LISTBOX && item.itemID != static_cast<UINT>(-1)) {
-        const LRESULT length = SendMessageW(item.hwndItem, LB_GETTEXTLEN, item.itemID, 0);
-        std::wstring row(length > 0 ? static_cast<size_t>(length) + 1 : 1, L'\0');
-        const LRESULT copied =
-            SendMessageW(item.hwndItem, LB_GETTEXT, item.itemID, reinterpret_cast<LPARAM>(&row[0]));
-        row.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
-        DrawRow(item, row);
+        DrawRow(item, ListBoxRow(item.hwndItem, static_cast<int>(item.itemID)));
     } else if (item.CtlType == ODT_BUTTON) {
         const bool highlighted = (index == kChannelTab && tab_ == UserList::kChannel) ||
                                  (index == kFriendsTab && tab_ == UserList::kFriends);
@@ -367,26 +385,32 @@ void ChatScreen::OnDrawItem(const DRAWITEMSTRUCT& item) {
 }
 
 void ChatScreen::SendInputLine(const char* how) {
-    const std::wstring line = TextOf(kInput);
+    const std::string line = TextOf(kInput);
     transcript_->Write("sent", line);
     transcript_->Write(how);
     if (line.empty()) return;
-    Own(kInput, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L""));
+    Own(kInput, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
     // The game echoes the player's own line into the chat.
-    AddChatRow(L"\x10" + options_.name + L"\x10: " + line);
+    AddChatRow("\x10" + Cp1252FromWide(options_.name) + "\x10: " + line);
 }
 
 LRESULT ChatScreen::Own(int index, UINT message, WPARAM wparam, LPARAM lparam) {
     ++own_depth_;
-    const LRESULT result = SendMessageW(controls_[index], message, wparam, lparam);
+    const LRESULT result = SendMessageA(controls_[index], message, wparam, lparam);
     --own_depth_;
     return result;
 }
 
-std::wstring ChatScreen::TextOf(int index) const {
-    const int length = GetWindowTextLengthW(controls_[index]);
-    std::wstring text(static_cast<size_t>(length) + 1, L'\0');
-    const int copied = GetWindowTextW(controls_[index], &text[0], length + 1);
+void ChatScreen::OwnAddChatRow(const std::string& row) {
+    ++own_depth_;
+    AddListBoxRow(controls_[kChatList], row);
+    --own_depth_;
+}
+
+std::string ChatScreen::TextOf(int index) const {
+    const int length = GetWindowTextLengthA(controls_[index]);
+    std::string text(static_cast<size_t>(length) + 1, '\0');
+    const int copied = GetWindowTextA(controls_[index], &text[0], length + 1);
     text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
     return text;
 }

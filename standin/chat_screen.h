@@ -4,7 +4,9 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
+#include <vector>
 
 #include "layout.h"
 #include "options.h"
@@ -31,24 +33,37 @@ class ChatScreen {
     // Destroys the windows; the message loop then ends with exit code 0.
     void Close();
 
-    void AddChatRow(const std::wstring& row);
-    // Adds `count` rows "<code>Player<i><code>: hello number <i>", numbering on from the
-    // previous call, with the colour codes varying from row to row.
+    // Rows are the game's cp1252 bytes with colour codes 0x10..0x1B.
+    void AddChatRow(const std::string& row);
+    // Adds `count` NumberedRows, numbering on from the previous call.
     void AddNumberedChatRows(int count);
-    void AddUser(UserList list, const std::wstring& row);
+    // Adds GeneratedRow(first) .. GeneratedRow(first + count - 1) at once.
+    void AddGeneratedRows(int first, int count);
+    // Adds `count` rows, row i being row_of(i), drawing once at the end; away from the
+    // chat screen they are kept for the return.
+    void AddRowBatch(int count, const std::function<std::string(int)>& row_of);
+    // Adds the next LongRow of `length` characters; false when the chat list cannot hold it.
+    bool AddLongRow(int length);
+    // Adds numbered rows until the chat list holds `rows` rows.
+    void FillChat(int rows);
+    int ChatRowCount() const;
+    void AddUser(UserList list, const std::string& row);
     // Removes the first row whose name (the text before a TAB) is `name`, or else the first
     // row that starts with `name`. Returns false when no row matched.
-    bool RemoveUser(UserList list, const std::wstring& name);
+    bool RemoveUser(UserList list, const std::string& name);
     void ClearChat();
     void ClearUsers(UserList list);
-    void SetChannelName(const std::wstring& name);
+    void SetChannelName(const std::string& name);
     // What a click on a tab does: shows that tab's list and hides the other one.
     void ShowTab(UserList list);
     void SetScrollBarShown(UserList list, bool shown);
-    // Away from the chat screen the last control is destroyed, so the screen has 17
-    // descendants; returning creates it again at the end. The other handles never change.
+    // Leaving destroys the 18 controls and shows a few controls of another screen in their
+    // place; entering destroys those and creates 18 new controls in the same order, with new
+    // handles, holding the chat rows, users and channel name the game had.
     void LeaveChat();
     void EnterChat();
+    // Stops answering messages for `ms` milliseconds, as a game busy loading does.
+    void Hang(int ms);
 
     // Writes the 18 control handles as signed decimal, one a line; false if it cannot.
     bool WriteHandles(const std::wstring& path) const;
@@ -66,18 +81,23 @@ class ChatScreen {
     void OnDrawItem(const DRAWITEMSTRUCT& item);
     void OnUserScroll(HWND scroll_bar, int request);
     void SendInputLine(const char* how);
+    void KeepChatScreen();
+    void RestoreChatScreen();
     void FollowFrame();
     bool WindowOrderHolds() const;
     void RestoreWindowOrder(UINT extra_flags);
 
     HWND MakeControl(int index);
+    bool IsUnicodeControl(int index) const;
     HWND ListOf(UserList list) const;
     HWND ScrollBarOf(UserList list) const;
     void UpdateScrollRange(UserList list);
     void ScrollChatToEnd();
     // Messages of our own to our own controls; the controls' hooks log only foreign ones.
     LRESULT Own(int index, UINT message, WPARAM wparam, LPARAM lparam);
-    std::wstring TextOf(int index) const;
+    // Adds a row to the chat list with the message of its kind: ANSI bytes or wide text.
+    void OwnAddChatRow(const std::string& row);
+    std::string TextOf(int index) const;
 
     Options options_;
     Transcript* transcript_;
@@ -86,6 +106,11 @@ class ChatScreen {
     HWND screen_ = nullptr;
     HWND controls_[kControlCount] = {};
     WNDPROC original_procs_[kControlCount] = {};
+    HWND away_controls_[kAwayControlCount] = {};
+    // What the game keeps while away from the chat screen.
+    std::vector<std::string> kept_chat_;
+    std::vector<std::string> kept_users_[2];
+    std::string kept_channel_name_;
     bool scroll_bar_shown_[2] = {false, false};
     HFONT font_ = nullptr;
     HFONT bold_font_ = nullptr;
@@ -93,6 +118,7 @@ class ChatScreen {
     bool in_chat_ = true;
     UserList tab_ = UserList::kChannel;
     int numbered_rows_ = 0;
+    int long_rows_ = 0;
 };
 
 }  // namespace standin

@@ -14,8 +14,10 @@ constexpr COLORREF kButtonFrameColour = RGB(110, 130, 190);
 constexpr COLORREF kButtonTextColour = RGB(225, 230, 245);
 constexpr COLORREF kTabActiveTextColour = RGB(255, 220, 90);
 constexpr COLORREF kNoticeColour = RGB(255, 90, 80);
-constexpr wchar_t kFirstCode = 0x10;
-constexpr wchar_t kLastCode = 0x1B;
+constexpr char kFirstCode = 0x10;
+constexpr char kLastCode = 0x1B;
+// No row is wider than the list: text past this many characters is never seen.
+constexpr size_t kMostDrawnCharacters = 512;
 
 // One colour per code 0x10..0x1B, chosen so neighbouring codes are easy to tell apart.
 const COLORREF kCodeColours[kLastCode - kFirstCode + 1] = {
@@ -29,7 +31,7 @@ HBRUSH SolidBrush(COLORREF colour) { return CreateSolidBrush(colour); }
 
 void Fill(HDC dc, const RECT& rect, COLORREF colour) {
     SetBkColor(dc, colour);
-    ExtTextOutW(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
+    ExtTextOutA(dc, 0, 0, ETO_OPAQUE, &rect, nullptr, 0, nullptr);
 }
 
 void Frame(HDC dc, const RECT& rect, COLORREF colour) {
@@ -38,34 +40,37 @@ void Frame(HDC dc, const RECT& rect, COLORREF colour) {
     DeleteObject(brush);
 }
 
-bool IsCode(wchar_t c) { return c >= kFirstCode && c <= kLastCode; }
+bool IsCode(char c) { return c >= kFirstCode && c <= kLastCode; }
 
-std::wstring WithoutControlCharacters(const std::wstring& text) {
-    std::wstring out;
-    for (wchar_t c : text) {
-        if (c >= 0x20) out += c;
+// Bytes below 0x20 are control characters; 8-bit letters are not.
+bool IsControl(char c) { return static_cast<unsigned char>(c) < 0x20; }
+
+std::string WithoutControlCharacters(const std::string& text) {
+    std::string out;
+    for (char c : text) {
+        if (!IsControl(c)) out += c;
     }
     return out;
 }
 
 // Draws `text` from x on, switching colour at each code; returns the x after the text.
-int DrawColouredRun(HDC dc, int x, int y, const std::wstring& text) {
+int DrawColouredRun(HDC dc, int x, int y, const std::string& text) {
     COLORREF colour = kDefaultRowColour;
-    std::wstring run;
+    std::string run;
     auto flush = [&]() {
         if (run.empty()) return;
         SetTextColor(dc, colour);
-        TextOutW(dc, x, y, run.data(), static_cast<int>(run.size()));
+        TextOutA(dc, x, y, run.data(), static_cast<int>(run.size()));
         SIZE size{};
-        GetTextExtentPoint32W(dc, run.data(), static_cast<int>(run.size()), &size);
+        GetTextExtentPoint32A(dc, run.data(), static_cast<int>(run.size()), &size);
         x += size.cx;
         run.clear();
     };
-    for (wchar_t c : text) {
+    for (char c : text.substr(0, kMostDrawnCharacters)) {
         if (IsCode(c)) {
             flush();
             colour = ColourOfCode(c);
-        } else if (c >= 0x20) {
+        } else if (!IsControl(c)) {
             run += c;
         }
     }
@@ -90,31 +95,31 @@ HBRUSH InputBrush() {
     return brush;
 }
 
-COLORREF ColourOfCode(wchar_t code) {
+COLORREF ColourOfCode(char code) {
     return IsCode(code) ? kCodeColours[code - kFirstCode] : kDefaultRowColour;
 }
 
-void DrawRow(const DRAWITEMSTRUCT& item, const std::wstring& row) {
+void DrawRow(const DRAWITEMSTRUCT& item, const std::string& row) {
     HDC dc = item.hDC;
     const RECT& rect = item.rcItem;
     Fill(dc, rect, (item.itemState & ODS_SELECTED) ? kSelectedRowColour : kListColour);
     SetBkMode(dc, TRANSPARENT);
-    TEXTMETRICW metrics{};
-    GetTextMetricsW(dc, &metrics);
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
     const int y = rect.top + (rect.bottom - rect.top - metrics.tmHeight) / 2;
-    const size_t tab = row.find(L'\t');
+    const size_t tab = row.find('\t');
     DrawColouredRun(dc, rect.left + 4, y, row.substr(0, tab));
-    if (tab != std::wstring::npos) {
-        const std::wstring rest = WithoutControlCharacters(row.substr(tab + 1));
+    if (tab != std::string::npos) {
+        const std::string rest = WithoutControlCharacters(row.substr(tab + 1));
         RECT right = rect;
         right.right -= 4;
         SetTextColor(dc, kDimColour);
-        DrawTextW(dc, rest.c_str(), static_cast<int>(rest.size()), &right,
+        DrawTextA(dc, rest.c_str(), static_cast<int>(rest.size()), &right,
                   DT_RIGHT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
     }
 }
 
-void DrawButton(const DRAWITEMSTRUCT& item, const std::wstring& caption, bool highlighted) {
+void DrawButton(const DRAWITEMSTRUCT& item, const std::string& caption, bool highlighted) {
     HDC dc = item.hDC;
     RECT rect = item.rcItem;
     const bool pushed = (item.itemState & ODS_SELECTED) != 0;
@@ -123,7 +128,7 @@ void DrawButton(const DRAWITEMSTRUCT& item, const std::wstring& caption, bool hi
     if (pushed) OffsetRect(&rect, 1, 1);
     SetBkMode(dc, TRANSPARENT);
     SetTextColor(dc, highlighted ? kTabActiveTextColour : kButtonTextColour);
-    DrawTextW(dc, caption.c_str(), static_cast<int>(caption.size()), &rect,
+    DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &rect,
               DT_CENTER | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
 }
 
@@ -137,7 +142,7 @@ void PaintScreen(HDC dc, const RECT& client, bool in_chat) {
         RECT notice = {12, 442, 432, 470};
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, kNoticeColour);
-        DrawTextW(dc, L"Not in the chat screen", -1, &notice, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
+        DrawTextA(dc, "Not in the chat screen", -1, &notice, DT_LEFT | DT_VCENTER | DT_SINGLELINE);
     }
 }
 

@@ -17,14 +17,15 @@ HBRUSH ListBrush();
 HBRUSH InputBrush();
 
 // Colour of the text that follows a colour code 0x10..0x1B in a row.
-COLORREF ColourOfCode(wchar_t code);
+COLORREF ColourOfCode(char code);
 
 // A list row: the colour codes switch colours and are not drawn; a TAB splits the row into
-// the name on the left and the rest (a user's product code) right-aligned and dimmed.
-void DrawRow(const DRAWITEMSTRUCT& item, const std::wstring& row);
+// the name on the left and the rest (a user's product code) right-aligned and dimmed. The row
+// is the game's cp1252 bytes.
+void DrawRow(const DRAWITEMSTRUCT& item, const std::string& row);
 
 // A flat button; `highlighted` marks the tab of the list on show.
-void DrawButton(const DRAWITEMSTRUCT& item, const std::wstring& caption, bool highlighted);
+void DrawButton(const DRAWITEMSTRUCT& item, const std::string& caption, bool highlighted);
 
 // The background and panel frames; away from the chat screen a notice replaces the status.
 void PaintScreen(HDC dc, const RECT& client, bool in_chat);

@@ -39,14 +39,19 @@ constexpr int kUserRowHeight = 18;
 constexpr int kUserRowsShown = 13;
 
 struct ControlPlan {
-    const wchar_t* window_class;
-    const wchar_t* text;
+    const char* window_class;
+    const char* text;
     DWORD style;  // WS_CHILD is added; WS_VISIBLE only where the control starts visible
     RECT rect;    // left, top, right, bottom in chat-screen client pixels
 };
 
-// Creates control `index` as a child of `screen` with its planned place, style and id.
-HWND CreateControl(HWND screen, int index, HFONT font);
+// Creates control `index` as a child of `screen` with its planned place, style and id. The game
+// is an ANSI program, so its controls are ANSI windows; `unicode` makes a Unicode one instead.
+HWND CreateControl(HWND screen, int index, HFONT font, bool unicode = false);
+
+// Away from the chat screen the screen holds these few controls of another screen instead.
+constexpr int kAwayControlCount = 4;
+HWND CreateAwayControl(HWND screen, int index, HFONT font);
 
 // Fixed row height of an owner-drawn list box control, 0 for other controls.
 int RowHeightOf(int index);

@@ -87,9 +87,9 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     if (!options.script.empty()) SetTimer(nullptr, 0, kScriptPollMs, PollScript);
 
     MSG message;
-    while (GetMessageW(&message, nullptr, 0, 0) > 0) {
+    while (GetMessageA(&message, nullptr, 0, 0) > 0) {
         TranslateMessage(&message);
-        DispatchMessageW(&message);
+        DispatchMessageA(&message);
     }
     return static_cast<int>(message.wParam);
 }

@@ -15,6 +15,10 @@ bool ParsePosition(const std::wstring& text, int* x, int* y) {
 bool ParseOptions(int argc, wchar_t** argv, Options* options, std::wstring* error) {
     for (int i = 1; i < argc; ++i) {
         const std::wstring flag = argv[i];
+        if (flag == L"--unicode-chat") {
+            options->unicode_chat = true;
+            continue;
+        }
         if (i + 1 >= argc) {
             *error = L"missing value after " + flag;
             return false;

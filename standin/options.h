@@ -16,6 +16,9 @@ struct Options {
     std::wstring transcript;        // --transcript: file the events are appended to
     std::wstring handles;           // --handles: file that receives the 18 control handles
     std::wstring name = L"Player";  // --name: the player whose own lines the chat echoes
+    // --unicode-chat (no value): the chat list box is a Unicode window, so rows far longer
+    // than an ANSI list box allows can be read across processes.
+    bool unicode_chat = false;
 };
 
 // Parses the arguments after the program name. On failure returns false and says why.

@@ -10,14 +10,26 @@ namespace standin {
 namespace {
 
 constexpr long kMostNumberedRows = 1000000;
+constexpr long kMostHangMs = 60000;
 
-bool ParseCount(const std::string& text, int* count) {
+bool ParseNumber(const std::string& text, long most, int* number) {
     if (text.empty()) return false;
     char* end = nullptr;
     const long value = std::strtol(text.c_str(), &end, 10);
-    if (*end != '\0' || value < 0 || value > kMostNumberedRows) return false;
-    *count = static_cast<int>(value);
+    if (*end != '\0' || value < 0 || value > most) return false;
+    *number = static_cast<int>(value);
     return true;
+}
+
+bool ParseCount(const std::string& text, int* count) {
+    return ParseNumber(text, kMostNumberedRows, count);
+}
+
+// "A B": two counts separated by one space.
+bool ParseTwoCounts(const std::string& text, int* first, int* second) {
+    const size_t space = text.find(' ');
+    return space != std::string::npos && ParseCount(text.substr(0, space), first) &&
+           ParseCount(text.substr(space + 1), second);
 }
 
 bool ParseUserList(const std::string& text, UserList* list) {
@@ -31,17 +43,45 @@ bool ParseUserList(const std::string& text, UserList* list) {
     return true;
 }
 
-// Runs the command; false when the line is not a valid command.
+// Runs the command; false when the line is not a valid command. The commands:
+//   chat TEXT              adds a chat row (TEXT with \xNN escapes, kept as cp1252 bytes)
+//   chatn N                adds N numbered rows "<code>Player<i><code>: hello number <i>"
+//   burst FIRST N          adds the generated rows FIRST .. FIRST+N-1 at once (row_generator.h)
+//   long-row LENGTH        adds the next LongRow of LENGTH characters; at most 1,000 in an ANSI
+//                          chat list, far more with --unicode-chat
+//   fill-chat N            adds numbered rows until the chat list holds N rows
+//   join / leave TEXT      adds a user row to, or removes a name from, the channel list
+//   friend / unfriend TEXT the same for the friends list
+//   channel TEXT           sets the channel name
+//   leave-chat             leaves the chat screen: its 18 controls go, another screen's come
+//   enter-chat             returns: 18 new controls holding the rows the game kept
+//   show-tab channel|friends, scrollbar channel|friends show|hide, clear chat|channel|friends
+//   hang MS                stops answering messages for MS milliseconds (at most 60,000),
+//                          between the transcript lines "hang begins" and "hang ends"
+//   mark TEXT              writes "mark TEXT" to the transcript
 bool Dispatch(const std::string& command, const std::string& argument, ChatScreen* screen,
               Transcript* transcript) {
-    const std::wstring text = WideFromCp1252(UnescapeScriptText(argument));
+    const std::string text = UnescapeScriptText(argument);
     UserList list = UserList::kChannel;
     int count = 0;
+    int first = 0;
     if (command == "chat") {
         screen->AddChatRow(text);
     } else if (command == "chatn") {
         if (!ParseCount(argument, &count)) return false;
         screen->AddNumberedChatRows(count);
+    } else if (command == "burst") {
+        if (!ParseTwoCounts(argument, &first, &count)) return false;
+        screen->AddGeneratedRows(first, count);
+    } else if (command == "long-row") {
+        if (!ParseCount(argument, &count)) return false;
+        return screen->AddLongRow(count);
+    } else if (command == "fill-chat") {
+        if (!ParseCount(argument, &count)) return false;
+        screen->FillChat(count);
+    } else if (command == "hang") {
+        if (!ParseNumber(argument, kMostHangMs, &count)) return false;
+        screen->Hang(count);
     } else if (command == "join" || command == "friend") {
         screen->AddUser(command == "join" ? UserList::kChannel : UserList::kFriends, text);
     } else if (command == "leave" || command == "unfriend") {
@@ -123,7 +163,7 @@ CommandResult RunCommand(const std::string& line, ChatScreen* screen, Transcript
     const std::string argument = space == std::string::npos ? "" : line.substr(space + 1);
     if (command == "exit") return CommandResult::kExit;
     if (!Dispatch(command, argument, screen, transcript)) {
-        transcript->Write("error", WideFromCp1252(line));
+        transcript->Write("error", line);
     }
     return CommandResult::kDone;
 }

@@ -11,7 +11,8 @@ namespace standin {
 // including a backslash that starts neither form, is kept as it is.
 std::string UnescapeScriptText(const std::string& text);
 
-// Bytes below 0x20, from 0x7F up, and the backslash become "\xNN" (upper-case hex).
+// Bytes below 0x20, from 0x7F up, and the backslash become "\xNN" (upper-case hex); the
+// result reads back through UnescapeScriptText as the same bytes.
 std::string EscapeTranscriptText(const std::string& bytes);
 
 std::wstring WideFromCp1252(const std::string& bytes);

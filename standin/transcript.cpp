@@ -25,8 +25,8 @@ void Transcript::Write(const std::string& event) {
     WriteFile(file_, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
 }
 
-void Transcript::Write(const std::string& event, const std::wstring& text) {
-    Write(event + " " + EscapeTranscriptText(Cp1252FromWide(text)));
+void Transcript::Write(const std::string& event, const std::string& text) {
+    Write(event + " " + EscapeTranscriptText(text));
 }
 
 }  // namespace standin

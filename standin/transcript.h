@@ -20,8 +20,8 @@ class Transcript {
 
     // "event" on its own line.
     void Write(const std::string& event);
-    // "event text", the text as cp1252 with the transcript escapes.
-    void Write(const std::string& event, const std::wstring& text);
+    // "event text", the text's cp1252 bytes with the transcript escapes.
+    void Write(const std::string& event, const std::string& text);
 
   private:
     HANDLE file_ = INVALID_HANDLE_VALUE;

@@ -3,7 +3,7 @@
 # mingw-w64 (quorvane-chat.exe, standin-game.exe, the Wine tests). Output under build/.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
-jobs=$(nproc)
+jobs="${QV_JOBS:-$(nproc)}"
 cmake -S "$root" -B "$root/build/native" -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 cmake --build "$root/build/native" -j"$jobs"
 cmake -S "$root" -B "$root/build/win" -DCMAKE_BUILD_TYPE=Release \

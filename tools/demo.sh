@@ -1,17 +1,29 @@
 #!/usr/bin/env bash
-# Runs the companion beside the stand-in game: on the X display when there is one, else on
-# a virtual display, leaving a screenshot in out/demo.png.
+# Runs the companion beside the stand-in game.
+#  - With an X display: both windows show there until the player closes the companion;
+#    then the stand-in is stopped too.
+#  - Without one: both run on a virtual display, the script leaves a screenshot in
+#    out/demo.png and ends by itself.
+# QV_UPDATE_README_SHOT=1 always takes the virtual display and also copies the screenshot
+# to docs/demo.png, the picture in the README.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 "$root/tools/deps.sh"
 "$root/tools/build.sh" >/dev/null
-had_display="${DISPLAY:-}"
+update_readme_shot="${QV_UPDATE_README_SHOT:-0}"
+[ "$update_readme_shot" = 1 ] && export QV_FORCE_XVFB=1
+headless=0
+{ [ -z "${DISPLAY:-}" ] || [ "${QV_FORCE_XVFB:-0}" = 1 ]; } && headless=1
 source "$root/tools/wine-env.sh"
+
 mkdir -p "$root/out"
-cd "$root/build/win"
-work=$(mktemp -d)
+work="$root/build/demo"
+rm -rf "$work"
+mkdir -p "$work"
 script="$work/script.txt"
+transcript="$work/transcript.txt"
 : > "$script"
+: > "$transcript"
 cat > "$work/init.txt" <<'INIT'
 channel Brood War USA-1
 join Rakkor	0 RATS
@@ -19,23 +31,71 @@ join Zeratul	0 PX3W
 join Fenix	0 PXES
 chatn 40
 INIT
-wine standin-game.exe --pos 800,40 --init "$(winepath -w "$work/init.txt")" \
-  --script "$(winepath -w "$script")" --transcript "$(winepath -w "$work/transcript.txt")" &
-sleep 2
-wine quorvane-chat.exe &
+
+# Waits up to $2 seconds until the stand-in's transcript has at least $3 lines starting
+# with $1; fails when it does not, or when the process $4 has ended meanwhile.
+wait_for_transcript() {
+  local prefix=$1 seconds=$2 count=$3 pid=$4
+  for _ in $(seq $(( seconds * 10 ))); do
+    [ "$(grep -c "^$prefix" "$transcript" || true)" -ge "$count" ] && return 0
+    kill -0 "$pid" 2>/dev/null || return 1
+    sleep 0.1
+  done
+  return 1
+}
+
+# Waits up to $2 seconds for the process $1 to end.
+wait_for_end() {
+  for _ in $(seq $(( $2 * 10 ))); do
+    kill -0 "$1" 2>/dev/null || return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+cd "$root/build/win"
+log="$work/wine.log"
+wine standin-game.exe --pos 800,40 --init "$(qv_winpath "$work/init.txt")" \
+  --script "$(qv_winpath "$script")" --transcript "$(qv_winpath "$transcript")" >>"$log" 2>&1 &
+standin=$!
+wait_for_transcript ready 60 1 "$standin" || { echo "the stand-in game did not start" >&2; exit 1; }
+
+wine quorvane-chat.exe >>"$log" 2>&1 &
 companion=$!
-sleep 4
-echo 'chat \x10Rakkor\x10: anyone up for a 1v1?' >> "$script"
-echo 'chat \x10Zeratul\x11: gl hf' >> "$script"
-sleep 2
-if [ -z "$had_display" ]; then
-  import -window root -display "$DISPLAY" "$root/out/demo.png"
+# The companion has bound to the game once it has added its five welcome lines to the game's
+# chat and selected the last one.
+wait_for_transcript selected 60 1 "$companion" ||
+  { echo "the companion did not bind to the stand-in game" >&2; exit 1; }
+# Three rows with the game's colour codes and code-page letters (written as \xNN in the
+# stand-in's script).
+printf '%s\n' 'chat \x10Rakkor\x10: anyone up for a 1v1?' 'chat \x10Zeratul\x11: gl hf' \
+  'chat \x10J\xFCrgen\x11: Gr\xFC\xDFe aus M\xFCnchen, 5 \x80 auf Zeratul \xE4' \
+  'mark chat added' >> "$script"
+wait_for_transcript mark 10 1 "$standin" || true
+# The companion reads the game's chat five times a second; let it show the two rows.
+sleep 1.5
+
+if [ "$headless" = 1 ]; then
+  shot="$work/screen.png"
+  import -window root -display "$DISPLAY" "$shot"
+  # Keep the two windows: add a frame of the desktop's colour, then trim all of that colour
+  # (and the strip of screen below the virtual desktop) away, leaving a small margin.
+  desktop_colour=$(convert "$shot" -format '%[pixel:p{1500,1000}]' info:)
+  convert "$shot" -crop "${desktop_size}+0+0" +repage -bordercolor "$desktop_colour" -border 1 \
+    -trim +repage -bordercolor "$desktop_colour" -border 12 "$root/out/demo.png"
   echo "screenshot: $root/out/demo.png"
+  if [ "$update_readme_shot" = 1 ]; then
+    mkdir -p "$root/docs"
+    convert "$root/out/demo.png" -strip "$root/docs/demo.png"
+    echo "README picture: $root/docs/demo.png"
+  fi
   echo exit >> "$script"
-  kill $companion 2>/dev/null || true
+  wait_for_end "$standin" 10 || true
 else
   echo "The companion runs beside the stand-in game; close its window to stop."
-  wait $companion || true
+  wait "$companion" || true
   echo exit >> "$script"
+  wait_for_end "$standin" 10 || true
 fi
-wait || true
+# The EXIT trap of wine-env.sh ends whatever is left (the companion, Wine's own programs,
+# the server) and our virtual display.

@@ -66,6 +66,8 @@ void ListBoxFX::SetGridLines(bool vNewGrid) {
 
 void ListBoxFX::SetEnabled(bool New_Enabled) {
     settings_.Enabled = New_Enabled;
+    // A disabled surface forgets a press in progress: its release, now or later, is no click.
+    if (!New_Enabled) left_pressed_ = false;
     FrameChanged();
     Notice("Enabled");
 }

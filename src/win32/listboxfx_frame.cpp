@@ -59,11 +59,36 @@ const wchar_t* CursorOfPointer(int32_t pointer) {
 }  // namespace
 
 void ListBoxFXWindow::ApplyFrame() {
-    if (applying_frame_) return;
+    // A change made while applying (the resize that a new border causes lays the list out
+    // again) is applied by another pass once this one is done.
+    if (applying_frame_) {
+        frame_pending_ = true;
+        return;
+    }
     applying_frame_ = true;
-    const ListBoxFX& control = *control_;
-    const ScrollBarState& bar = control.vBar();
+    do {
+        frame_pending_ = false;
+        ApplyFrameOnce();
+    } while (frame_pending_);
+    applying_frame_ = false;
+}
 
+void ListBoxFXWindow::ApplyFrameOnce() {
+    const ListBoxFX& control = *control_;
+    // The border first: it changes the client area, and the scroll bar is placed in the new one.
+    LONG_PTR style = GetWindowLongPtrW(hwnd_, GWL_STYLE);
+    LONG_PTR ex_style = GetWindowLongPtrW(hwnd_, GWL_EXSTYLE);
+    const LONG_PTR old_style = style;
+    const LONG_PTR old_ex_style = ex_style;
+    FrameStyles(control.Appearance(), control.BorderStyle(), &style, &ex_style);
+    if (style != old_style || ex_style != old_ex_style) {
+        SetWindowLongPtrW(hwnd_, GWL_STYLE, style);
+        SetWindowLongPtrW(hwnd_, GWL_EXSTYLE, ex_style);
+        SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
+                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    }
+
+    const ScrollBarState& bar = control.vBar();
     SCROLLINFO info{sizeof info, SIF_RANGE | SIF_POS | SIF_PAGE, 0, bar.max, 0, bar.value, 0};
     SetScrollInfo(vbar_, SB_CTL, &info, TRUE);
     const ListRect& b = bar.bounds;
@@ -76,19 +101,9 @@ void ListBoxFXWindow::ApplyFrame() {
     const bool shown = (GetWindowLongW(vbar_, GWL_STYLE) & WS_VISIBLE) != 0;
     if (shown != bar.visible) ShowWindow(vbar_, bar.visible ? SW_SHOWNA : SW_HIDE);
 
-    LONG_PTR style = GetWindowLongPtrW(hwnd_, GWL_STYLE);
-    LONG_PTR ex_style = GetWindowLongPtrW(hwnd_, GWL_EXSTYLE);
-    const LONG_PTR old_style = style;
-    const LONG_PTR old_ex_style = ex_style;
-    FrameStyles(control.Appearance(), control.BorderStyle(), &style, &ex_style);
-    if (style != old_style || ex_style != old_ex_style) {
-        SetWindowLongPtrW(hwnd_, GWL_STYLE, style);
-        SetWindowLongPtrW(hwnd_, GWL_EXSTYLE, ex_style);
-        SetWindowPos(hwnd_, nullptr, 0, 0, 0, 0,
-                     SWP_FRAMECHANGED | SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    }
+    // A list disabled during a press lets the mouse go at once.
+    if (!control.Enabled() && GetCapture() == hwnd_) ReleaseCapture();
     ApplyHint();
-    applying_frame_ = false;
 }
 
 void ListBoxFXWindow::ApplyHint() {

@@ -107,7 +107,12 @@ LRESULT ListBoxFXWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
             return 0;
         case WM_WINDOWPOSCHANGED: {
             const auto* pos = reinterpret_cast<const WINDOWPOS*>(lp);
-            if (pos->flags & SWP_SHOWWINDOW) control_->Show();
+            if (pos->flags & SWP_SHOWWINDOW) {
+                // The show sorts the rows and sets the row height; what was drawn while hidden
+                // shows neither, so the list is drawn again before it is seen.
+                control_->Show();
+                control_->RedrawList();
+            }
             break;
         }
         case WM_GETDLGCODE:
@@ -132,6 +137,19 @@ LRESULT ListBoxFXWindow::Handle(UINT msg, WPARAM wp, LPARAM lp) {
         case WM_KEYUP:
             control_->SurfaceKeyUp(static_cast<int16_t>(wp), ShiftState());
             return 0;
+        case WM_SYSKEYDOWN:
+        case WM_SYSKEYUP: {
+            // Alt combinations and F10 come as system keys; the list sees them like any key,
+            // and the default handling still gets them (Alt+F4, the menu keys).
+            int16_t shift = ShiftState();
+            if (HIWORD(lp) & KF_ALTDOWN) shift |= kAltMask;
+            if (msg == WM_SYSKEYDOWN) {
+                control_->SurfaceKeyDown(static_cast<int16_t>(wp), shift);
+            } else {
+                control_->SurfaceKeyUp(static_cast<int16_t>(wp), shift);
+            }
+            break;
+        }
         case WM_CHAR: {
             const wchar_t wide = static_cast<wchar_t>(wp);
             char ansi = '?';
@@ -173,8 +191,10 @@ void ListBoxFXWindow::OnPaint() {
 
 void ListBoxFXWindow::OnSize(int width, int height) {
     canvas_->Resize(width, height);
-    canvas_->TakeDirty();
     control_->Resize(width, height, GetSystemMetrics(SM_CXVSCROLL));
+    // The new back buffer is blank: the list is drawn into it at once, so a row added before
+    // the next paint lands on the whole picture and not on an empty one.
+    control_->RedrawList();
     InvalidateRect(hwnd_, nullptr, FALSE);
 }
 
@@ -188,6 +208,10 @@ void ListBoxFXWindow::OnButton(UINT msg, LPARAM lp) {
     } else if (msg == WM_MBUTTONDOWN || msg == WM_MBUTTONUP || msg == WM_MBUTTONDBLCLK) {
         button = kButtonMiddle;
     }
+    // A disabled list takes neither the focus nor the mouse; a release still lets go of a
+    // capture taken before the list was disabled.
+    const bool press = msg != WM_LBUTTONUP && msg != WM_RBUTTONUP && msg != WM_MBUTTONUP;
+    if (press && !control_->Enabled()) return;
     switch (msg) {
         case WM_LBUTTONDOWN:
         case WM_RBUTTONDOWN:

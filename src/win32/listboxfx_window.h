@@ -38,6 +38,7 @@ class ListBoxFXWindow {
     void OnButton(UINT msg, LPARAM lp);
     bool OnSetCursor();
     void ApplyFrame();
+    void ApplyFrameOnce();
     void ApplyHint();
 
     HWND hwnd_;
@@ -47,6 +48,7 @@ class ListBoxFXWindow {
     std::unique_ptr<ListBoxFX> control_;
     std::string shown_hint_;
     bool applying_frame_ = false;
+    bool frame_pending_ = false;
 };
 
 }  // namespace qv

@@ -34,7 +34,11 @@ RichChatView::RichChatView(HWND parent, int id, int x, int y, int width, int hei
     SendMessageW(hwnd_, EM_SETBKGNDCOLOR, 0, Resolve(kChatViewBackground));
     CHARFORMAT2W format{};
     format.cbSize = sizeof format;
-    format.dwMask = CFM_FACE | CFM_SIZE | CFM_COLOR;
+    // Regular weight said outright: Wine's RichEdit otherwise takes the bold weight of the
+    // System font for the default format.
+    format.dwMask = CFM_FACE | CFM_SIZE | CFM_COLOR | CFM_BOLD | CFM_WEIGHT;
+    format.dwEffects = 0;
+    format.wWeight = FW_NORMAL;
     format.yHeight = kDefaultTextHeightTwips;
     format.crTextColor = Resolve(kStagingTextColour);
     lstrcpynW(format.szFaceName, kFontFace, LF_FACESIZE);

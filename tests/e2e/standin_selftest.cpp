@@ -4,8 +4,11 @@
 #include <windows.h>
 
 #include <cctype>
+#include <cstdio>
 #include <string>
 #include <vector>
+
+#include "row_generator.h"
 
 namespace {
 
@@ -108,6 +111,16 @@ std::wstring ListRow(HWND list, int row) {
     const LRESULT copied = SendMessageW(list, LB_GETTEXT, row, reinterpret_cast<LPARAM>(&text[0]));
     text.resize(copied > 0 ? static_cast<size_t>(copied) : 0);
     return text;
+}
+
+// The game's cp1252 bytes as the wide text a wide read returns.
+std::wstring FromCp1252(const std::string& bytes) {
+    if (bytes.empty()) return std::wstring();
+    const int n =
+        MultiByteToWideChar(1252, 0, bytes.data(), static_cast<int>(bytes.size()), nullptr, 0);
+    std::wstring wide(static_cast<size_t>(n), L'\0');
+    MultiByteToWideChar(1252, 0, bytes.data(), static_cast<int>(bytes.size()), &wide[0], n);
+    return wide;
 }
 
 int RowCount(HWND list) { return static_cast<int>(SendMessageW(list, LB_GETCOUNT, 0, 0)); }
@@ -444,8 +457,12 @@ TEST(StandinGame, TabClicksSwitchTheListsAndButtonClicksAreLogged) {
     EXPECT_EQ(game.WaitForExit(100), static_cast<DWORD>(STILL_ACTIVE)) << "Quit only logs";
 }
 
-TEST(StandinGame, LeavingTheChatScreenChangesTheCountAndEnteringRestoresTheLayout) {
-    Standin game("");
+TEST(StandinGame, LeavingAndEnteringTheChatScreenGivesNewControlsHoldingTheSameRows) {
+    Standin game(
+        "channel Clan QV\n"
+        "join Alice\\x090 RATS\n"
+        "friend Carol\\x090 RATS\n"
+        "chat \\x10J\\xfcrgen\\x11: Gr\\xfc\\xdf\\x81e\n");
     ASSERT_TRUE(game.ready());
     const std::vector<HWND> before = game.Handles();
     const std::vector<HWND> windows = TopLevelWindows();
@@ -453,16 +470,161 @@ TEST(StandinGame, LeavingTheChatScreenChangesTheCountAndEnteringRestoresTheLayou
 
     game.Command("leave-chat");
     game.Command("leave-chat");
+    game.Command("chat \\x11while away \\xe4");
     EXPECT_EQ(game.Events(), Events{"screen left"});
     const std::vector<HWND> away = Descendants(chat_screen);
-    EXPECT_EQ(away, std::vector<HWND>(before.begin(), before.end() - 1));
+    EXPECT_EQ(away.size(), 4u) << "another screen's few controls";
+    for (HWND control : before) EXPECT_FALSE(IsWindow(control)) << "the chat controls are gone";
 
     game.Command("enter-chat");
     EXPECT_EQ(game.Events(), Events{"screen entered"});
     const std::vector<HWND> back = Descendants(chat_screen);
     ASSERT_EQ(back.size(), static_cast<size_t>(kControlCount));
-    EXPECT_EQ(std::vector<HWND>(back.begin(), back.end() - 1), away);
+    EXPECT_EQ(back, game.Handles());
+    for (HWND control : back) {
+        for (HWND old : before) EXPECT_NE(control, old) << "every handle is new";
+        for (HWND old : away) EXPECT_NE(control, old) << "every handle is new";
+    }
     ExpectGameWindowLayout(game, L"Brood War");
+    ASSERT_EQ(RowCount(game.control(kChatList)), 2);
+    EXPECT_EQ(ListRow(game.control(kChatList), 0), L"\x10J\u00fcrgen\x11: Gr\u00fc\u00df\u0081e");
+    EXPECT_EQ(ListRow(game.control(kChatList), 1), L"\x11while away \u00e4");
+    EXPECT_EQ(ListRow(game.control(kChannelList), 0), L"Alice\t0 RATS");
+    EXPECT_EQ(ListRow(game.control(kFriendsList), 0), L"Carol\t0 RATS");
+    EXPECT_EQ(WindowTextA(game.control(kChannelName)), "Clan QV");
+
+    // A second round trip gives new handles again.
+    game.Command("leave-chat");
+    game.Command("enter-chat");
+    EXPECT_EQ(game.Events(), (Events{"screen left", "screen entered"}));
+    for (HWND control : game.Handles()) {
+        for (HWND old : back) EXPECT_NE(control, old);
+    }
+    EXPECT_EQ(RowCount(game.control(kChatList)), 2);
+}
+
+TEST(StandinGame, ItsWindowsAreAnsiWindowsAsInTheGame) {
+    Standin game("");
+    ASSERT_TRUE(game.ready());
+    const HWND screen = GetParent(game.control(kChatList));
+    EXPECT_FALSE(IsWindowUnicode(screen));
+    EXPECT_FALSE(IsWindowUnicode(GetWindow(screen, GW_OWNER))) << "the Brood War window";
+    for (int index = 0; index < kControlCount; ++index) {
+        EXPECT_FALSE(IsWindowUnicode(game.control(index))) << "control " << index;
+    }
+    // A wide text sent by another program reaches the ANSI input box as cp1252 bytes.
+    SendMessageW(game.control(kInput), WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>(L"\u00e4rger \u20ac f\u00fcr \u0081\u00ff"));
+    EXPECT_EQ(game.Events(), Events{"settext \\xE4rger \\x80 f\\xFCr \\x81\\xFF"});
+    EXPECT_EQ(WindowTextA(game.control(kInput)), "\xe4rger \x80 f\xfcr \x81\xff");
+}
+
+TEST(StandinGame, UnicodeChatOptionMakesOnlyTheChatListAUnicodeWindow) {
+    Standin game("chat \\x10Zo\\xeb\\x11: \\x80\\x81\n", L"--unicode-chat");
+    ASSERT_TRUE(game.ready());
+    EXPECT_TRUE(IsWindowUnicode(game.control(kChatList)));
+    EXPECT_FALSE(IsWindowUnicode(game.control(kInput)));
+    EXPECT_FALSE(IsWindowUnicode(GetParent(game.control(kChatList))));
+    EXPECT_EQ(ListRow(game.control(kChatList), 0), L"\x10Zo\u00eb\x11: \u20ac\u0081");
+    SendMessageW(game.control(kChatList), LB_ADDSTRING, 0,
+                 reinterpret_cast<LPARAM>(L"\x13"
+                                          L"Bj\u00f6rn \u20ac"));
+    EXPECT_EQ(game.Events(), Events{"added \\x13Bj\\xF6rn \\x80"});
+
+    // A 64 KB row goes in whole and comes back whole across processes; it survives a trip away
+    // from the chat screen too.
+    game.Command("long-row 65536");
+    game.Command("leave-chat");
+    game.Command("enter-chat");
+    game.Events();
+    ASSERT_EQ(RowCount(game.control(kChatList)), 3);
+    EXPECT_TRUE(IsWindowUnicode(game.control(kChatList)));
+    EXPECT_EQ(ListRow(game.control(kChatList), 2), FromCp1252(standin::LongRow(1, 65536)));
+}
+
+TEST(StandinGame, BurstAddsTheGeneratedRowsInOrder) {
+    Standin game("chat first\n");
+    ASSERT_TRUE(game.ready());
+    game.Command("burst 100 50");
+    game.Command("burst 7 1");
+    game.Command("burst 1");
+    EXPECT_EQ(game.Events(), Events{"error burst 1"});
+    const HWND chat = game.control(kChatList);
+    ASSERT_EQ(RowCount(chat), 52);
+    for (int i = 0; i < 50; ++i) {
+        EXPECT_EQ(ListRow(chat, 1 + i), FromCp1252(standin::GeneratedRow(100 + i))) << i;
+    }
+    EXPECT_EQ(ListRow(chat, 51), FromCp1252(standin::GeneratedRow(7)));
+}
+
+TEST(StandinGame, GeneratedRowsMixCodesEightBitLettersAndBraces) {
+    std::string all;
+    int uncoloured = 0;
+    for (int number = 0; number < 400; ++number) {
+        const std::string row = standin::GeneratedRow(number);
+        char mark[16];
+        std::snprintf(mark, sizeof mark, "#%06d", number);
+        EXPECT_NE(row.find(mark), std::string::npos) << row;
+        EXPECT_EQ(row, standin::GeneratedRow(number)) << "the same number gives the same row";
+        EXPECT_EQ(row.find_first_of("\r\n"), std::string::npos);
+        uncoloured += row.find_first_of("\x10\x11\x12\x13\x14\x15\x16\x17\x18\x19\x1a\x1b") ==
+                      std::string::npos;
+        all += row;
+    }
+    EXPECT_GT(uncoloured, 10);
+    EXPECT_LT(uncoloured, 100);
+    for (const char* piece :
+         {"\x10\x10", "\x14", "\x15", "\x1b", "\xe4", "\xfc", "\xdf", "\x80", "\xff", "\xe9",
+          "\x81", "\x8d", "\x8f", "\x90", "\x9d", "{\\rtf1", "}", "\\par"}) {
+        EXPECT_NE(all.find(piece), std::string::npos) << "no generated row holds a piece";
+    }
+}
+
+TEST(StandinGame, LongRowsUpToAThousandCharactersAndFillingTheChat) {
+    Standin game("");
+    ASSERT_TRUE(game.ready());
+    game.Command("long-row 511");
+    game.Command("long-row 1000");
+    game.Command("long-row 1001");
+    game.Command("long-row 40");
+    EXPECT_EQ(game.Events(), Events{"error long-row 1001"});
+    const HWND chat = game.control(kChatList);
+    ASSERT_EQ(RowCount(chat), 3);
+    const std::wstring row = ListRow(chat, 0);
+    EXPECT_EQ(row, FromCp1252(standin::LongRow(1, 511)));
+    EXPECT_EQ(row.back(), L'\u00e4');
+    EXPECT_EQ(ListRow(chat, 2), FromCp1252(standin::LongRow(3, 40)));
+    // Wine hands a wide read of an ANSI list box with an ANSI window procedure through a
+    // 512-byte buffer: a 1,000-character row is held whole, but another program reads only
+    // its first part.
+    EXPECT_EQ(SendMessageW(chat, LB_GETTEXTLEN, 1, 0), 1000);
+    const std::wstring long_row = ListRow(chat, 1);
+    EXPECT_GE(long_row.size(), 511u);
+    EXPECT_EQ(FromCp1252(standin::LongRow(2, 1000)).compare(0, long_row.size(), long_row), 0);
+    std::printf("a 1,000-character row read from another program: %zu characters\n",
+                long_row.size());
+
+    game.Command("fill-chat 10000");
+    game.Command("fill-chat 50");
+    EXPECT_EQ(game.Events(), Events{}) << "the stand-in lives on after the long rows were read";
+    EXPECT_EQ(RowCount(chat), 10000);
+    EXPECT_EQ(ListRow(chat, 9999), L"\x11Player9997\x17: hello number 9997");
+}
+
+TEST(StandinGame, HangStopsAnsweringUntilItEnds) {
+    Standin game("");
+    ASSERT_TRUE(game.ready());
+    game.Command("hang 3000");
+    ASSERT_TRUE(game.WaitFor("hang begins"));
+    DWORD_PTR count = 0;
+    EXPECT_FALSE(SendMessageTimeoutW(game.control(kChatList), LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG,
+                                     200, &count))
+        << "answered while hanging";
+    ASSERT_TRUE(game.WaitFor("hang ends"));
+    EXPECT_TRUE(SendMessageTimeoutW(game.control(kChatList), LB_GETCOUNT, 0, 0, SMTO_ABORTIFHUNG,
+                                    5000, &count));
+    game.Command("hang 60001");
+    EXPECT_EQ(game.Events(), (Events{"hang begins", "hang ends", "error hang 60001"}));
 }
 
 TEST(StandinGame, ExitCommandEndsWithCodeZero) {

@@ -203,5 +203,16 @@ TEST_F(ListInput, DisabledSurfaceIgnoresInput) {
     EXPECT_EQ(list.ListIndex(), -1);
 }
 
+TEST_F(ListInput, PressCutShortByDisablingMakesNoLaterClick) {
+    AddRows(3);
+    list.ButtonDown(kButtonLeft, 0, 10, 20);
+    list.SetEnabled(false);
+    list.ButtonUp(kButtonLeft, 0, 10, 20);
+    list.SetEnabled(true);
+    // A release with no press of its own, as when a drag from elsewhere ends over the list.
+    list.ButtonUp(kButtonLeft, 0, 10, 20);
+    EXPECT_THAT(log.events, ElementsAre("MouseDown", "MouseUp"));
+}
+
 }  // namespace
 }  // namespace qv

@@ -1,0 +1,303 @@
+// The game misbehaving under the companion: leaving and returning to the chat screen again
+// and again, hanging for seconds, rows of up to 1,000 characters in a 10,000-row chat list,
+// and a 64 KB row in a Unicode chat list. Each test runs its own game and companion.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdio>
+
+#include "e2e/expected_text.h"
+#include "e2e/game_pair.h"
+#include "row_generator.h"
+
+namespace {
+
+using e2e::WaitUntil;
+
+constexpr int kBindTimeoutMs = 20000;
+constexpr int kChatListIndex = 9;  // the chat list among the stand-in's 18 controls
+constexpr DWORD kAnswerMs = 1000;  // the companion's window answers within this, always
+
+class GameFaults : public ::testing::Test {
+  protected:
+    // Starts a fresh game (with these init lines) and companion, and waits for the binding.
+    void StartPair(const std::vector<std::string>& init, const std::wstring& arguments = L"") {
+        const std::string tag = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+        ASSERT_TRUE(pair_.Start(tag, init, arguments)) << pair_.error;
+        ASSERT_TRUE(pair_.WaitBound(1, kBindTimeoutMs)) << "the companion never bound";
+        ASSERT_TRUE(WaitForWelcomeShown());
+    }
+
+    // The companion's view ends with the last welcome line once a binding is shown.
+    bool WaitForWelcomeShown() {
+        return WaitUntil(
+            [&] {
+                const auto paragraphs = pair_.ViewParagraphs();
+                return !paragraphs.empty() &&
+                       paragraphs.back().find("Dunmarrow aka") != std::string::npos;
+            },
+            kBindTimeoutMs);
+    }
+
+    // The view's paragraphs without the welcome lines.
+    std::vector<std::string> ViewRows() const {
+        std::vector<std::string> rows;
+        for (const std::string& paragraph : pair_.ViewParagraphs()) {
+            if (!e2e::IsWelcomeLine(paragraph)) rows.push_back(paragraph);
+        }
+        return rows;
+    }
+
+    bool WaitViewHolds(const std::string& text, int timeout_ms) {
+        return WaitUntil([&] { return pair_.View().find(text) != std::string::npos; }, timeout_ms);
+    }
+
+    e2e::GamePair pair_;
+};
+
+// The shown paragraphs of these game rows, in order.
+std::vector<std::string> ShownRows(const std::vector<std::string>& rows) {
+    std::vector<std::string> shown;
+    for (const std::string& row : rows) {
+        if (auto paragraph = e2e::Expect(row).shown) shown.push_back(*paragraph);
+    }
+    return shown;
+}
+
+// The view must be the tail of the expected rows: the backlog it starts with, then every row
+// after it exactly once and in order, at least `least` rows in all. Returns an empty text when
+// it is, else what differs.
+std::string CheckIsTail(const std::vector<std::string>& view,
+                        const std::vector<std::string>& expected, size_t least) {
+    if (view.size() < least) {
+        return "the view holds only " + std::to_string(view.size()) + " rows\n" +
+               e2e::DescribeDifference(
+                   view, std::vector<std::string>(expected.end() - static_cast<long>(least),
+                                                  expected.end()));
+    }
+    const size_t shown = std::min(view.size(), expected.size());
+    return e2e::DescribeDifference(
+        view, std::vector<std::string>(expected.end() - static_cast<long>(shown), expected.end()));
+}
+
+// A row of the game's chat list read as the companion reads it: a wide read from another
+// program, turned back into the game's cp1252 bytes.
+std::string ReadAsTheCompanionDoes(HWND list, int row) {
+    const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
+    if (length < 0) return "";
+    std::wstring text(static_cast<size_t>(length) + 4096, L'\0');
+    const LRESULT got = SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(row),
+                                     reinterpret_cast<LPARAM>(&text[0]));
+    text.resize(got > 0 ? static_cast<size_t>(got) : 0);
+    return e2e::Cp1252FromUtf8(e2e::Narrow(text));
+}
+
+TEST_F(GameFaults, LeavingAndReturningFiftyTimesBindsEveryTimeAndStaysResponsive) {
+    std::vector<std::string> init = {"channel Clan QV", "join Alice\\x090 RATS"};
+    for (int number = 0; number < 20; ++number) {
+        init.push_back("chat " + e2e::ScriptEscape(standin::GeneratedRow(number)));
+    }
+    StartPair(init);
+    constexpr int kCycles = 50;
+    const ULONGLONG start = GetTickCount64();
+    int cycles = 0;
+    int answered = 0;
+    for (int cycle = 1; cycle <= kCycles; ++cycle) {
+        pair_.Script("leave-chat");
+        ASSERT_TRUE(WaitUntil([&] { return pair_.View().empty(); }, kBindTimeoutMs))
+            << "cycle " << cycle << ": the view kept its rows after the game left the chat";
+        answered += pair_.Answers(kAnswerMs);
+        pair_.Script("enter-chat");
+        ASSERT_TRUE(pair_.WaitBound(cycle + 1, kBindTimeoutMs))
+            << "cycle " << cycle << ": the companion did not bind the new controls";
+        ASSERT_TRUE(WaitForWelcomeShown()) << "cycle " << cycle;
+        answered += pair_.Answers(kAnswerMs);
+        cycles = cycle;
+    }
+    const double seconds = static_cast<double>(GetTickCount64() - start) / 1000.0;
+    std::printf(
+        "%d cycles of leaving and returning in %.1f s (%.2f s each); %d of %d "
+        "messages answered within 1 s\n",
+        cycles, seconds, seconds / cycles, answered, 2 * cycles);
+    EXPECT_EQ(answered, 2 * kCycles);
+    const auto lines = pair_.Transcript();
+    EXPECT_EQ(e2e::CountPrefix(lines, "added "), 5 * (kCycles + 1)) << "five welcome lines a time";
+    EXPECT_EQ(e2e::CountPrefix(lines, "error"), 0);
+
+    // Still bound to the last controls: a new row reaches the view.
+    const std::string row =
+        "\x10"
+        "After\x11: fifty returns \xE4";
+    pair_.Script("chat " + e2e::ScriptEscape(row));
+    EXPECT_TRUE(WaitViewHolds(*e2e::Expect(row).shown, 10000));
+    EXPECT_TRUE(pair_.GameRunning());
+    EXPECT_TRUE(pair_.CompanionRunning());
+}
+
+TEST_F(GameFaults, HangingGameLeavesTheCompanionAnsweringAndLosesNoRow) {
+    std::vector<std::string> rows;
+    std::vector<std::string> init;
+    for (int number = 0; number < 30; ++number) {
+        rows.push_back(standin::GeneratedRow(number));
+        init.push_back("chat " + e2e::ScriptEscape(rows.back()));
+    }
+    StartPair(init);
+    constexpr int kHangMs = 5000;
+    constexpr int kRowsEach = 20;
+    constexpr int kBusyRows = 1500;
+    auto add = [&](int first) {
+        pair_.Script("burst " + std::to_string(first) + " " + std::to_string(kRowsEach));
+        for (int number = first; number < first + kRowsEach; ++number) {
+            rows.push_back(standin::GeneratedRow(number));
+        }
+    };
+    add(100);  // before the hang
+    // A burst long enough that the companion is still reading it when the game stops answering.
+    const int busy_first = 1000;
+    pair_.Script("burst " + std::to_string(busy_first) + " " + std::to_string(kBusyRows));
+    for (int number = busy_first; number < busy_first + kBusyRows; ++number) {
+        rows.push_back(standin::GeneratedRow(number));
+    }
+    const std::string first_busy_line = e2e::Expect(standin::GeneratedRow(busy_first)).logged;
+    ASSERT_TRUE(
+        WaitUntil([&] { return pair_.Log().find(first_busy_line) != std::string::npos; }, 20000));
+    pair_.Script("hang " + std::to_string(kHangMs));
+    ASSERT_TRUE(
+        WaitUntil([&] { return e2e::CountPrefix(pair_.Transcript(), "hang begins"); }, 10000));
+    add(200);  // during it: the game runs these when it wakes
+    int checks = 0;
+    int answered = 0;
+    ULONGLONG slowest = 0;
+    while (e2e::CountPrefix(pair_.Transcript(), "hang ends") == 0) {
+        const ULONGLONG sent = GetTickCount64();
+        answered += pair_.Answers(kAnswerMs);
+        slowest = std::max(slowest, GetTickCount64() - sent);
+        ++checks;
+        Sleep(250);
+    }
+    add(300);  // just after it
+    const std::string after =
+        "\x10"
+        "After\x11: the hang \xFC";
+    pair_.Script("chat " + e2e::ScriptEscape(after));
+    rows.push_back(after);
+    std::printf(
+        "during the 5 s hang the companion answered %d of %d messages, the slowest "
+        "after %llu ms\n",
+        answered, checks, static_cast<unsigned long long>(slowest));
+    EXPECT_GE(checks, 2) << "the companion was asked too seldom during the hang";
+    EXPECT_EQ(answered, checks) << "the companion's window stopped answering";
+
+    ASSERT_TRUE(WaitViewHolds(*e2e::Expect(after).shown, 20000))
+        << "rows added after the hang never reached the view";
+    const std::string view_difference = e2e::DescribeDifference(ViewRows(), ShownRows(rows));
+    EXPECT_TRUE(view_difference.empty()) << "in the view: " << view_difference;
+    std::printf("bindings seen by the game: %d\n",
+                e2e::CountPrefix(pair_.Transcript(), "selected "));
+    std::vector<std::string> logged;
+    std::vector<std::string> expected_log;
+    for (const std::string& line : e2e::ReadLines(pair_.log_file())) {
+        if (!e2e::IsWelcomeLine(line)) logged.push_back(line);
+    }
+    for (const std::string& row : rows) expected_log.push_back(e2e::Expect(row).logged);
+    const std::string log_difference = e2e::DescribeDifference(logged, expected_log);
+    EXPECT_TRUE(log_difference.empty()) << "in the day log: " << log_difference;
+}
+
+TEST_F(GameFaults, LongRowsInATenThousandRowChatListAreReadWithoutACrash) {
+    // The game's rows, in list order, with the welcome lines left out.
+    std::vector<std::string> rows;
+    std::vector<std::string> init = {"fill-chat 9000"};
+    for (int number = 1; number <= 9000; ++number) rows.push_back(standin::NumberedRow(number));
+    int long_rows = 0;
+    auto long_row = [&](int length, std::vector<std::string>* lines) {
+        lines->push_back("long-row " + std::to_string(length));
+        rows.push_back(standin::LongRow(++long_rows, length));
+    };
+    long_row(300, &init);
+    long_row(511, &init);
+    long_row(1000, &init);
+    StartPair(init);
+    const ULONGLONG start = GetTickCount64();
+
+    std::vector<std::string> script;
+    long_row(511, &script);
+    long_row(800, &script);
+    long_row(1000, &script);
+    // The list now holds 9,000 + 3 + 5 welcome + 3 rows; the fill tops it up to 10,000.
+    script.push_back("fill-chat 10000");
+    for (int number = 9001; number <= 9989; ++number) rows.push_back(standin::NumberedRow(number));
+    long_row(1000, &script);
+    long_row(200, &script);
+    const std::string end =
+        "\x10"
+        "End\x11: of the long rows \xE4";
+    script.push_back("chat " + e2e::ScriptEscape(end));
+    rows.push_back(end);
+    for (const std::string& line : script) pair_.Script(line);
+
+    ASSERT_TRUE(WaitViewHolds(*e2e::Expect(end).shown, 180000))
+        << "the last row never reached the view";
+    const double seconds = static_cast<double>(GetTickCount64() - start) / 1000.0;
+    ASSERT_TRUE(pair_.GameRunning()) << "the game died";
+    ASSERT_TRUE(pair_.CompanionRunning()) << "the companion died";
+    const HWND list = pair_.GameControl(kChatListIndex);
+    const LRESULT count = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    EXPECT_EQ(count, 10003);
+
+    // Rows longer than 511 characters are compared with what a wide read from another program
+    // gets of them: Wine passes such a read of an ANSI list box with an ANSI window procedure
+    // through a 512-byte buffer, and cuts rows over 767 characters.
+    std::vector<std::string> readable = rows;
+    for (LRESULT row = 0, kept = 0; row < count; ++row) {
+        const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0);
+        if (length <= 511) continue;
+        const std::string read = ReadAsTheCompanionDoes(list, static_cast<int>(row));
+        for (; kept < static_cast<LRESULT>(readable.size()); ++kept) {
+            if (readable[static_cast<size_t>(kept)].size() == static_cast<size_t>(length)) break;
+        }
+        if (kept < static_cast<LRESULT>(readable.size())) {
+            std::printf("a %ld-character row read from another program: %zu characters\n",
+                        static_cast<long>(length), read.size());
+            readable[static_cast<size_t>(kept++)] = read;
+        }
+    }
+    const std::vector<std::string> expected = ShownRows(readable);
+    const std::vector<std::string> view = ViewRows();
+    const std::string difference = CheckIsTail(view, expected, 1000 + 100);
+    EXPECT_TRUE(difference.empty()) << difference;
+    std::printf(
+        "the companion read %zu rows, long ones among them, in %.1f s; the game's list "
+        "holds %ld rows\n",
+        view.size(), seconds, static_cast<long>(count));
+    // The last rows, whole: a 200-character row and the end row.
+    ASSERT_GE(view.size(), 2u);
+    EXPECT_EQ(view[view.size() - 2], *e2e::Expect(standin::LongRow(long_rows, 200)).shown);
+    EXPECT_EQ(view.back(), *e2e::Expect(end).shown);
+}
+
+TEST_F(GameFaults, SixtyFourKilobyteRowOfAUnicodeChatListIsShownAndLoggedWhole) {
+    StartPair({"chat \\x10Before\\x11: the long row"}, L"--unicode-chat");
+    const std::string row = standin::LongRow(1, 65536);
+    const std::string end =
+        "\x10"
+        "After\x11: the long row \xE4";
+    pair_.Script("long-row 65536");
+    pair_.Script("chat " + e2e::ScriptEscape(end));
+    ASSERT_TRUE(WaitViewHolds(*e2e::Expect(end).shown, 60000)) << "the row after never arrived";
+    EXPECT_TRUE(pair_.GameRunning());
+    EXPECT_TRUE(pair_.CompanionRunning());
+    const std::vector<std::string> view = ViewRows();
+    ASSERT_GE(view.size(), 2u);
+    const std::string shown = view[view.size() - 2];
+    const std::string expected = *e2e::Expect(row).shown;
+    EXPECT_EQ(shown.size(), expected.size());
+    EXPECT_TRUE(shown == expected) << "the 64 KB row is not shown whole";
+    const std::string line = e2e::Expect(row).logged + "\r\n";
+    ASSERT_TRUE(WaitUntil([&] { return pair_.Log().find(line) != std::string::npos; }, 10000))
+        << "the 64 KB row is not logged whole";
+    std::printf("a %zu-character row shown as %zu bytes of UTF-8 and logged whole\n", row.size(),
+                shown.size());
+}
+
+}  // namespace
