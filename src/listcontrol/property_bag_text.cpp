@@ -1,5 +1,8 @@
 // The text form of a property bag (the format is described in property_bag.h).
 #include <cctype>
+#include <cerrno>
+#include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <limits>
@@ -11,6 +14,9 @@
 namespace qv {
 
 namespace {
+
+// Beyond any font size or measure a stored list can mean.
+constexpr double kMostReal = 1e6;
 
 std::string Quote(const std::string& text) {
     std::string out = "\"";
@@ -88,12 +94,18 @@ class LineReader {
         const std::string word = Word();
         int64_t value = 0;
         char* end = nullptr;
+        errno = 0;
         if (word.size() > 2 && (word[0] == '&') && (word[1] == 'H' || word[1] == 'h')) {
-            value = static_cast<int64_t>(std::strtoull(word.c_str() + 2, &end, 16));
+            // Digits only: strtoull would take a sign and wrap it round.
+            const char first = word[2];
+            if (!std::isxdigit(static_cast<unsigned char>(first))) Fail("bad number " + word);
+            const unsigned long long raw = std::strtoull(word.c_str() + 2, &end, 16);
+            if (raw > static_cast<unsigned long long>(INT64_MAX)) errno = ERANGE;
+            value = static_cast<int64_t>(raw);
         } else {
             value = std::strtoll(word.c_str(), &end, 10);
         }
-        if (end == nullptr || *end != '\0' || value < min || value > max) {
+        if (end == nullptr || *end != '\0' || errno == ERANGE || value < min || value > max) {
             Fail("bad number " + word);
         }
         return value;
@@ -105,7 +117,10 @@ class LineReader {
         const std::string word = Word();
         char* end = nullptr;
         const double value = std::strtod(word.c_str(), &end);
-        if (*end != '\0') Fail("bad number " + word);
+        // A size must be a plain finite number: nan, infinities and overflows draw nothing.
+        if (*end != '\0' || !std::isfinite(value) || std::fabs(value) > kMostReal) {
+            Fail("bad number " + word);
+        }
         return value;
     }
 

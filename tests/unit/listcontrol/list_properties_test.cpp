@@ -211,7 +211,11 @@ TEST(PropertyBagText, FirstEntryOfADoubledKeyIsRead) {
 TEST(PropertyBagText, MalformedLinesNameTheirLine) {
     for (const char* text :
          {"Key long 1", "Key = long", "Key = long 12x", "Key = colour 1", "Key = string \"open",
-          "Key = boolean Yes", "Two words = long 1", "Key = long 1 2", "Key = integer 70000"}) {
+          "Key = boolean Yes", "Two words = long 1", "Key = long 1 2", "Key = integer 70000",
+          // Numbers that would wrap round or draw nothing.
+          "Key = long &H1FFFFFFFFFFFFFFFF", "Key = long &H-1", "Key = long 99999999999999999999",
+          "Font = font \"Verdana\" nan 400 0 0 0 0 0", "Font = font \"Verdana\" inf 400 0 0 0 0 0",
+          "Font = font \"Verdana\" 1e308 400 0 0 0 0 0"}) {
         try {
             PropertyBag::FromText(std::string("# c\n") + text);
             ADD_FAILURE() << text;
