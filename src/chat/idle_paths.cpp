@@ -4,6 +4,7 @@
 
 #include "chat/colour_tags.h"
 #include "gamelink/list_read.h"
+#include "platform/text_codec.h"
 
 namespace qv {
 namespace {
@@ -11,17 +12,6 @@ namespace {
 constexpr std::string_view kLineBreak = "\r\n";
 // The block path leaves this colour code as it is.
 constexpr std::string_view kKeptCode = "\x17";
-
-// The caret position after the last character of a UTF-8 text, in UTF-16 units.
-int Utf16Length(const std::string& text) {
-    int units = 0;
-    for (char c : text) {
-        const unsigned char byte = static_cast<unsigned char>(c);
-        if ((byte & 0xC0) == 0x80) continue;  // continuation byte
-        units += byte >= 0xF0 ? 2 : 1;        // a four-byte sequence is a surrogate pair
-    }
-    return units;
-}
 
 // The number of pieces the text splits into at CR LF.
 int LineCount(const std::string& text) {
@@ -75,7 +65,7 @@ void IdleHandOffPaths::Text1_Change() { Timerlol.SetEnabled(true); }
 void IdleHandOffPaths::Timerlol_Timer() {
     if (Text2.Get() == Text7.Get()) return;
     Text7.Set(Text2.Get());
-    Text1_SelStart = Utf16Length(Text1.Get());
+    Text1_SelStart = static_cast<int>(Utf16Length(Text1.Get()));  // after the last character
     Timerlol.SetEnabled(false);
 }
 
@@ -104,7 +94,7 @@ void IdleHandOffPaths::texta_Change() { Timera.SetEnabled(true); }
 void IdleHandOffPaths::Timera_Timer() {
     if (texta.Get() == Text8.Get()) return;
     Text8.Set(texta.Get());
-    Text8_SelStart = Utf16Length(Text8.Get());
+    Text8_SelStart = static_cast<int>(Utf16Length(Text8.Get()));
     Timera.SetEnabled(false);
 }
 
