@@ -1,11 +1,20 @@
 #include "app/form1.h"
 
+#include "app/form1_layout.h"
 #include "core/number_text.h"
 
 namespace qv {
 
 Form1::Form1(Platform& p, ChatView& view)
+    : Form1(p, view, std::make_unique<FormState>(Form1Layout())) {}
+
+Form1::Form1(Platform& p, ChatView& view, std::unique_ptr<FormState> own) : Form1(p, view, *own) {
+    own_form_ = std::move(own);
+}
+
+Form1::Form1(Platform& p, ChatView& view, FormState& form_state)
     : platform(p),
+      form(form_state),
       greet(p.clock),
       scan(p, boxes),
       send(p, boxes),
@@ -59,6 +68,18 @@ Form1::Form1(Platform& p, ChatView& view)
         if (user_list_scrollbars_off) user_list_scrollbars_off();
     });
     Timer11.SetHandler([this] { Timer11_Timer(); });
+    WireControls();
+}
+
+void Form1::WireControls() {
+    // The typing box and the send paths' Text4 are one box: each shows what the other holds.
+    form["Text4"].OnChange([this] { send.Text4.Set(form["Text4"].Text()); });
+    send.Text4.OnChange([this] { form["Text4"].SetText(send.Text4.Get()); });
+    form["Command1"].OnClick([this] { send.Command1_Click(); });
+    form["Command7"].OnClick([this] { send.Command7_Click(); });
+    form["Command8"].OnClick([this] { send.Command8_Click(); });
+    form["Command5"].OnClick([this] { send.Command5_Click(); });
+    Text9.Visible.OnChange([this] { form["Text9"].SetVisible(Text9.Visible.Get()); });
 }
 
 void Form1::Start() {

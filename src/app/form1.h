@@ -4,6 +4,7 @@
 #pragma once
 
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "chat/alert_tone.h"
@@ -18,6 +19,7 @@
 #include "chat/loading_note.h"
 #include "chat/staging_box.h"
 #include "core/change_field.h"
+#include "core/form_state.h"
 #include "core/timer.h"
 #include "gamelink/attach_scan.h"
 #include "gamelink/game_control_map.h"
@@ -33,8 +35,10 @@ constexpr int kStartupRestoreDelayMs = 1;
 
 class Form1 {
   public:
-    // `view` is the visible chat view RichTextBox2.
+    // `view` is the visible chat view RichTextBox2. `form` holds the state of the window's
+    // table of controls (Form1Layout); without one the form keeps its own.
     Form1(Platform& platform, ChatView& view);
+    Form1(Platform& platform, ChatView& view, FormState& form);
     virtual ~Form1() = default;
     Form1(const Form1&) = delete;
     Form1& operator=(const Form1&) = delete;
@@ -45,6 +49,11 @@ class Form1 {
     // The start-up restore: logging switch, "Hide offline friends", the alert tone.
     void Timer11_Timer();
 
+  private:
+    // The handlers of the window's table controls.
+    void WireControls();
+
+  public:
     // Where the pump's rows go and what empties the view; wired to the chat mirror, and
     // replaceable by tests that look at the pump alone.
     std::function<void(const std::string&)> process_line;
@@ -53,7 +62,13 @@ class Form1 {
     // The user lists' scroll bars are switched off by the Load steps.
     std::function<void()> user_list_scrollbars_off;
 
+  private:
+    Form1(Platform& platform, ChatView& view, std::unique_ptr<FormState> own);
+    std::unique_ptr<FormState> own_form_;
+
+  public:
     Platform& platform;
+    FormState& form;  // the window's controls as its table gives them
     HandleBoxes boxes;
     Form4 greet;
     AttachScan scan;

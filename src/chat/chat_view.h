@@ -8,12 +8,13 @@
 #include <utility>
 #include <vector>
 
+#include "core/colour.h"
+
 namespace qv {
 
 // &H00BBGGRR (red in the low byte), or a system colour number with the high bit set, which
 // the view translates when it draws.
 using ChatColour = uint32_t;
-constexpr ChatColour kSystemColourFlag = 0x80000000;
 
 struct ColouredRun {
     std::string text;  // UTF-8, shown literally

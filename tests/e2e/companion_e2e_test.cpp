@@ -75,7 +75,7 @@ class Companion : public ::testing::Test {
         started_ = GetTickCount64();
         companion_.Start(L"\"" + e2e::ExeDir() + L"\\quorvane-chat.exe\"", work_);
         ASSERT_TRUE(
-            WaitUntil([] { return (main_ = FindWindowW(L"QuorvaneChatMain", nullptr)); }, 15000));
+            WaitUntil([] { return (main_ = FindWindowW(L"QuorvaneForm1", nullptr)); }, 15000));
         SetWindowPos(main_, HWND_TOP, 660, 0, 0, 0, SWP_NOSIZE);
     }
 

@@ -71,7 +71,7 @@ bool GamePair::Start(const std::string& tag, const std::vector<std::string>& ini
     if (!WaitUntil(
             [&] {
                 HWND window = nullptr;
-                while ((window = FindWindowExW(nullptr, window, L"QuorvaneChatMain", nullptr))) {
+                while ((window = FindWindowExW(nullptr, window, L"QuorvaneForm1", nullptr))) {
                     DWORD owner = 0;
                     GetWindowThreadProcessId(window, &owner);
                     if (owner == pid) {

@@ -1,0 +1,80 @@
+// A window of fixed controls as data: one table per window says what each control is, where it
+// stands and how it looks. One piece of Win32 code builds any such table, and the window's
+// portable class gives the controls their behaviour (see form_state.h).
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <vector>
+
+#include "core/colour.h"
+
+namespace qv {
+
+enum class ControlKind {
+    kLabel,          // text painted by the window itself, on its background
+    kTextBox,        // an edit box
+    kButton,         // a push button with a caption
+    kPictureButton,  // a push button showing a picture (drawn by the window)
+    kCheckBox,
+    kOptionButton,  // one of a group: choosing one clears the others of the window
+    kListBox,
+    kFrame,    // a rectangle outline, painted by the window
+    kLine,     // a line from (left, top) to (left + width, top + height), painted
+    kPicture,  // a picture painted by the window (hidden ones only hold a picture)
+    kHost,     // a place kept for a control the window makes itself (rich text, user list)
+};
+
+enum ControlFlags : uint32_t {
+    kHidden = 1u << 0,
+    kMultiLine = 1u << 1,
+    kCentred = 1u << 2,
+    kRightAligned = 1u << 3,
+    kChecked = 1u << 4,  // check box ticked, option chosen at load
+    kVerticalScroll = 1u << 5,
+    kReadOnly = 1u << 6,
+    kNoTabStop = 1u << 7,
+    kSorted = 1u << 8,  // list box keeps its rows sorted
+};
+
+struct ControlFont {
+    const char* face = nullptr;  // nullptr: the window's font
+    double points = 0;
+    bool bold = false;
+};
+
+struct ControlSpec {
+    ControlKind kind = ControlKind::kLabel;
+    const char* name = "";     // the control's name in the program, e.g. "Label5"
+    const char* caption = "";  // UTF-8: caption, or the text a box holds at load
+    int left = 0;              // client pixels
+    int top = 0;
+    int width = 0;
+    int height = 0;
+    uint32_t flags = 0;
+    uint32_t fore = kDefaultColour;
+    uint32_t back = kDefaultColour;
+    ControlFont font{};
+    int id = 0;  // the control's window id; 0: the window numbers it
+};
+
+enum class FormFrame {
+    kMain,        // caption, system menu, minimize box, fixed size
+    kFixed,       // caption, system menu, fixed size
+    kToolWindow,  // small caption with a close box, not in the task bar
+    kSizable,     // caption, all boxes, a border that sizes
+    kBorderless,  // no caption, no border
+};
+
+struct FormSpec {
+    const char* name = "";
+    const char* caption = "";
+    int client_width = 0;  // pixels
+    int client_height = 0;
+    FormFrame frame = FormFrame::kFixed;
+    uint32_t back = kDefaultColour;
+    ControlFont font{};
+    std::vector<ControlSpec> controls;
+};
+
+}  // namespace qv
