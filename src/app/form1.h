@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "chat/alert_tone.h"
 #include "chat/chat_log.h"
@@ -90,6 +91,11 @@ class Form1 {
     ChatAutoScroll auto_scroll;
     LineProcessor processor;
     IdleHandOffPaths idle;  // block, backlog and view-copy paths that nothing feeds today
+
+    // ---- User lists and user commands (issue 8, Parts 4.101 to 4.103) ----
+    // `List1`: the raw rows of the game's channel user list box, in the game's order, copied
+    // every 175 ms by `Timer6`; also read by the greet window (Part 5.102).
+    std::vector<std::string> List1;
 };
 
 }  // namespace qv
