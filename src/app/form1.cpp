@@ -42,7 +42,7 @@ Form1::Form1(Platform& p, ChatView& view, FormState& form_state)
                     [this] { return Label11.Get() == "Enabled"; },
                     [this] { return pump.Text12.Get(); },
                     [this] { return pump.MirrorCount(); },
-                    [this] { return Check1 == 1; },
+                    [this] { return form["Check1"].Value() == 1; },
                     [this] { return log_switch.EnabChecked(); },
                     [this](const std::string& text) { RichTextBox1.Replace(text); },
                     [this] { Text11.Set(""); },
@@ -69,6 +69,7 @@ Form1::Form1(Platform& p, ChatView& view, FormState& form_state)
     });
     Timer11.SetHandler([this] { Timer11_Timer(); });
     WireControls();
+    WireUserLists();
 }
 
 void Form1::WireControls() {
@@ -89,6 +90,7 @@ void Form1::Start() {
     scan.Ti2.SetEnabled(true);
     Timer11.SetEnabled(true);
     idle.Start();
+    StartUserLists();
 }
 
 }  // namespace qv
@@ -99,7 +101,7 @@ void Form1::Timer11_Timer() {
     // Missing or unreadable values leave the design-time state.
     if (auto hide = platform.settings.Read("SaveHide\\Hide")) {
         if (auto value = ParseInt16(*hide); value && *value >= 0 && *value <= 2) {
-            Check1 = *value;
+            form["Check1"].SetValue(*value);
         }
     }
     const std::string log = platform.settings.Read(kLogSettingName).value_or("");

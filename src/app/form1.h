@@ -28,6 +28,14 @@
 #include "platform/platform.h"
 #include "tools/greet_window.h"
 #include "tools/name_alert_words.h"
+#include "userlists/channel_user_list.h"
+#include "userlists/friend_list.h"
+#include "userlists/game_list_upkeep.h"
+#include "userlists/user_commands.h"
+#include "userlists/user_list_box.h"
+#include "userlists/user_list_views.h"
+#include "userlists/user_popup.h"
+#include "userlists/user_popup_opener.h"
 
 namespace qv {
 
@@ -77,7 +85,6 @@ class Form1 {
     ChatPump pump;
     TextField Text11;               // the line box: a chat line handed to it is processed at once
     TextField Label11{"Disabled"};  // the name alert's status; the alert runs on "Enabled"
-    int Check1 = 1;                 // "Hide offline friends", ticked at design
     Form8Words alert_words;
     Timer Timer11;
 
@@ -94,8 +101,35 @@ class Form1 {
 
     // ---- User lists and user commands (issue 8, Parts 4.101 to 4.103) ----
     // `List1`: the raw rows of the game's channel user list box, in the game's order, copied
-    // every 175 ms by `Timer6`; also read by the greet window (Part 5.102).
+    // every 175 ms by `Timer6` (channel_users.Timer6, which the greet window pauses); also
+    // read by the greet window (Part 5.102).
     std::vector<std::string> List1;
+    // The main window's handle, as GetActiveWindow answers it (set by the window).
+    WindowHandle hWnd = 0;
+    UserListBox ListBoxFX1{true};   // channel users
+    UserListBox ListBoxFX2{false};  // friends, hidden at start in the same place
+    ChannelUserList channel_users{platform, boxes, List1, form["Label1"], ListBoxFX1};
+    FriendList friends{platform, boxes, form["Check1"], form["Label9"], ListBoxFX2,
+                       channel_users.Text3};
+    UserListViews views{platform, form, ListBoxFX1, ListBoxFX2, friends};
+    GameListUpkeep upkeep{platform, boxes, views, [this] { return hWnd; }};
+    UserCommands user_commands{form, ListBoxFX1, channel_users.Timer10};
+    Form7 popup{platform, [this] { return ListBoxFX1.Control().ItemSelectedText(); },
+                PopupActions{
+                    [this](const std::string& prefix, bool refresh_after) {
+                        user_commands.SendUserCommand(prefix, refresh_after);
+                    },
+                    [this] { form["Command4"].Click(); },
+                    [this] { form["Command1"].Click(); },
+                }};
+    UserPopupOpener opener{platform, ListBoxFX1, popup};
+
+    // Unloads the user pop-up when it is loaded.
+    void CloseUserPopup() { popup.Unload(); }
+
+  private:
+    void WireUserLists();
+    void StartUserLists();
 };
 
 }  // namespace qv

@@ -9,6 +9,7 @@ namespace {
 constexpr uint32_t kWhite = 0x00FFFFFF;
 constexpr uint32_t kBlack = 0x00000000;
 constexpr uint32_t kMainBackground = 0x00180E0C;  // dark blue-black
+constexpr uint32_t kGreen = 0x0000FF00;
 
 }  // namespace
 
@@ -110,6 +111,26 @@ FormSpec Form1Layout() {
          kDefaultColour,
          {},
          kIdText9},
+
+        // ---- User lists and user commands (issue 8, Parts 4.101 to 4.103, layout of 1.104) ----
+        // The channel name as the game shows it, above the user list.
+        {K::kLabel, "Label1", "", 578, 16, 177, 33, 0, kWhite, kTransparent},
+        {K::kOptionButton, "Option1", "Channel", 16, 192, 89, 17, kChecked, kWhite, kTransparent,
+         {}, kIdOption1},
+        {K::kOptionButton, "Option2", "Friends", 16, 208, 89, 17, 0, kWhite, kTransparent, {},
+         kIdOption2},
+        {K::kOptionButton, "Option3", "Both", 16, 224, 89, 17, 0, kWhite, kTransparent, {},
+         kIdOption3},
+        // The check box has no caption of its own: Label7 beside it is its caption.
+        {K::kCheckBox, "Check1", "", 16, 256, 17, 25, kChecked, kWhite, kTransparent, {},
+         kIdCheck1},
+        {K::kLabel, "Label7", "Hide offline friends", 35, 256, 73, 33, 0, kWhite, kTransparent,
+         {"Verdana", 8.25, false}},
+        // In the Both view these stand in the gap between the two lists.
+        {K::kLabel, "Label8", "Friends", 584, 282, 169, 17, 0, kWhite, kTransparent},
+        {K::kLabel, "Label9", "Online", 584, 296, 169, 17, 0, kGreen, kTransparent},
+        {K::kPictureButton, "Command4", "Whisper", 669, 502, 81, 29, 0, kDefaultColour,
+         kDefaultColour, {}, kIdCommand4},
     };
     return spec;
 }

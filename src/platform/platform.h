@@ -3,6 +3,7 @@
 #pragma once
 
 #include "core/timer.h"
+#include "platform/cursor.h"
 #include "platform/file_system.h"
 #include "platform/keyboard.h"
 #include "platform/local_clock.h"
@@ -24,6 +25,7 @@ struct Platform {
     LocalClock& clock;
     TextCodec& codec;
     Keyboard& keyboard;
+    CursorInput& cursor;
 };
 
 }  // namespace qv

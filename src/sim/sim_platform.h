@@ -91,6 +91,24 @@ class SimKeyboard : public Keyboard {
     std::vector<int32_t> queries;
 };
 
+// The pointer where the test puts it; every synthetic mouse event is kept, in order, for the
+// test to deliver to the window under the pointer (as the system would after the handler).
+class SimCursor : public CursorInput {
+  public:
+    bool GetCursorPos(CursorPoint* point) override {
+        ++reads;
+        *point = position;
+        return true;
+    }
+    void MouseEvent(uint32_t flags, int32_t, int32_t, uint32_t) override {
+        events.push_back(flags);
+    }
+
+    CursorPoint position;
+    int reads = 0;
+    std::vector<uint32_t> events;
+};
+
 // All of it together, ready to build a form on.
 struct SimWorld {
     VirtualClock clock;
@@ -103,8 +121,9 @@ struct SimWorld {
     Cp1252Codec codec;
     SimKeyboard keyboard;
     SimChatView chat_view;
+    SimCursor cursor;
     Platform platform{clock, windows,     process, settings, sound,
-                      files, local_clock, codec,   keyboard};
+                      files, local_clock, codec,   keyboard, cursor};
 };
 
 }  // namespace qv

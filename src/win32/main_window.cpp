@@ -1,5 +1,7 @@
 #include "win32/main_window.h"
 
+#include "win32/user_list_windows.h"
+
 namespace qv {
 
 MainWindow::MainWindow() = default;
@@ -23,6 +25,7 @@ bool MainWindow::Create(int show_command) {
             if (list) list->Control().SetScrollbar(false);
         }
     };
+    WireUserLists();
 
     // Keys typed in the typing box go to its key handler first; a consumed key never
     // reaches the box.
@@ -58,6 +61,17 @@ bool MainWindow::OnMessage(UINT msg, WPARAM, LPARAM, LRESULT* result) {
         return true;
     }
     return false;
+}
+
+// ---- User lists and user commands (issue 8) ------------------------------------------------
+
+void MainWindow::WireUserLists() {
+    HWND hwnd = window_.Handle();
+    form_->hWnd = FromHwnd(hwnd);
+    AttachUserListWindow(form_->ListBoxFX1, lists_.ListBoxFX1);
+    AttachUserListWindow(form_->ListBoxFX2, lists_.ListBoxFX2);
+    popup_window_ = std::make_unique<UserPopupWindow>(hwnd);
+    form_->popup.SetScreen(popup_window_->Screen());
 }
 
 }  // namespace qv

@@ -13,6 +13,7 @@
 #include "win32/form_window.h"
 #include "win32/listboxfx_main_lists.h"
 #include "win32/rich_chat_view.h"
+#include "win32/user_popup_window.h"
 #include "win32/win32_platform.h"
 
 namespace qv {
@@ -28,11 +29,15 @@ class MainWindow {
 
   private:
     bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result);
+    // User lists and user commands (issue 8): the lists, the pop-up, the window's handle.
+    void WireUserLists();
 
     Win32Platform platform_;
     FormState layout_{Form1Layout()};
     FormWindow window_{layout_};
     std::unique_ptr<RichChatView> view_;
+    // The user pop-up's window outlives Form1, which takes the window down before its controls.
+    std::unique_ptr<UserPopupWindow> popup_window_;
     std::unique_ptr<Form1> form_;
     MainWindowLists lists_;
 };

@@ -8,6 +8,7 @@
 
 #include "platform/platform.h"
 #include "win32/game_messages.h"
+#include "win32/win32_cursor.h"
 
 namespace qv {
 
@@ -106,7 +107,9 @@ struct Win32Platform {
     Win32Clock clock;
     Win32Codec codec;
     Win32Keyboard keyboard;
-    Platform platform{timers, windows, process, settings, sound, files, clock, codec, keyboard};
+    Win32Cursor cursor;
+    Platform platform{timers, windows, process, settings, sound,
+                      files,  clock,   codec,   keyboard, cursor};
 };
 
 // A game handle kept as a signed 32-bit number; window handles fit in 32 bits.

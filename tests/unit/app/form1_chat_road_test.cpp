@@ -29,7 +29,7 @@ TEST_F(ChatRoad, FirstRunKeepsTheDesignStateAndRendersTheTone) {
     EXPECT_FALSE(form->Timer11.Enabled());
     EXPECT_FALSE(form->log_switch.EnabChecked());
     EXPECT_TRUE(form->log_switch.DisabChecked());
-    EXPECT_EQ(form->Check1, 1);
+    EXPECT_EQ(form->form["Check1"].Value(), 1);
     EXPECT_EQ(form->AlertToneImage_.size(), 176444u);
     EXPECT_TRUE(world.settings.values.empty()) << "a first run writes nothing";
 }
@@ -40,7 +40,7 @@ TEST_F(ChatRoad, StoredSwitchesAreRestoredAndBadValuesLeaveTheDesignState) {
     Start();
     world.clock.Advance(1);
     EXPECT_TRUE(form->log_switch.EnabChecked());
-    EXPECT_EQ(form->Check1, 0);
+    EXPECT_EQ(form->form["Check1"].Value(), 0);
 
     SimWorld other;
     other.settings.values["Logfile\\Log"] = "yes";
@@ -49,7 +49,7 @@ TEST_F(ChatRoad, StoredSwitchesAreRestoredAndBadValuesLeaveTheDesignState) {
     f.Start();
     other.clock.Advance(1);
     EXPECT_FALSE(f.log_switch.EnabChecked());
-    EXPECT_EQ(f.Check1, 1);
+    EXPECT_EQ(f.form["Check1"].Value(), 1);
 }
 
 TEST_F(ChatRoad, GameRowsReachTheViewInColourAndTheLogWithoutTags) {
@@ -169,7 +169,7 @@ TEST_F(ChatRoad, OfflineFriendLinesAreHiddenWhileTheBoxIsTicked) {
     game.AddChatRow("\x12Your friend Tassadar, offline");
     world.clock.Advance(200);
     EXPECT_EQ(world.chat_view.paragraphs.size(), shown);
-    form->Check1 = 0;
+    form->form["Check1"].SetValue(0);
     game.AddChatRow("\x12Your friend Tassadar, offline");
     world.clock.Advance(200);
     EXPECT_EQ(world.chat_view.paragraphs.size(), shown + 1);
