@@ -128,3 +128,25 @@ read_seeds = [
     list_read(chat, 2, [(GROW, 0, EURO), (HANG, 0, ""), (ANSWER, 0, "")]),
 ]
 write("list_read", read_seeds)
+
+# --- user_rows: <rules byte><rows separated by \n> --------------------------------------------
+# Rules byte: bit 0 set = the friends list (first code only), bit 1 set = offline friends shown.
+CHANNEL, FRIENDS, FRIENDS_OFFLINE = 0, 1, 3
+
+
+def user_rows(rules, rows):
+    return bytes([rules]) + "\n".join(rows).encode("utf-8")
+
+
+user_seeds = [
+    user_rows(CHANNEL, ["Alice\t0 RATS", "J" + UE + "rgen\t0 PXES", "bob\t32 PXES",
+                        "Zo\u00eb\t0 NB2W"]),
+    user_rows(CHANNEL, ["nobody\t0", "Carl\t0 RATS", "bob\t32 PXES", "two\t0 RATS PXES",
+                        "dora\t32 RATS PXES", "ghost\t32"]),
+    user_rows(CHANNEL, ["RATS\t0", "x \t32 PXES", "y\t320 RATS", "z    32 RATS",
+                        AE * 14 + "RATS", AE * 7 + "RATS", EURO + "0123456789abcRATS"]),
+    user_rows(FRIENDS, ["Carol\t0 RATS", "Dave\t0", AE + "nne\t0 PX3W PXES", "bob\t32 PXES"]),
+    user_rows(FRIENDS_OFFLINE, ["Dave\t32", "Carol\t0 RATS", "Eve\t0", "Fred\t0 VD2D"]),
+    bytes([CHANNEL]) + b"\xc3\x28bad\t0 RATS\n\xff\xfe\t32 GPCW\n" + b" " * 300 + b"TAHC",
+]
+write("user_rows", user_seeds)

@@ -1,7 +1,7 @@
 #include "userlists/channel_user_list.h"
 
 #include "core/number_text.h"
-#include "gamelink/list_read.h"
+#include "userlists/game_user_rows.h"
 #include "userlists/user_rows.h"
 
 namespace qv {
@@ -33,11 +33,7 @@ void ChannelUserList::Start() {
 
 void ChannelUserList::Timer6_Timer() {
     // The whole copy runs within one tick: no other handler sees List1 half filled.
-    List1_.clear();
-    const int n = platform_.windows.ListGetCount(HandleOf(boxes_.channel));
-    for (int i = 0; i < n; ++i) {
-        List1_.push_back(ReadListBoxItem(platform_.windows, HandleOf(boxes_.channel), i));
-    }
+    CopyGameUserRows(platform_.windows, HandleOf(boxes_.channel), List1_);
 }
 
 void ChannelUserList::Timer1_Timer() { Text5.Set(DecimalText(static_cast<int64_t>(List1_.size()))); }

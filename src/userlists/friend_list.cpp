@@ -1,6 +1,6 @@
 #include "userlists/friend_list.h"
 
-#include "gamelink/list_read.h"
+#include "userlists/game_user_rows.h"
 #include "userlists/user_rows.h"
 
 namespace qv {
@@ -15,11 +15,7 @@ FriendList::FriendList(Platform& platform, HandleBoxes& boxes, FormControl& Chec
       Text3_(Text3) {}
 
 void FriendList::CopyFriendRows() {
-    List4.clear();
-    const int n = platform_.windows.ListGetCount(HandleOf(boxes_.Text13));
-    for (int i = 0; i < n; ++i) {
-        List4.push_back(ReadListBoxItem(platform_.windows, HandleOf(boxes_.Text13), i));
-    }
+    CopyGameUserRows(platform_.windows, HandleOf(boxes_.Text13), List4);
 }
 
 void FriendList::RenderFriendList() {

@@ -88,5 +88,113 @@ TEST_F(UserListWindows, ListMadeBeforeTheMainWindowShowsHasItsRowHeight) {
     EXPECT_GT(channel_.Control().ItemHeight(), 0);
 }
 
+// What the screen shows of a window's client area.
+std::vector<COLORREF> Capture(HWND window) {
+    RECT client;
+    GetClientRect(window, &client);
+    POINT origin{0, 0};
+    ClientToScreen(window, &origin);
+    HDC screen = GetDC(nullptr);
+    HDC mem = CreateCompatibleDC(screen);
+    BITMAPINFO info{};
+    info.bmiHeader = {
+        sizeof(BITMAPINFOHEADER), client.right, -client.bottom, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(mem, dib);
+    BitBlt(mem, 0, 0, client.right, client.bottom, screen, origin.x, origin.y, SRCCOPY);
+    GdiFlush();
+    const auto* p = static_cast<const COLORREF*>(bits);
+    std::vector<COLORREF> pixels(p, p + client.right * client.bottom);
+    SelectObject(mem, old);
+    DeleteObject(dib);
+    DeleteDC(mem);
+    ReleaseDC(nullptr, screen);
+    return pixels;
+}
+
+TEST_F(UserListWindows, ARebuildIsPaintedOnceByTheMessageLoop) {
+    MakeMain(true);
+    AttachUserListWindow(channel_, lists_.ListBoxFX1);
+    Pump();
+    HWND list = lists_.ListBoxFX1->Handle();
+    SetWindowSubclass(list, CountPaints, 1, 0);
+    const std::vector<std::string> rows = GameRows(40);
+
+    // Without holding, every added row paints at once.
+    g_paints = 0;
+    RenderUserRows(rows, "\t", channel_.Control(), UserRowRules{});
+    const int unheld = g_paints;
+    Pump();
+    std::printf("a rebuild of 40 rows without holding: %d paints\n", unheld);
+    EXPECT_GE(unheld, 40);
+
+    g_paints = 0;
+    {
+        UserListBox::Rebuild painting_once(channel_);
+        RenderUserRows(rows, "\t", channel_.Control(), UserRowRules{});
+        EXPECT_EQ(g_paints, 0) << "nothing is painted during the rebuild";
+        EXPECT_FALSE(IsWindowVisible(list)) << "redrawing is off";
+    }
+    EXPECT_TRUE(IsWindowVisible(list));
+    Pump();
+    EXPECT_EQ(g_paints, 1) << "one paint shows the rebuilt list";
+    // What shows is what a full paint of the list gives.
+    const std::vector<COLORREF> shown = Capture(list);
+    InvalidateRect(list, nullptr, FALSE);
+    UpdateWindow(list);
+    Pump();
+    EXPECT_TRUE(shown == Capture(list)) << "the screen differs from a fresh paint";
+    RemoveWindowSubclass(list, CountPaints, 1);
+}
+
+TEST_F(UserListWindows, AHiddenListStaysHiddenThroughARebuild) {
+    MakeMain(true);
+    AttachUserListWindow(friends_, lists_.ListBoxFX2);
+    HWND list = lists_.ListBoxFX2->Handle();
+    ASSERT_FALSE(IsWindowVisible(list));
+    {
+        UserListBox::Rebuild painting_once(friends_);
+        RenderUserRows(GameRows(5), "\t", friends_.Control(), UserRowRules{false, true});
+    }
+    Pump();
+    EXPECT_FALSE(IsWindowVisible(list));
+    EXPECT_EQ(GetWindowLongW(list, GWL_STYLE) & WS_VISIBLE, 0) << "turning redraw on shows";
+    EXPECT_EQ(friends_.Control().ListCount(), 5);
+}
+
+TEST_F(UserListWindows, TheViewsMoveAndShowTheListWindows) {
+    MakeMain(true);
+    AttachUserListWindow(channel_, lists_.ListBoxFX1);
+    AttachUserListWindow(friends_, lists_.ListBoxFX2);
+    auto place = [](HWND window) {
+        RECT r{};
+        GetWindowRect(window, &r);
+        MapWindowPoints(nullptr, GetParent(window), reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    };
+    HWND list1 = lists_.ListBoxFX1->Handle();
+    HWND list2 = lists_.ListBoxFX2->Handle();
+    friends_.SetTop(314);
+    friends_.SetHeight(170);
+    friends_.SetVisible(true);
+    channel_.SetTop(55);
+    channel_.SetHeight(227);
+    Pump();
+    EXPECT_TRUE(IsWindowVisible(list2));
+    RECT r = place(list2);
+    EXPECT_EQ(r.left, 583);
+    EXPECT_EQ(r.top, 314);
+    EXPECT_EQ(r.right - r.left, 169);
+    EXPECT_EQ(r.bottom - r.top, 170);
+    r = place(list1);
+    EXPECT_EQ(r.top, 55);
+    EXPECT_EQ(r.bottom - r.top, 227);
+    channel_.SetVisible(false);
+    Pump();
+    EXPECT_FALSE(IsWindowVisible(list1));
+    EXPECT_GT(friends_.Control().ItemHeight(), 0) << "shown: the list's showing steps ran";
+}
+
 }  // namespace
 }  // namespace qv
