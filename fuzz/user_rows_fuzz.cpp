@@ -139,7 +139,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             // The 15th character starts at byte 14 at the earliest and at byte 56 at the
             // latest (four bytes a character).
             if (HasProductCode(s, code.code)) FUZZ_CHECK(at != std::string::npos);
-            if (s.find(code.code, 56) != std::string::npos) FUZZ_CHECK(HasProductCode(s, code.code));
+            if (s.find(code.code, 56) != std::string::npos)
+                FUZZ_CHECK(HasProductCode(s, code.code));
             bool ascii = true;
             for (char c : s) ascii = ascii && static_cast<unsigned char>(c) < 0x80;
             if (ascii) FUZZ_CHECK(HasProductCode(s, code.code) == (at != std::string::npos));

@@ -176,8 +176,8 @@ void ChatScreen::ShowChannelName() {
     if (!in_chat_) return;
     std::string text;
     if (!channel_name_.empty()) {
-        text = channel_name_ + " (" +
-               std::to_string(ListBoxRowCount(ListOf(UserList::kChannel))) + ")";
+        text = channel_name_ + " (" + std::to_string(ListBoxRowCount(ListOf(UserList::kChannel))) +
+               ")";
     }
     SetWindowTextA(controls_[kChannelName], text.c_str());
 }

@@ -21,7 +21,11 @@ constexpr int kCodeCount = sizeof kCodes / sizeof kCodes[0];
 // flags "0"; every tenth user a name with the cp1252 letter u-umlaut ("J\xFCrgen010").
 inline std::string ChannelUserRow(int number) {
     char name[32];
-    std::snprintf(name, sizeof name, number % 10 == 0 ? "J\xFC" "rgen%03d" : "User%03d", number);
+    std::snprintf(name, sizeof name,
+                  number % 10 == 0 ? "J\xFC"
+                                     "rgen%03d"
+                                   : "User%03d",
+                  number);
     return std::string(name) + "\t0 " + user_parts::kCodes[(number - 1) % user_parts::kCodeCount];
 }
 

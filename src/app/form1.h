@@ -109,8 +109,8 @@ class Form1 {
     UserListBox ListBoxFX1{true};   // channel users
     UserListBox ListBoxFX2{false};  // friends, hidden at start in the same place
     ChannelUserList channel_users{platform, boxes, List1, form["Label1"], ListBoxFX1};
-    FriendList friends{platform, boxes, form["Check1"], form["Label9"], ListBoxFX2,
-                       channel_users.Text3};
+    FriendList friends{platform,       boxes,      form["Check1"],
+                       form["Label9"], ListBoxFX2, channel_users.Text3};
     UserListViews views{platform, form, ListBoxFX1, ListBoxFX2, friends};
     GameListUpkeep upkeep{platform, boxes, views, [this] { return hWnd; }};
     UserCommands user_commands{form, ListBoxFX1, channel_users.Timer10};

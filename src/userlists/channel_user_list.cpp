@@ -36,7 +36,9 @@ void ChannelUserList::Timer6_Timer() {
     CopyGameUserRows(platform_.windows, HandleOf(boxes_.channel), List1_);
 }
 
-void ChannelUserList::Timer1_Timer() { Text5.Set(DecimalText(static_cast<int64_t>(List1_.size()))); }
+void ChannelUserList::Timer1_Timer() {
+    Text5.Set(DecimalText(static_cast<int64_t>(List1_.size())));
+}
 
 void ChannelUserList::Timer8_Timer() {
     Label1_.SetText(platform_.windows.GetText(HandleOf(boxes_.channeln)));

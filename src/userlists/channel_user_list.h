@@ -16,9 +16,9 @@
 
 namespace qv {
 
-constexpr int kChannelCopyPeriodMs = 175;    // Timer6
-constexpr int kCountPublishPeriodMs = 60;    // Timer1
-constexpr int kChannelNamePeriodMs = 1000;   // Timer8
+constexpr int kChannelCopyPeriodMs = 175;     // Timer6
+constexpr int kCountPublishPeriodMs = 60;     // Timer1
+constexpr int kChannelNamePeriodMs = 1000;    // Timer8
 constexpr int kUserIconRefreshDelayMs = 700;  // Timer10, once
 
 // The column separator of the game's rows, held by the hidden box `Text3`.

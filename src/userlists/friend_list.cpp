@@ -21,8 +21,7 @@ void FriendList::CopyFriendRows() {
 void FriendList::RenderFriendList() {
     UserListBox::Rebuild painting_once(ListBoxFX2_);
     // Rows without a code are added only while the box is not ticked (value 0).
-    RenderUserRows(List4, Text3_, ListBoxFX2_.Control(),
-                   UserRowRules{false, Check1_.Value() == 0});
+    RenderUserRows(List4, Text3_, ListBoxFX2_.Control(), UserRowRules{false, Check1_.Value() == 0});
 }
 
 void FriendList::Check1_Click() {

@@ -16,7 +16,7 @@
 
 namespace qv {
 
-constexpr int kPopupPlacerDelayMs = 100;  // timerfenster, once per arming
+constexpr int kPopupPlacerDelayMs = 100;    // timerfenster, once per arming
 constexpr int kCursorTrackerPeriodMs = 66;  // Timer9
 
 class UserPopupOpener {

@@ -109,9 +109,8 @@ bool IsMarked32(std::string_view row, std::string_view tab) {
     const size_t first = t.find(' ');
     if (first == std::string::npos) return false;
     const size_t second = t.find(' ', first + 1);
-    const std::string_view field =
-        std::string_view(t).substr(first + 1, second == std::string::npos ? std::string::npos
-                                                                           : second - first - 1);
+    const std::string_view field = std::string_view(t).substr(
+        first + 1, second == std::string::npos ? std::string::npos : second - first - 1);
     return field == "32";
 }
 

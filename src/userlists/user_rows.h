@@ -67,7 +67,7 @@ bool IsMarked32(std::string_view row, std::string_view tab);
 
 // How a rebuild turns the game's rows into list entries.
 struct UserRowRules {
-    bool every_code = true;          // channel list: one entry per code; friends: first code
+    bool every_code = true;              // channel list: one entry per code; friends: first code
     bool add_rows_without_code = false;  // friends list with "Hide offline friends" unticked
 };
 

@@ -47,9 +47,9 @@ HBITMAP UserPopupWindow::Picture(int number) {
     auto found = pictures_.find(number);
     if (found != pictures_.end()) return found->second;
     // Picture numbers are the ids of the program's bitmap resources.
-    auto bitmap = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
-                                                  MAKEINTRESOURCEW(number), IMAGE_BITMAP, 0, 0,
-                                                  LR_CREATEDIBSECTION));
+    auto bitmap =
+        static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(number),
+                                        IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     pictures_[number] = bitmap;
     return bitmap;
 }

@@ -22,8 +22,7 @@ void Mark(const char* phase, const char* edge) {
 
 TEST(CpuMeasure, DISABLED_IdleStandinWith40UsersAnd80Friends) {
     e2e::GamePair pair;
-    ASSERT_TRUE(
-        pair.Start("cpu", {"channel CPU Test", "users channel 40", "users friends 80"}))
+    ASSERT_TRUE(pair.Start("cpu", {"channel CPU Test", "users channel 40", "users friends 80"}))
         << pair.error;
     ASSERT_TRUE(pair.WaitBound(1, 20000));
     Sleep(kSettleMs);
@@ -36,11 +35,10 @@ TEST(CpuMeasure, DISABLED_IdleStandinWith40UsersAnd80Friends) {
     Sleep(kPhaseMs);
     Mark("both", "end");
     const auto lines = pair.Transcript();
-    std::printf("stand-in transcript: %zu lines, %d tab clicks, %d scroll-bar changes\n",
-                lines.size(),
-                e2e::CountPrefix(lines, "click friends-tab") +
-                    e2e::CountPrefix(lines, "click channel-tab"),
-                e2e::CountPrefix(lines, "scrollbar "));
+    std::printf(
+        "stand-in transcript: %zu lines, %d tab clicks, %d scroll-bar changes\n", lines.size(),
+        e2e::CountPrefix(lines, "click friends-tab") + e2e::CountPrefix(lines, "click channel-tab"),
+        e2e::CountPrefix(lines, "scrollbar "));
     std::fflush(stdout);
 }
 

@@ -375,9 +375,13 @@ TEST(StandinGame, ScriptRemovesUsersAndReportsBadCommands) {
 }
 
 TEST(StandinGame, ChannelNameFollowsTheUserCountAndGeneratedUsersComeInTheGamesForm) {
-    Standin game("channel Op Gr\\xfc\\xdf" "e\n");
+    Standin game(
+        "channel Op Gr\\xfc\\xdf"
+        "e\n");
     ASSERT_TRUE(game.ready());
-    EXPECT_EQ(WindowTextA(game.control(kChannelName)), "Op Gr\xfc\xdf" "e (0)");
+    EXPECT_EQ(WindowTextA(game.control(kChannelName)),
+              "Op Gr\xfc\xdf"
+              "e (0)");
     game.Command("users channel 12");
     game.Command("users friends 4");
     game.Command("users friends 2");
@@ -385,7 +389,9 @@ TEST(StandinGame, ChannelNameFollowsTheUserCountAndGeneratedUsersComeInTheGamesF
     game.Command("users channel");
     game.Command("users chat 3");
     EXPECT_EQ(game.Events(), (Events{"error users channel", "error users chat 3"}));
-    EXPECT_EQ(WindowTextA(game.control(kChannelName)), "Op Gr\xfc\xdf" "e (13)");
+    EXPECT_EQ(WindowTextA(game.control(kChannelName)),
+              "Op Gr\xfc\xdf"
+              "e (13)");
     const HWND channel = game.control(kChannelList);
     ASSERT_EQ(RowCount(channel), 13);
     EXPECT_EQ(ListRow(channel, 0), L"User001\t0 PXES");
@@ -403,7 +409,9 @@ TEST(StandinGame, ChannelNameFollowsTheUserCountAndGeneratedUsersComeInTheGamesF
     game.Command("leave J\\xfcrgen010");
     game.Command("unfriend Friend001");
     game.Events();
-    EXPECT_EQ(WindowTextA(game.control(kChannelName)), "Op Gr\xfc\xdf" "e (11)");
+    EXPECT_EQ(WindowTextA(game.control(kChannelName)),
+              "Op Gr\xfc\xdf"
+              "e (11)");
     game.Command("clear channel");
     game.Command("channel Clan QV");
     game.Events();
@@ -417,7 +425,8 @@ TEST(StandinGame, SquelchTypedIntoTheGameMarksTheUserInPlace) {
     Standin game("channel Clan QV\njoin Alice\\x090 RATS\njoin J\\xfcrgen\\x090 PXES\n");
     ASSERT_TRUE(game.ready());
     const HWND channel = game.control(kChannelList);
-    SendMessageA(game.control(kInput), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("/ignore J\xfcrgen"));
+    SendMessageA(game.control(kInput), WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>("/ignore J\xfcrgen"));
     Click(game.control(kSend));
     game.Events();
     ASSERT_EQ(RowCount(channel), 2);

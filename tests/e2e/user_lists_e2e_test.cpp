@@ -176,14 +176,9 @@ class UserLists : public ::testing::Test {
     static void SetUpTestSuite() {
         pair_ = new e2e::GamePair;
         const std::vector<std::string> init = {
-            "channel Clan QV",
-            "join Alice\\x090 RATS",
-            "join J\\xfcrgen\\x090 PXES",
-            "join bob\\x0932 PXES",
-            "join Zo\\xeb\\x090 NB2W",
-            "friend Carol\\x090 RATS",
-            "friend Dave\\x090",
-            "friend \\xc4nne\\x090 PX3W",
+            "channel Clan QV",      "join Alice\\x090 RATS",      "join J\\xfcrgen\\x090 PXES",
+            "join bob\\x0932 PXES", "join Zo\\xeb\\x090 NB2W",    "friend Carol\\x090 RATS",
+            "friend Dave\\x090",    "friend \\xc4nne\\x090 PX3W",
         };
         ASSERT_TRUE(pair_->Start("user-lists", init)) << pair_->error;
         ASSERT_TRUE(pair_->WaitBound(1, 20000)) << "the companion never bound the chat screen";
@@ -370,8 +365,7 @@ TEST_F(UserLists, PressInTheTypingBoxClosesThePopupAndDoubleClickAppendsTheName)
     const std::vector<ShownRow> rows = ShownRows(List1());
     ASSERT_GE(rows.size(), 2u);
     DoubleClickAt(RowPoint(List1(), rows[1]));
-    EXPECT_TRUE(
-        WaitUntil([&] { return e2e::WindowText(text4) == "hi J\xC3\xBCrgen "; }, 3000))
+    EXPECT_TRUE(WaitUntil([&] { return e2e::WindowText(text4) == "hi J\xC3\xBCrgen "; }, 3000))
         << "typing box: " << e2e::WindowText(text4);
     Sleep(300);
     EXPECT_EQ(CountPrefix(pair_->TranscriptSince(from), "sent "), 0) << "nothing is sent";
@@ -397,14 +391,13 @@ TEST_F(UserLists, WhisperButtonSendsWhisperNameAndTheTypedText) {
 
 TEST_F(UserLists, FriendsAndBothViews) {
     LeftClickAt(CentreOf(pair_->Control(kOption2)));
-    ASSERT_TRUE(WaitUntil([] { return IsWindowVisible(List2()) && !IsWindowVisible(List1()); },
-                          3000));
+    ASSERT_TRUE(
+        WaitUntil([] { return IsWindowVisible(List2()) && !IsWindowVisible(List1()); }, 3000));
     RECT place = PlaceInParent(List2());
     EXPECT_EQ(place.top, 54);
     EXPECT_EQ(place.bottom - place.top, 433);
     // "Hide offline friends" is ticked: Dave, without a product code, is left out.
-    EXPECT_TRUE(WaitForBadges(List2(), {"RATS", "PX3W"}, 5000))
-        << Join(Badges(ShownRows(List2())));
+    EXPECT_TRUE(WaitForBadges(List2(), {"RATS", "PX3W"}, 5000)) << Join(Badges(ShownRows(List2())));
     LeftClickAt(CentreOf(pair_->Control(kCheck1)));
     EXPECT_TRUE(WaitForBadges(List2(), {"RATS", "PXES", "PX3W"}, 5000))
         << "unticked, Dave shows with icon 0: " << Join(Badges(ShownRows(List2())));
@@ -431,8 +424,8 @@ TEST_F(UserLists, FriendsAndBothViews) {
     Screenshot(L"e2e-user-lists-both.bmp");
 
     LeftClickAt(CentreOf(pair_->Control(kOption1)));
-    ASSERT_TRUE(WaitUntil([] { return IsWindowVisible(List1()) && !IsWindowVisible(List2()); },
-                          3000));
+    ASSERT_TRUE(
+        WaitUntil([] { return IsWindowVisible(List1()) && !IsWindowVisible(List2()); }, 3000));
     place = PlaceInParent(List1());
     EXPECT_EQ(place.top, 54);
     EXPECT_EQ(place.bottom - place.top, 433);

@@ -59,7 +59,8 @@ class UserPopupWindowTest : public ::testing::Test {
         ASSERT_NE(owner_, nullptr);
         screen_ = std::make_unique<UserPopupWindow>(owner_);
         popup_ = std::make_unique<Form7>(
-            platform_.platform, [] { return std::string("J\xC3\xBCrgen                        0 RATS"); },
+            platform_.platform,
+            [] { return std::string("J\xC3\xBCrgen                        0 RATS"); },
             PopupActions{
                 [this](const std::string& prefix, bool refresh) {
                     commands_.push_back(prefix + (refresh ? "+refresh" : ""));
@@ -112,7 +113,8 @@ TEST_F(UserPopupWindowTest, OpensAtThePointAsASmallToolWindowWithTheDesignPictur
     EXPECT_EQ(GetForegroundWindow(), window);
     // Beside the buttons the design picture shows.
     EXPECT_EQ(ScreenPixel(window, 140, 250), PicturePixel(IDB_POPUP_STARCRAFT, 140, 250));
-    EXPECT_NE(PicturePixel(IDB_POPUP_STARCRAFT, 140, 250), PicturePixel(IDB_POPUP_SILVER, 140, 250));
+    EXPECT_NE(PicturePixel(IDB_POPUP_STARCRAFT, 140, 250),
+              PicturePixel(IDB_POPUP_SILVER, 140, 250));
 }
 
 TEST_F(UserPopupWindowTest, TheSavedStylePicksTheBlueOrSilverPicture) {
@@ -134,9 +136,9 @@ TEST_F(UserPopupWindowTest, ButtonsReachThePopupsHandlers) {
     // The buttons are numbered by the window in table order from 2000.
     for (int id = 2000; id <= 2006; ++id) SendMessageW(GetDlgItem(window, id), BM_CLICK, 0, 0);
     Pump();
-    EXPECT_EQ(commands_, (std::vector<std::string>{"/stats ", "/ignore +refresh",
-                                                   "/unignore +refresh", "/f a ", "/f r ",
-                                                   "whisper", "send"}));
+    EXPECT_EQ(commands_,
+              (std::vector<std::string>{"/stats ", "/ignore +refresh", "/unignore +refresh",
+                                        "/f a ", "/f r ", "whisper", "send"}));
     EXPECT_TRUE(popup_->Loaded());
 }
 

@@ -74,9 +74,9 @@ TEST_F(UserListsTest, TheGamesRowsAreShownInOrderWithTheirIcons) {
     EXPECT_EQ(form->List1, ChannelList().rows) << "List1 holds the game's rows as they are";
     EXPECT_EQ(form->channel_users.Text5.Get(), "4");
     EXPECT_EQ(EntriesOf(Fx1()), (Entries{{Shown("Alice", "0 RATS"), 2},
-                                       {Shown("J\xC3\xBCrgen", "0 PXES"), 0},
-                                       {Shown("bob", "32 PXES"), 24},
-                                       {Shown("Zo\xC3\xAB", "0 NB2W"), 22}}));
+                                         {Shown("J\xC3\xBCrgen", "0 PXES"), 0},
+                                         {Shown("bob", "32 PXES"), 24},
+                                         {Shown("Zo\xC3\xAB", "0 NB2W"), 22}}));
 }
 
 TEST_F(UserListsTest, FirstCountRebuildsAnEmptyListBeforeAnythingIsBound) {
@@ -113,11 +113,15 @@ TEST_F(UserListsTest, TheChannelNameIsReadEverySecondAndItsChangeRebuildsTheList
     EXPECT_EQ(form->form["Label1"].Text(), "Clan QV (2)");
     // Another channel with as many users: only the name tells.
     ChannelList().rows = {"Kerrigan\t0 3RAW", "Raynor\t0 RTSJ"};
-    ChannelName().title = "Op Gr\xC3\xBC\xC3\x9F" "e (2)";
+    ChannelName().title =
+        "Op Gr\xC3\xBC\xC3\x9F"
+        "e (2)";
     world.clock.Advance(999);
     EXPECT_EQ(Fx1().ListItem(1), Shown("Alice", "0 RATS")) << "the name is not read yet";
     world.clock.Advance(1);
-    EXPECT_EQ(form->form["Label1"].Text(), "Op Gr\xC3\xBC\xC3\x9F" "e (2)");
+    EXPECT_EQ(form->form["Label1"].Text(),
+              "Op Gr\xC3\xBC\xC3\x9F"
+              "e (2)");
     EXPECT_EQ(EntriesOf(Fx1()),
               (Entries{{Shown("Kerrigan", "0 3RAW"), 6}, {Shown("Raynor", "0 RTSJ"), 18}}));
 }

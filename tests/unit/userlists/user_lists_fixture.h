@@ -85,7 +85,6 @@ class UserListsTest : public ::testing::Test {
         return name + std::string(24, ' ') + rest;
     }
 
-
     // The lines the game's input box received, in order.
     std::vector<std::string> SentLines() const {
         std::vector<std::string> lines;

@@ -71,8 +71,7 @@ TEST_F(UserPopup, RightClickSelectsTheRowUnderTheCursorAndOpensThePopupThere) {
 
     Fx1().ButtonDown(kButtonRight, 0, 20, RowY(1));
     Fx1().ButtonUp(kButtonRight, 0, 20, RowY(1));
-    EXPECT_EQ(world.cursor.events,
-              (std::vector<uint32_t>{kMouseEventLeftDown, kMouseEventLeftUp}))
+    EXPECT_EQ(world.cursor.events, (std::vector<uint32_t>{kMouseEventLeftDown, kMouseEventLeftUp}))
         << "a synthetic left press and release at the cursor";
     EXPECT_EQ(form->opener.Textstein.Get(), "0");
     EXPECT_TRUE(form->opener.timerfenster.Enabled());
@@ -123,8 +122,12 @@ TEST_F(UserPopup, TheLayoutIsThePartsTwipsAtFifteenToThePixel) {
     EXPECT_EQ(p.Spec().client_height, 271);
     EXPECT_EQ(p.Spec().frame, FormFrame::kToolWindow);
     EXPECT_EQ(p["Label1"].Bounds(), (ControlRect{8, 8, 129, 33}));
-    const char* captions[] = {"Show Stats",        "Squelch / Ignore",       "Unsquelch / Unignore",
-                              "Add to Friendlist", "Remove from Friendlist", "Whisper",
+    const char* captions[] = {"Show Stats",
+                              "Squelch / Ignore",
+                              "Unsquelch / Unignore",
+                              "Add to Friendlist",
+                              "Remove from Friendlist",
+                              "Whisper",
                               "Send"};
     const int tops[] = {32, 64, 96, 128, 160, 200, 232};
     for (int i = 0; i < 7; ++i) {
@@ -170,10 +173,10 @@ TEST_F(UserPopup, EveryCommandSendsItsPrefixAndTheName) {
     StartShown();
     OpenOn(1);
     for (int i = 1; i <= 5; ++i) Popup()["Command" + std::to_string(i)].Click();
-    EXPECT_EQ(SentLines(), (std::vector<std::string>{
-                               "/stats J\xC3\xBCrgen", "/ignore J\xC3\xBCrgen",
-                               "/unignore J\xC3\xBCrgen", "/f a J\xC3\xBCrgen",
-                               "/f r J\xC3\xBCrgen"}));
+    EXPECT_EQ(SentLines(),
+              (std::vector<std::string>{"/stats J\xC3\xBCrgen", "/ignore J\xC3\xBCrgen",
+                                        "/unignore J\xC3\xBCrgen", "/f a J\xC3\xBCrgen",
+                                        "/f r J\xC3\xBCrgen"}));
 }
 
 TEST_F(UserPopup, SquelchAndUnsquelchRebuildTheList700msLater) {
@@ -195,10 +198,12 @@ TEST_F(UserPopup, SquelchAndUnsquelchRebuildTheList700msLater) {
 TEST_F(UserPopup, WhisperFromTheMainWindowOrThePopupSendsTheTypedTextToTheUser) {
     StartShown();
     Select(1);
-    Text4().SetText("gr\xC3\xBC\xC3\x9F" "e");
+    Text4().SetText(
+        "gr\xC3\xBC\xC3\x9F"
+        "e");
     form->form["Command4"].Click();
-    EXPECT_EQ(SentLines(),
-              (std::vector<std::string>{"/whisper J\xC3\xBCrgen gr\xC3\xBC\xC3\x9F" "e"}));
+    EXPECT_EQ(SentLines(), (std::vector<std::string>{"/whisper J\xC3\xBCrgen gr\xC3\xBC\xC3\x9F"
+                                                     "e"}));
     EXPECT_EQ(Text4().Text(), "");
 
     OpenOn(0);
@@ -280,7 +285,10 @@ TEST_F(UserPopup, PressesInTheMainWindowCloseThePopupAtOnce) {
         [this] { form->form["Label1"].MouseDown(kMouseLeft); },
         [this] { Text4().MouseDown(kMouseLeft); },
         [this] { form->auto_scroll.SuspendAutoScroll(); },  // the chat view
-        [this] { Fx1().ButtonDown(kButtonLeft, 0, 20, RowY(0)); Fx1().ButtonUp(kButtonLeft, 0, 20, RowY(0)); },
+        [this] {
+            Fx1().ButtonDown(kButtonLeft, 0, 20, RowY(0));
+            Fx1().ButtonUp(kButtonLeft, 0, 20, RowY(0));
+        },
     };
     for (size_t i = 0; i < presses.size(); ++i) {
         OpenOn(1);

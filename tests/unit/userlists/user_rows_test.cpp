@@ -67,8 +67,14 @@ TEST(UserRowText, CodesCountFromTheFifteenthCharacterInCharactersNotBytes) {
     // Seven such letters: the code starts at byte 15 but at the 8th character.
     EXPECT_FALSE(HasProductCode(umlauts.substr(0, 14) + "RATS", "RATS"));
     // The euro sign takes three bytes and one character.
-    EXPECT_TRUE(HasProductCode("\xE2\x82\xAC" "0123456789abcRATS", "RATS"));
-    EXPECT_FALSE(HasProductCode("\xE2\x82\xAC" "0123456789abRATS", "RATS"));
+    EXPECT_TRUE(
+        HasProductCode("\xE2\x82\xAC"
+                       "0123456789abcRATS",
+                       "RATS"));
+    EXPECT_FALSE(
+        HasProductCode("\xE2\x82\xAC"
+                       "0123456789abRATS",
+                       "RATS"));
 }
 
 TEST(UserRowText, EachCodeOfTheTableIsFoundOnItsOwnInTableOrder) {
@@ -76,8 +82,7 @@ TEST(UserRowText, EachCodeOfTheTableIsFoundOnItsOwnInTableOrder) {
     EXPECT_EQ(ProductIcons(S("x", "0 rats")), std::vector<int16_t>{}) << "case-sensitive";
     std::string all = S("x", "0");
     for (const ProductCode& code : kProductIconTable) all += std::string(" ") + code.code;
-    EXPECT_EQ(ProductIcons(all),
-              (std::vector<int16_t>{0, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22}));
+    EXPECT_EQ(ProductIcons(all), (std::vector<int16_t>{0, 2, 4, 6, 8, 10, 12, 14, 16, 18, 20, 22}));
     EXPECT_EQ(FirstProductIcon(S("x", "0 NB2W RATS")), std::optional<int16_t>(2));
     EXPECT_EQ(FirstProductIcon(S("x", "0")), std::nullopt);
 }
@@ -179,9 +184,9 @@ TEST_F(UserRows, OfflineFriendsShowWithTheDefaultIconOnlyWhenAsked) {
 }
 
 TEST_F(UserRows, EightBitNamesStayWhole) {
-    EXPECT_EQ(Render({"J\xC3\xBCrgen\t0 RATS", "\xC3\x84nne\t32 PXES"}),
-              (std::vector<Entry>{{S("J\xC3\xBCrgen", "0 RATS"), 2},
-                                  {S("\xC3\x84nne", "32 PXES"), 24}}));
+    EXPECT_EQ(
+        Render({"J\xC3\xBCrgen\t0 RATS", "\xC3\x84nne\t32 PXES"}),
+        (std::vector<Entry>{{S("J\xC3\xBCrgen", "0 RATS"), 2}, {S("\xC3\x84nne", "32 PXES"), 24}}));
 }
 
 }  // namespace
