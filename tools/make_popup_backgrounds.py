@@ -5,9 +5,10 @@ assets/popup_silver.bmp ("Silver Style", Picture3).
 
 Each is a 24-bit picture of the pop-up's client area, 146 x 271 pixels (2190 x 4065 twips at
 15 twips a pixel): a vertical gradient in the skin's colours crossed by faint diagonal lines,
-a bevelled frame, a dark plate behind the white name label (8, 8, 129 x 33), shallow grooves
-where the seven buttons sit (left 8, width 129, height 25, tops 32, 64, 96, 128, 160, 200 and
-232) and rivets in the corners. Our own art: nothing is copied from anywhere.
+a bevelled frame in the colours of the main window's skins (tools/make_skins.py), a dark
+plate behind the white name label (8, 8, 129 x 33), shallow grooves where the seven buttons
+sit (left 8, width 129, height 25, tops 32, 64, 96, 128, 160, 200 and 232) and rivets in the
+corners. Our own art: nothing is copied from anywhere.
 
 Needs Debian's python3-pil (Pillow), hence /usr/bin/python3. Run from anywhere:
     /usr/bin/python3 tools/make_popup_backgrounds.py
@@ -28,10 +29,13 @@ SEPARATOR_Y = 192
 
 # name: (file, gradient top, gradient bottom, line colour, frame light, frame dark, plate)
 SKINS = {
-    "starcraft": ("popup_starcraft.bmp", (22, 34, 30), (6, 12, 10), (40, 70, 52),
-                  (110, 170, 120), (10, 20, 14), (4, 10, 8)),
-    "blue": ("popup_blue.bmp", (30, 60, 130), (8, 18, 52), (50, 90, 170),
-             (140, 180, 250), (6, 14, 40), (6, 16, 48)),
+    # Dark steel with amber edges, as the main window's Starcraft skin.
+    "starcraft": ("popup_starcraft.bmp", (40, 42, 45), (14, 15, 16), (58, 60, 64),
+                  (230, 160, 40), (8, 8, 9), (6, 10, 6)),
+    # Deep blue with cyan edges, as the Blue skin.
+    "blue": ("popup_blue.bmp", (16, 34, 78), (4, 10, 32), (26, 56, 110),
+             (80, 200, 240), (2, 6, 20), (2, 8, 26)),
+    # Light brushed silver with a gunmetal plate, as the Silver skin.
     "silver": ("popup_silver.bmp", (214, 218, 224), (130, 136, 146), (190, 196, 204),
                (250, 250, 252), (70, 74, 82), (58, 62, 70)),
 }
