@@ -20,6 +20,8 @@ enum MainControlId : int {
     kIdRichTextBox2 = 1102,
     kIdListBoxFX1 = 1201,  // channel users
     kIdListBoxFX2 = 1202,  // friends, hidden in the same place
+    // Tool windows and menu bar (issue 9)
+    kIdCommand6 = 1006,  // channel list window
 };
 
 FormSpec Form1Layout();
