@@ -1,5 +1,8 @@
 #include "win32/main_window.h"
 
+#include "app/form1_menu.h"
+#include "win32/menu_bar.h"
+
 namespace qv {
 
 MainWindow::MainWindow() = default;
@@ -7,7 +10,9 @@ MainWindow::MainWindow() = default;
 MainWindow::~MainWindow() = default;
 
 bool MainWindow::Create(int show_command) {
-    if (!window_.Create()) return false;
+    if (!window_.Create(nullptr, CW_USEDEFAULT, CW_USEDEFAULT, BuildMenuBar(Form1Menu()))) {
+        return false;
+    }
     HWND hwnd = window_.Handle();
     const RECT view = window_.Place("RichTextBox2");
     view_ = std::make_unique<RichChatView>(hwnd, kIdRichTextBox2, view.left, view.top,
@@ -43,6 +48,8 @@ bool MainWindow::Create(int show_command) {
     // Closing the main window ends the program.
     layout_.OnCloseRequest([this] { DestroyWindow(window_.Handle()); });
 
+    CreateToolWindows();
+
     // The Load steps run once the window and its controls exist, before it shows.
     form_->Start();
     ShowWindow(hwnd, show_command);
@@ -58,6 +65,16 @@ bool MainWindow::OnMessage(UINT msg, WPARAM, LPARAM, LRESULT* result) {
         return true;
     }
     return false;
+}
+
+// ---- Tool windows and menu bar (issue 9) ----------------------------------------------
+
+void MainWindow::CreateToolWindows() {
+    tools_ = std::make_unique<ToolWindowsScreen>(*form_, window_.Handle());
+    // Menu commands first, then the main window's own messages.
+    window_.SetMessageHook([this](UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
+        return tools_->OnMainMessage(msg, wp, lp, result) || OnMessage(msg, wp, lp, result);
+    });
 }
 
 }  // namespace qv

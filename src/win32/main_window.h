@@ -13,6 +13,7 @@
 #include "win32/form_window.h"
 #include "win32/listboxfx_main_lists.h"
 #include "win32/rich_chat_view.h"
+#include "win32/tool_windows.h"
 #include "win32/win32_platform.h"
 
 namespace qv {
@@ -28,6 +29,7 @@ class MainWindow {
 
   private:
     bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result);
+    void CreateToolWindows();  // tool windows and menu bar (issue 9)
 
     Win32Platform platform_;
     FormState layout_{Form1Layout()};
@@ -35,6 +37,8 @@ class MainWindow {
     std::unique_ptr<RichChatView> view_;
     std::unique_ptr<Form1> form_;
     MainWindowLists lists_;
+    // Tool windows and menu bar (issue 9): their windows go before Form1, whose states they show.
+    std::unique_ptr<ToolWindowsScreen> tools_;
 };
 
 }  // namespace qv

@@ -1,0 +1,61 @@
+#include "win32/tool_windows.h"
+
+#include <cstring>
+
+#include "tools/join_channel_window.h"
+#include "win32/resource_pictures.h"
+
+namespace qv {
+namespace {
+
+// Tool windows open a little right of and below the main window's top-left corner.
+constexpr int kToolOffsetX = 140;
+constexpr int kToolOffsetY = 80;
+
+}  // namespace
+
+std::unique_ptr<FormWindow> MakeToolWindow(FormState& state, int x, int y) {
+    auto window = std::make_unique<FormWindow>(state, [](int id) { return ResourcePicture(id); });
+    // Modeless and without an owner (Part 1.104).
+    if (!window->Create(nullptr, x, y)) return nullptr;
+    // Form5's name box takes at most 50 typed characters.
+    if (std::strcmp(state.Spec().name, "Form5") == 0) {
+        SendMessageW(window->Control("Text1"), EM_LIMITTEXT, kForm5NameLength, 0);
+    }
+    return window;
+}
+
+ToolWindowsScreen::ToolWindowsScreen(Form1& form, HWND main) : form_(form), main_(main) {
+    menu_.Bind(main, form.menu);
+    shell_.SetOwner(main);
+    form.shell = &shell_;
+    form.form_loaded = [this](FormState& state) { Loaded(state); };
+    form.form_unloaded = [this](FormState& state) { Unloaded(state); };
+}
+
+ToolWindowsScreen::~ToolWindowsScreen() {
+    form_.form_loaded = nullptr;
+    form_.form_unloaded = nullptr;
+    form_.shell = nullptr;
+    windows_.clear();
+}
+
+void ToolWindowsScreen::Loaded(FormState& state) {
+    RECT main{};
+    GetWindowRect(main_, &main);
+    windows_[&state] = MakeToolWindow(state, main.left + kToolOffsetX, main.top + kToolOffsetY);
+}
+
+void ToolWindowsScreen::Unloaded(FormState& state) {
+    // Called from the window's own handler (its close button or close box): destroying it
+    // here is the way of a modeless window, and nothing of it runs afterwards.
+    windows_.erase(&state);
+}
+
+bool ToolWindowsScreen::OnMainMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
+    if (msg != WM_COMMAND || !menu_.OnCommand(wp, lp)) return false;
+    *result = 0;
+    return true;
+}
+
+}  // namespace qv
