@@ -19,7 +19,7 @@ FormSpec Form4Layout() {
     spec.name = "Form4";
     spec.caption = "Greet message";
     spec.client_width = 420;
-    spec.client_height = 250;
+    spec.client_height = 220;
     spec.frame = FormFrame::kFixed;
     spec.font = {"Verdana", 8.25, false};
     const ControlFont bold{"Verdana", 8.25, true};
@@ -28,23 +28,23 @@ FormSpec Form4Layout() {
     const uint32_t d = kDefaultColour;
     spec.controls = {
         {K::kLabel, "Label1", "Greet mesage", 12, 10, 200, 16, 0, d, t, bold},
-        {K::kTextBox, "Text1", kGreetDefaultText, 12, 28, 396, 44, kMultiLine},
+        {K::kTextBox, "Text1", kGreetDefaultText, 12, 28, 396, 22},
         {K::kLabel, "Label2", "If you want to  whisper the message type: /w %user message", 12,
-         78, 396, 16, 0, d, t},
-        {K::kLabel, "Label4", "Commands:", 12, 102, 200, 16, 0, d, t, bold},
-        {K::kLabel, "Label5", "%user | Username of the user who joined the channel", 12, 120,
+         56, 396, 16, 0, d, t},
+        {K::kLabel, "Label4", "Commands:", 12, 80, 200, 16, 0, d, t, bold},
+        {K::kLabel, "Label5", "%user | Username of the user who joined the channel", 12, 98,
          396, 16, 0, d, t},
-        {K::kLabel, "Label6", "%date | Date", 12, 136, 200, 16, 0, d, t},
-        {K::kLabel, "Label7", "%time | Time", 12, 152, 200, 16, 0, d, t},
-        {K::kLabel, "Label8", "For example: Hello %user its currently %time", 12, 172, 396, 16,
+        {K::kLabel, "Label6", "%date | Date", 12, 114, 200, 16, 0, d, t},
+        {K::kLabel, "Label7", "%time | Time", 12, 130, 200, 16, 0, d, t},
+        {K::kLabel, "Label8", "For example: Hello %user its currently %time", 12, 150, 396, 16,
          0, d, t},
-        {K::kButton, "Command1", "Start", 12, 208, 90, 28},
-        {K::kButton, "Command2", "Stop", 110, 208, 90, 28},
-        {K::kLabel, "Label3", kStatusOff, 214, 214, 190, 20, 0, kStatusRed, t, bold},
+        {K::kButton, "Command1", "Start", 12, 180, 90, 28},
+        {K::kButton, "Command2", "Stop", 110, 180, 90, 28},
+        {K::kLabel, "Label3", kStatusOff, 214, 186, 190, 20, 0, kStatusRed, t, bold},
         // Work box and time stamp, below the visible area of the window.
-        {K::kTextBox, "Text2", "Text2", 12, 262, 120, 22, kNoTabStop},
-        {K::kTextBox, "Text3", "Text3", 140, 262, 120, 22, kHidden | kNoTabStop},
-        {K::kButton, "Command3", "Command3", 268, 262, 90, 22, kHidden | kNoTabStop},
+        {K::kTextBox, "Text2", "Text2", 12, 232, 120, 22, kNoTabStop},
+        {K::kTextBox, "Text3", "Text3", 140, 232, 120, 22, kHidden | kNoTabStop},
+        {K::kButton, "Command3", "Command3", 268, 232, 90, 22, kHidden | kNoTabStop},
     };
     return spec;
 }

@@ -15,7 +15,7 @@ FormSpec Form8Layout() {
     spec.name = "Form8";
     spec.caption = "Name Alert";
     spec.client_width = 340;
-    spec.client_height = 300;
+    spec.client_height = 262;
     spec.frame = FormFrame::kFixed;
     spec.font = {"Verdana", 8.25, false};
     const ControlFont bold{"Verdana", 8.25, true};
@@ -36,10 +36,10 @@ FormSpec Form8Layout() {
         {K::kLabel, "Label2",
          "When one of these names or words appears in a chat line, the alert sound plays, so "
          "you notice when someone talks to you or about you.",
-         12, 156, 316, 64, 0, d, t},
-        {K::kButton, "Command1", "Start", 12, 258, 90, 28},
-        {K::kButton, "Command2", "Stop", 110, 258, 90, 28},
-        {K::kLabel, "Label3", kStatusOff, 214, 264, 120, 20, 0, kStatusRed, t, bold},
+         12, 156, 316, 48, 0, d, t},
+        {K::kButton, "Command1", "Start", 12, 220, 90, 28},
+        {K::kButton, "Command2", "Stop", 110, 220, 90, 28},
+        {K::kLabel, "Label3", kStatusOff, 214, 226, 120, 20, 0, kStatusRed, t, bold},
     };
     return spec;
 }

@@ -18,6 +18,24 @@ std::unique_ptr<FormWindow> MakeToolWindow(FormState& state, int x, int y) {
     auto window = std::make_unique<FormWindow>(state, [](int id) { return ResourcePicture(id); });
     // Modeless and without an owner (Part 1.104).
     if (!window->Create(nullptr, x, y)) return nullptr;
+    // A list box's click runs here rather than in the window's own command handling, which
+    // keeps what the click handler writes into the other controls off the screen while it
+    // mirrors the selection (FormWindow's one syncing flag covers every control).
+    FormWindow* shown = window.get();
+    window->SetMessageHook([shown, &state](UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
+        if (msg != WM_COMMAND || HIWORD(wp) != LBN_SELCHANGE || lp == 0) return false;
+        for (auto& control : state.Controls()) {
+            if (control->Spec().kind != ControlKind::kListBox ||
+                shown->Control(control->Name()) != reinterpret_cast<HWND>(lp)) {
+                continue;
+            }
+            control->ClickRow(static_cast<int>(SendMessageW(reinterpret_cast<HWND>(lp),
+                                                            LB_GETCURSEL, 0, 0)));
+            *result = 0;
+            return true;
+        }
+        return false;
+    });
     // Form5's name box takes at most 50 typed characters.
     if (std::strcmp(state.Spec().name, "Form5") == 0) {
         SendMessageW(window->Control("Text1"), EM_LIMITTEXT, kForm5NameLength, 0);
