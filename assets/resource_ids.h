@@ -8,6 +8,6 @@
 
 // Tool windows (issue 9): the channel window's background and picture buttons
 // (tools/make_channel_art.py); src/tools/tool_pictures.h holds the same numbers.
-#define IDB_CHANNEL_BACK 3201
-#define IDB_CHANNEL_JOIN 3202
-#define IDB_CHANNEL_CLOSE 3203
+#define IDB_CHANNEL_BACK 3301
+#define IDB_CHANNEL_JOIN 3302
+#define IDB_CHANNEL_CLOSE 3303

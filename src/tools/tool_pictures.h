@@ -4,8 +4,8 @@
 
 namespace qv {
 
-constexpr int kPictureChannelBack = 3201;   // FormChannel's background, 300 x 330
-constexpr int kPictureChannelJoin = 3202;   // FormChannel's Command2 (join), 96 x 32
-constexpr int kPictureChannelClose = 3203;  // FormChannel's Command1 (close), 96 x 32
+constexpr int kPictureChannelBack = 3301;   // FormChannel's background, 300 x 330
+constexpr int kPictureChannelJoin = 3302;   // FormChannel's Command2 (join), 96 x 32
+constexpr int kPictureChannelClose = 3303;  // FormChannel's Command1 (close), 96 x 32
 
 }  // namespace qv
