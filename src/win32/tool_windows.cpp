@@ -8,9 +8,12 @@
 namespace qv {
 namespace {
 
-// Tool windows open a little right of and below the main window's top-left corner.
+// Tool windows open a little right of and below the main window's top-left corner, each
+// loaded window a step further, so none hides another completely.
 constexpr int kToolOffsetX = 140;
 constexpr int kToolOffsetY = 80;
+constexpr int kToolCascadeStep = 28;
+constexpr int kToolCascadeSteps = 5;
 
 }  // namespace
 
@@ -61,7 +64,9 @@ ToolWindowsScreen::~ToolWindowsScreen() {
 void ToolWindowsScreen::Loaded(FormState& state) {
     RECT main{};
     GetWindowRect(main_, &main);
-    windows_[&state] = MakeToolWindow(state, main.left + kToolOffsetX, main.top + kToolOffsetY);
+    const int step = kToolCascadeStep * (loads_++ % kToolCascadeSteps);
+    windows_[&state] = MakeToolWindow(state, main.left + kToolOffsetX + step,
+                                      main.top + kToolOffsetY + step);
 }
 
 void ToolWindowsScreen::Unloaded(FormState& state) {

@@ -38,6 +38,7 @@ class ToolWindowsScreen {
     MenuBarBinding menu_;
     Win32Shell shell_;
     std::map<FormState*, std::unique_ptr<FormWindow>> windows_;
+    int loads_ = 0;
 };
 
 }  // namespace qv
