@@ -32,7 +32,7 @@ void Form1::WireTools() {
         &send,
         [this](bool on) { ShowMainStatus(form["Label5"], on); },
     });
-    greet.SetOnLoad([this] { LoadedToolWindow(greet.form); });
+    greet.on_load = [this] { LoadedToolWindow(greet.form); };
     time_messages.on_load = [this] { LoadedToolWindow(time_messages.form); };
     name_alert.on_load = [this] { LoadedToolWindow(name_alert.form); };
 }

@@ -5,11 +5,20 @@
 
 namespace qv {
 
-const char* const kFixedChannels[kFixedChannelCount] = {
-    "Blizzard Tech Support", "Open Tech Support", "Blizzard Chat",    "Public Chat",
-    "Brood War Games",       "Brood War Ladder",  "Clan Recruitment", "Terran Strategy",
-    "Zerg Strategy",         "Protoss Strategy",  "Custom Maps",      "WCG Info",
-    "WCG Zone",              "Season V"};
+const char* const kFixedChannels[kFixedChannelCount] = {"Blizzard Tech Support",
+                                                        "Open Tech Support",
+                                                        "Blizzard Chat",
+                                                        "Public Chat",
+                                                        "Brood War Games",
+                                                        "Brood War Ladder",
+                                                        "Clan Recruitment",
+                                                        "Terran Strategy",
+                                                        "Zerg Strategy",
+                                                        "Protoss Strategy",
+                                                        "Custom Maps",
+                                                        "WCG Info",
+                                                        "WCG Zone",
+                                                        "Season V"};
 
 FormSpec FormChannelLayout() {
     FormSpec spec;

@@ -29,15 +29,15 @@ FormSpec Form4Layout() {
     spec.controls = {
         {K::kLabel, "Label1", "Greet mesage", 12, 10, 200, 16, 0, d, t, bold},
         {K::kTextBox, "Text1", kGreetDefaultText, 12, 28, 396, 22},
-        {K::kLabel, "Label2", "If you want to  whisper the message type: /w %user message", 12,
-         56, 396, 16, 0, d, t},
-        {K::kLabel, "Label4", "Commands:", 12, 80, 200, 16, 0, d, t, bold},
-        {K::kLabel, "Label5", "%user | Username of the user who joined the channel", 12, 98,
+        {K::kLabel, "Label2", "If you want to  whisper the message type: /w %user message", 12, 56,
          396, 16, 0, d, t},
+        {K::kLabel, "Label4", "Commands:", 12, 80, 200, 16, 0, d, t, bold},
+        {K::kLabel, "Label5", "%user | Username of the user who joined the channel", 12, 98, 396,
+         16, 0, d, t},
         {K::kLabel, "Label6", "%date | Date", 12, 114, 200, 16, 0, d, t},
         {K::kLabel, "Label7", "%time | Time", 12, 130, 200, 16, 0, d, t},
-        {K::kLabel, "Label8", "For example: Hello %user its currently %time", 12, 150, 396, 16,
-         0, d, t},
+        {K::kLabel, "Label8", "For example: Hello %user its currently %time", 12, 150, 396, 16, 0,
+         d, t},
         {K::kButton, "Command1", "Start", 12, 180, 90, 28},
         {K::kButton, "Command2", "Stop", 110, 180, 90, 28},
         {K::kLabel, "Label3", kStatusOff, 214, 186, 190, 20, 0, kStatusRed, t, bold},
@@ -50,7 +50,9 @@ FormSpec Form4Layout() {
 }
 
 Form4::Form4(Platform& platform)
-    : form(Form4Layout()), Timer1(platform.timers, "Form4.Timer1", kGreetTickMs), platform_(platform) {
+    : ToolWindow(Form4Layout()),
+      Timer1(platform.timers, "Form4.Timer1", kGreetTickMs),
+      platform_(platform) {
     Timer1.SetHandler([this] { Timer1_Timer(); });
     form["Command1"].OnClick([this] { Command1_Click(); });
     form["Command2"].OnClick([this] { Command2_Click(); });
@@ -60,18 +62,6 @@ Form4::Form4(Platform& platform)
 }
 
 int Form4::UserCount() const { return links_.user_count ? links_.user_count() : 0; }
-
-void Form4::Load() {
-    if (loaded_) return;
-    loaded_ = true;
-    Form_Load();
-    if (on_load_) on_load_();
-}
-
-void Form4::Show() {
-    Load();
-    form.Show();
-}
 
 void Form4::Form_Load() {
     LastUserCount = ToCount16(UserCount());

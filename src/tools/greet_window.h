@@ -15,6 +15,7 @@
 #include "gamelink/send_paths.h"
 #include "platform/platform.h"
 #include "tools/status_words.h"
+#include "tools/tool_window.h"
 
 namespace qv {
 
@@ -28,29 +29,20 @@ FormSpec Form4Layout();
 
 // The main window's items the greeting uses.
 struct GreetLinks {
-    std::function<int()> user_count;                // List1's row count
-    std::function<std::string(int row)> user_row;   // List1's row
-    std::function<void(bool on)> user_copier;       // switches Timer6, which refills List1
-    SendPaths* send = nullptr;                      // `time` and `send_Click`
-    MainStatusLabel label5;                         // "Enabled" / "Disabled"
+    std::function<int()> user_count;               // List1's row count
+    std::function<std::string(int row)> user_row;  // List1's row
+    std::function<void(bool on)> user_copier;      // switches Timer6, which refills List1
+    SendPaths* send = nullptr;                     // `time` and `send_Click`
+    MainStatusLabel label5;                        // "Enabled" / "Disabled"
 };
 
-class Form4 {
+class Form4 : public ToolWindow {
   public:
     explicit Form4(Platform& platform);
-    Form4(const Form4&) = delete;
-    Form4& operator=(const Form4&) = delete;
 
     void Connect(GreetLinks links) { links_ = std::move(links); }
 
-    // Loads the window (hidden) the first time; the load step runs once.
-    void Load();
-    bool Loaded() const { return loaded_; }
-    void SetOnLoad(std::function<void()> on_load) { on_load_ = std::move(on_load); }
-    // The menu entry: loads on first use, then shows the window with what it holds.
-    void Show();
-
-    void Form_Load();
+    void Form_Load() override;
     void Command1_Click();  // "Start"
     void Command2_Click();  // "Stop"
     void Form_QueryUnload();
@@ -58,7 +50,6 @@ class Form4 {
     // The hidden time button: stores the time of day in the user's regional format.
     void Command3_Click();
 
-    FormState form;
     Timer Timer1;
     // The List1 count seen last, a 16-bit signed number as the window keeps it.
     int16_t LastUserCount = 0;
@@ -70,8 +61,6 @@ class Form4 {
 
     Platform& platform_;
     GreetLinks links_;
-    bool loaded_ = false;
-    std::function<void()> on_load_;
 };
 
 }  // namespace qv

@@ -6,7 +6,9 @@ namespace {
 const char* const kWordBoxes[kAlertWordCount] = {"Text1", "Text2", "Text3", "Text4",
                                                  "Text5", "Text6", "Text7", "Text8"};
 
-std::string MessageName(int k) { return std::string(kAlertKey) + "Message" + std::to_string(k + 1); }
+std::string MessageName(int k) {
+    return std::string(kAlertKey) + "Message" + std::to_string(k + 1);
+}
 
 }  // namespace
 
@@ -45,7 +47,7 @@ FormSpec Form8Layout() {
 }
 
 Form8::Form8(SettingsStore& settings, MainStatusLabel label11)
-    : form(Form8Layout()), settings_(settings), label11_(std::move(label11)) {
+    : ToolWindow(Form8Layout()), settings_(settings), label11_(std::move(label11)) {
     form["Command1"].OnClick([this] { Command1_Click(); });
     form["Command2"].OnClick([this] { Command2_Click(); });
     form.OnCloseRequest([this] { Form_Unload(); });
@@ -54,18 +56,6 @@ Form8::Form8(SettingsStore& settings, MainStatusLabel label11)
 std::string Form8::AlertWord(int index) {
     if (index < 0 || index >= kAlertWordCount) return "";
     return form[kWordBoxes[index]].Text();
-}
-
-void Form8::Load() {
-    if (loaded_) return;
-    loaded_ = true;
-    Form_Load();
-    if (on_load) on_load();
-}
-
-void Form8::Show() {
-    Load();
-    form.Show();
 }
 
 void Form8::Form_Load() {

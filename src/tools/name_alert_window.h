@@ -12,6 +12,7 @@
 #include "core/form_state.h"
 #include "platform/settings_store.h"
 #include "tools/status_words.h"
+#include "tools/tool_window.h"
 
 namespace qv {
 
@@ -19,34 +20,23 @@ constexpr const char* kAlertKey = "SaveAlertMessage\\";
 
 FormSpec Form8Layout();
 
-class Form8 : public AlertWords {
+class Form8 : public ToolWindow, public AlertWords {
   public:
     // `label11` shows (and is) the alert's switch on the main window.
     Form8(SettingsStore& settings, MainStatusLabel label11);
-    Form8(const Form8&) = delete;
-    Form8& operator=(const Form8&) = delete;
 
     // The word box k (0 .. 7) as it stands now.
     std::string AlertWord(int index) override;
 
-    // Start-up loads the window hidden; the load step runs once.
-    void Load();
-    bool Loaded() const { return loaded_; }
-    // The menu entry: loads on first use, then shows the window with what it holds.
-    void Show();
-    std::function<void()> on_load;
-
-    void Form_Load();
+    // Start-up loads the window hidden (Load); the menu entry shows it (Show).
+    void Form_Load() override;
     void Command1_Click();  // "Start"
     void Command2_Click();  // "Stop"
     void Form_Unload();
 
-    FormState form;
-
   private:
     SettingsStore& settings_;
     MainStatusLabel label11_;
-    bool loaded_ = false;
 };
 
 }  // namespace qv

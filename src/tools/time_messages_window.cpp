@@ -46,7 +46,7 @@ FormSpec Form3Layout() {
 }
 
 Form3::Form3(Platform& platform, SendPaths& send, MainStatusLabel label6)
-    : form(Form3Layout()),
+    : ToolWindow(Form3Layout()),
       Timer1(platform.timers, "Form3.Timer1", kTimeMessagesIntervalMs),
       Timer2(platform.timers, "Form3.Timer2", kTimeMessagesSendDelayMs, true),
       platform_(platform),
@@ -58,18 +58,6 @@ Form3::Form3(Platform& platform, SendPaths& send, MainStatusLabel label6)
     form["Command2"].OnClick([this] { Command2_Click(); });
     form["Command3"].OnClick([this] { Command3_Click(); });
     form.OnCloseRequest([this] { Form_QueryUnload(); });
-}
-
-void Form3::Load() {
-    if (loaded_) return;
-    loaded_ = true;
-    Form_Load();
-    if (on_load) on_load();
-}
-
-void Form3::Show() {
-    Load();
-    form.Show();
 }
 
 void Form3::Form_Load() {

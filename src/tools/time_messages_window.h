@@ -10,6 +10,7 @@
 #include "gamelink/send_paths.h"
 #include "platform/platform.h"
 #include "tools/status_words.h"
+#include "tools/tool_window.h"
 
 namespace qv {
 
@@ -19,30 +20,19 @@ constexpr const char* kTimeMessagesKey = "SaveTimeMessage\\";
 
 FormSpec Form3Layout();
 
-class Form3 {
+class Form3 : public ToolWindow {
   public:
     // `label6` shows the feature's status on the main window.
     Form3(Platform& platform, SendPaths& send, MainStatusLabel label6);
-    Form3(const Form3&) = delete;
-    Form3& operator=(const Form3&) = delete;
 
-    // The first use loads the window (restores the three messages); later uses do nothing.
-    void Load();
-    bool Loaded() const { return loaded_; }
-    // The menu entry: loads on first use, then shows the window with what it holds.
-    void Show();
-    // Told once, when the window loads (the screen makes its window then).
-    std::function<void()> on_load;
-
-    void Form_Load();
-    void Command1_Click();  // "Set new time"
-    void Command2_Click();  // "Start"
-    void Command3_Click();  // "Stop"
+    void Form_Load() override;  // restores the three messages
+    void Command1_Click();      // "Set new time"
+    void Command2_Click();      // "Start"
+    void Command3_Click();      // "Stop"
     void Form_QueryUnload();
     void Timer1_Timer();
     void Timer2_Timer();
 
-    FormState form;
     Timer Timer1;
     Timer Timer2;
 
@@ -50,7 +40,6 @@ class Form3 {
     Platform& platform_;
     SendPaths& send_;
     MainStatusLabel label6_;
-    bool loaded_ = false;
 };
 
 }  // namespace qv

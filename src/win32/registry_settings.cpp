@@ -29,13 +29,12 @@ bool SplitName(const std::wstring& path, const std::string& name, std::wstring& 
 bool RootAllowsWrites(HKEY root) {
     // Looked up at run time, so the program links no import library beyond the usual ones.
     using QueryObject = LONG(WINAPI*)(HANDLE, OBJECT_INFORMATION_CLASS, PVOID, ULONG, PULONG);
-    static const auto query = reinterpret_cast<QueryObject>(reinterpret_cast<void*>(
-        GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryObject")));
+    static const auto query = reinterpret_cast<QueryObject>(
+        reinterpret_cast<void*>(GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "NtQueryObject")));
     PUBLIC_OBJECT_BASIC_INFORMATION info{};
     ULONG length = 0;
-    if (!query ||
-        query(reinterpret_cast<HANDLE>(root), ObjectBasicInformation, &info, sizeof info,
-              &length) != 0) {
+    if (!query || query(reinterpret_cast<HANDLE>(root), ObjectBasicInformation, &info, sizeof info,
+                        &length) != 0) {
         return true;
     }
     return (info.GrantedAccess & kWriteAccess) == kWriteAccess;
@@ -65,8 +64,8 @@ bool WriteValue(HKEY root, const std::wstring& key, const std::wstring& value,
                 const std::string& text) {
     if (!RootAllowsWrites(root)) return false;
     HKEY hkey = nullptr;
-    if (RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &hkey,
-                        nullptr) != ERROR_SUCCESS) {
+    if (RegCreateKeyExW(root, key.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &hkey, nullptr) !=
+        ERROR_SUCCESS) {
         return false;
     }
     const std::wstring data = Widen(text);

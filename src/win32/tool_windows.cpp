@@ -32,8 +32,8 @@ std::unique_ptr<FormWindow> MakeToolWindow(FormState& state, int x, int y) {
                 shown->Control(control->Name()) != reinterpret_cast<HWND>(lp)) {
                 continue;
             }
-            control->ClickRow(static_cast<int>(SendMessageW(reinterpret_cast<HWND>(lp),
-                                                            LB_GETCURSEL, 0, 0)));
+            control->ClickRow(
+                static_cast<int>(SendMessageW(reinterpret_cast<HWND>(lp), LB_GETCURSEL, 0, 0)));
             *result = 0;
             return true;
         }
@@ -65,8 +65,8 @@ void ToolWindowsScreen::Loaded(FormState& state) {
     RECT main{};
     GetWindowRect(main_, &main);
     const int step = kToolCascadeStep * (loads_++ % kToolCascadeSteps);
-    windows_[&state] = MakeToolWindow(state, main.left + kToolOffsetX + step,
-                                      main.top + kToolOffsetY + step);
+    windows_[&state] =
+        MakeToolWindow(state, main.left + kToolOffsetX + step, main.top + kToolOffsetY + step);
 }
 
 void ToolWindowsScreen::Unloaded(FormState& state) {

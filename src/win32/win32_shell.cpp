@@ -12,9 +12,8 @@ bool Win32Shell::Open(const std::string& operation, const std::string& file,
     for (char& c : folder) {
         if (c == '/') c = '\\';
     }
-    const HINSTANCE result =
-        ShellExecuteW(owner_, Widen(operation).c_str(), Widen(file).c_str(), L"",
-                      Widen(folder).c_str(), SW_SHOWNORMAL);
+    const HINSTANCE result = ShellExecuteW(owner_, Widen(operation).c_str(), Widen(file).c_str(),
+                                           L"", Widen(folder).c_str(), SW_SHOWNORMAL);
     return reinterpret_cast<INT_PTR>(result) > 32;
 }
 

@@ -183,15 +183,15 @@ TEST_F(ToolWindowsE2E, TimedMessagesReachTheGameEveryFiveSecondsAllThree) {
     const size_t before = pair.Transcript().size();
     const ULONGLONG started = GetTickCount64();
     Press(ToolControl(form3, spec, "Command2"));
-    ASSERT_TRUE(WaitUntil([&] { return SentLines(pair.TranscriptSince(before)).size() >= 3; },
-                          9000))
+    ASSERT_TRUE(
+        WaitUntil([&] { return SentLines(pair.TranscriptSince(before)).size() >= 3; }, 9000))
         << "no timed messages reached the game";
     const double first = static_cast<double>(GetTickCount64() - started) / 1000.0;
     std::printf("first timed messages after %.2f s\n", first);
     EXPECT_LT(first, 6.5) << "about 5.5 s at most";
     Shot(L"e2e-tools-timed.bmp");
-    ASSERT_TRUE(WaitUntil([&] { return SentLines(pair.TranscriptSince(before)).size() >= 6; },
-                          9000))
+    ASSERT_TRUE(
+        WaitUntil([&] { return SentLines(pair.TranscriptSince(before)).size() >= 6; }, 9000))
         << "the second round did not come";
     Press(ToolControl(form3, spec, "Command3"));
     const std::vector<std::string> sent = SentLines(pair.TranscriptSince(before));
@@ -257,8 +257,9 @@ TEST_F(ToolWindowsE2E, ChannelWindowJoinsByDoubleClickAndShowsTheCurrentChannel)
 // What the player saves: a third timed message, the greet text and an alert word.
 struct Saved {
     std::string third = "third \xE2\x82\xAC \xC3\xA4";
-    std::string greet = "/w %user Gr\xC3\xBC\xC3\x9F"
-                        "e %user, %date %time";
+    std::string greet =
+        "/w %user Gr\xC3\xBC\xC3\x9F"
+        "e %user, %date %time";
     std::string word = "\xC3\x84rger";
 };
 

@@ -49,15 +49,17 @@ class RegistryStore : public ::testing::Test {
 
 TEST_F(RegistryStore, AWritableMachineKeyTakesTheValueAsText) {
     RegistrySettings store(machine_rw, user);
-    EXPECT_TRUE(store.Write("SaveGreetMessage\\Message", "Gr\xC3\xBC\xC3\x9F"
-                                                         "e \xE2\x82\xAC"));
+    EXPECT_TRUE(store.Write("SaveGreetMessage\\Message",
+                            "Gr\xC3\xBC\xC3\x9F"
+                            "e \xE2\x82\xAC"));
     EXPECT_EQ(store.LastWrite(), RegistrySettings::Written::kMachine);
     EXPECT_EQ(RawValue(HKEY_LOCAL_MACHINE, L"SaveGreetMessage", L"Message"),
               L"Gr\x00fc\x00df"
               L"e \x20ac");
     EXPECT_EQ(RawValue(HKEY_CURRENT_USER, L"SaveGreetMessage", L"Message"), std::nullopt);
-    EXPECT_EQ(store.Read("SaveGreetMessage\\Message"), "Gr\xC3\xBC\xC3\x9F"
-                                                       "e \xE2\x82\xAC");
+    EXPECT_EQ(store.Read("SaveGreetMessage\\Message"),
+              "Gr\xC3\xBC\xC3\x9F"
+              "e \xE2\x82\xAC");
 }
 
 TEST_F(RegistryStore, AMachineRootOpenedReadOnlyRefusesAndTheUserKeepsTheValue) {

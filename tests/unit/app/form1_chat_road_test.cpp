@@ -119,7 +119,7 @@ TEST_F(ChatRoad, AnAccentedAlertWordMatchesWhateverItsCase) {
     SimGame game(world.windows);
     Start();
     form->name_alert.form["Text1"].SetText("j\xC3\xBCrgen");  // jürgen
-    form->name_alert.form["Text2"].SetText("\xC3\xBF");       // ÿ, whose capital lies outside Latin-1
+    form->name_alert.form["Text2"].SetText("\xC3\xBF");  // ÿ, whose capital lies outside Latin-1
     form->Label11.Set("Enabled");
     world.clock.Advance(555 + 50 + 200);
     game.AddChatRow(

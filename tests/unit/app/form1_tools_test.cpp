@@ -17,9 +17,7 @@ class Form1Tools : public FormFixture {
         form->Start();
         form->shell = &world.shell;
         form->form_loaded = [this](FormState& state) { loaded.push_back(state.Spec().name); };
-        form->form_unloaded = [this](FormState& state) {
-            unloaded.push_back(state.Spec().name);
-        };
+        form->form_unloaded = [this](FormState& state) { unloaded.push_back(state.Spec().name); };
     }
     std::vector<std::string> Sent() const {
         std::vector<std::string> lines;
@@ -52,17 +50,15 @@ TEST_F(Form1Tools, MenuBarHasEveryMenuAndEntryWithItsCaption) {
             entries.push_back(std::string(entry.name) + "=" + entry.caption);
         }
     }
-    EXPECT_EQ(menus, (std::vector<std::string>{"File=File", "Message=Message",
-                                               "NAlert=Name Alert",
+    EXPECT_EQ(menus, (std::vector<std::string>{"File=File", "Message=Message", "NAlert=Name Alert",
                                                "Histroy=Show Message History", "Style=Style",
                                                "chatlog=Chat Logging", "Help=Help"}));
     EXPECT_EQ(entries, (std::vector<std::string>{
                            "exit=Exit", "Gmessage=Greet Message", "TMessage=Time Message",
                            "namealertfun=Open Name Alert window",
                            "Mhistroy=This show all messages from the game",
-                           "scstyle=Starcraft Style", "bluestyle=Blue Style",
-                           "silver=Silver Style", "enab=Enable", "disab=Disable",
-                           "hp=HomePage / How to use it"}));
+                           "scstyle=Starcraft Style", "bluestyle=Blue Style", "silver=Silver Style",
+                           "enab=Enable", "disab=Disable", "hp=HomePage / How to use it"}));
 }
 
 TEST_F(Form1Tools, CheckMarksAtStart) {
@@ -130,13 +126,17 @@ TEST_F(Form1Tools, TheNameAlertWindowsWordsSoundTheAlert) {
     form->menu.Click("namealertfun");
     form->name_alert.form["Text4"].SetText("J\xC3\xBCrgen");
     form->name_alert.form["Command1"].Click();
-    game->AddChatRow("\x10" "Bob\x11: hi j\xC3\xBCrgen");
+    game->AddChatRow(
+        "\x10"
+        "Bob\x11: hi j\xC3\xBCrgen");
     world.clock.Advance(200);
     EXPECT_FALSE(world.sound.plays.empty());
     const size_t plays = world.sound.plays.size();
     form->name_alert.form["Command2"].Click();
     EXPECT_EQ(form->form["Label11"].Text(), "Disabled");
-    game->AddChatRow("\x10" "Bob\x11: j\xC3\xBCrgen again");
+    game->AddChatRow(
+        "\x10"
+        "Bob\x11: j\xC3\xBCrgen again");
     world.clock.Advance(200);
     EXPECT_EQ(world.sound.plays.size(), plays);
 }
@@ -167,8 +167,8 @@ TEST_F(Form1Tools, TimedMessagesReachTheGameThroughTheMainWindow) {
     w.form["Command1"].Click();
     w.form["Command2"].Click();
     world.clock.Advance(5040);
-    EXPECT_EQ(Sent(), (std::vector<std::string>{"01-24-2008 07:05:09", "Its currently 07:05:09!",
-                                                ""}));
+    EXPECT_EQ(Sent(),
+              (std::vector<std::string>{"01-24-2008 07:05:09", "Its currently 07:05:09!", ""}));
 }
 
 TEST_F(Form1Tools, ChannelButtonOpensTheChannelWindowAndJoins) {

@@ -140,15 +140,17 @@ TEST_F(Greet, ClosingHidesAndGreetingGoesOn) {
 }
 
 TEST_F(Greet, LoadRestoresTheSavedTextOnce) {
-    world.settings.values["SaveGreetMessage\\Message"] = "Gr\xC3\xBC\xC3\x9F"
-                                                         "e %user";
+    world.settings.values["SaveGreetMessage\\Message"] =
+        "Gr\xC3\xBC\xC3\x9F"
+        "e %user";
     int loads = 0;
-    window.SetOnLoad([&] { ++loads; });
+    window.on_load = [&] { ++loads; };
     window.Command3_Click();  // the chat mirror loads it unseen first
     window.Show();
     EXPECT_EQ(loads, 1);
-    EXPECT_EQ(window.form["Text1"].Text(), "Gr\xC3\xBC\xC3\x9F"
-                                           "e %user");
+    EXPECT_EQ(window.form["Text1"].Text(),
+              "Gr\xC3\xBC\xC3\x9F"
+              "e %user");
     EXPECT_TRUE(window.form.Visible());
 }
 

@@ -50,7 +50,8 @@ TEST_F(NameAlert, StopWritesTheSwitchOnly) {
     window.form["Text1"].SetText("unsaved");
     window.form["Command2"].Click();
     EXPECT_EQ(label11, (std::vector<std::string>{"Disabled"}));
-    EXPECT_EQ(settings.values, (std::map<std::string, std::string>{{"SaveAlertMessage\\Enable", "0"}}));
+    EXPECT_EQ(settings.values,
+              (std::map<std::string, std::string>{{"SaveAlertMessage\\Enable", "0"}}));
 }
 
 TEST_F(NameAlert, SavedSwitchOneRestoresTheWordsAndRunsStart) {

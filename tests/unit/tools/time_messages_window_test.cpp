@@ -54,8 +54,8 @@ TEST_F(TimeMessages, EachTickSendsAllThreeFortyMillisecondsLaterTheEmptyOneInclu
     EXPECT_EQ(send.time.Get(), "01-24-2008 07:05:09");
     EXPECT_EQ(send.time2.Get(), "Its currently 07:05:09!");
     world.clock.Advance(40);
-    EXPECT_EQ(Sent(), (std::vector<std::string>{"01-24-2008 07:05:09", "Its currently 07:05:09!",
-                                                ""}));
+    EXPECT_EQ(Sent(),
+              (std::vector<std::string>{"01-24-2008 07:05:09", "Its currently 07:05:09!", ""}));
     EXPECT_EQ(SendClicks(), 3);
     EXPECT_EQ(send.time.Get(), "");
     EXPECT_FALSE(window.Timer2.Enabled());
