@@ -23,7 +23,8 @@ enum MainMenuId : int {
 
 MenuBarSpec Form1Menu();
 
-// The maker's home page, opened by "HomePage / How to use it" (the Part leaves it to us).
-constexpr const char* kHomePage = "https://quorvane.invalid/starcraft-chat/how-to-use";
+// The maker's home page, opened by "HomePage / How to use it" (the Part leaves the address to
+// us): the page the welcome lines name.
+constexpr const char* kHomePage = "http://quorvane.example.net/starcraft-chat";
 
 }  // namespace qv
