@@ -39,3 +39,8 @@
 #define IDB_POPUP_STARCRAFT 3111
 #define IDB_POPUP_BLUE 3112
 #define IDB_POPUP_SILVER 3113
+// Tool windows (issue 9): the channel window's background and picture buttons
+// (tools/make_channel_art.py); src/tools/tool_pictures.h holds the same numbers.
+#define IDB_CHANNEL_BACK 3301
+#define IDB_CHANNEL_JOIN 3302
+#define IDB_CHANNEL_CLOSE 3303

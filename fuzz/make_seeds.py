@@ -150,3 +150,22 @@ user_seeds = [
     bytes([CHANNEL]) + b"\xc3\x28bad\t0 RATS\n\xff\xfe\t32 GPCW\n" + b" " * 300 + b"TAHC",
 ]
 write("user_rows", user_seeds)
+
+# --- tool_text: <last channel row> 0xFF <greet or timed text> 0xFF <channel label> ---------
+def tool(row, text, caption):
+    return row.encode("utf-8") + b"\xff" + text.encode("utf-8") + b"\xff" + caption.encode("utf-8")
+
+
+GREET = "/w %user Hello %user I'm using Dunmarrows Quorvane DI Zuvo! Its currently the %date and it is %time"
+tool_seeds = [
+    tool("Alice\t0 RATS", GREET, "Clan QV (3)"),
+    tool("J" + UE + "rgen\t32 PXES", "%date %time", "Op M" + UE + "nchen (12)"),
+    tool("NoBlank", "Its currently %time!", "No count"),
+    tool(" x", "%user%user%date%time%Date", "(3)"),
+    tool("ab c", "%%datetime%tim%e", "x(1)"),
+    tool(EURO + AE + SZ + "\t0 3RAW", "", "Brood War USA-1 (40)"),
+    tool("abc", "abc", "4999"),
+    tool("\U0001F600 z", "100000", " 1.5e4 "),
+    tool(YUML + UNDEFINED + " q", "5000.5", "-7"),
+]
+write("tool_text", tool_seeds)

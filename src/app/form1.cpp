@@ -15,7 +15,7 @@ Form1::Form1(Platform& p, ChatView& view, std::unique_ptr<FormState> own) : Form
 Form1::Form1(Platform& p, ChatView& view, FormState& form_state)
     : platform(p),
       form(form_state),
-      greet(p.clock),
+      greet(p),
       scan(p, boxes),
       send(p, boxes),
       pump(p, boxes, greet,
@@ -37,7 +37,7 @@ Form1::Form1(Platform& p, ChatView& view, FormState& form_state)
       renderer(view, [this] { pump.Timer2.SetEnabled(true); }),
       RichTextBox1(renderer),
       auto_scroll(view),
-      processor(LineProcessorServices{p.sound, AlertToneImage_, alert_words, chat_log},
+      processor(LineProcessorServices{p.sound, AlertToneImage_, name_alert, chat_log},
                 LineProcessorHooks{
                     [this] { return Label11.Get() == "Enabled"; },
                     [this] { return pump.Text12.Get(); },
@@ -70,6 +70,7 @@ Form1::Form1(Platform& p, ChatView& view, FormState& form_state)
     Timer11.SetHandler([this] { Timer11_Timer(); });
     WireControls();
     WireUserLists();
+    WireTools();
 }
 
 void Form1::WireControls() {
@@ -109,6 +110,10 @@ void Form1::Timer11_Timer() {
     if (log == "0") log_switch.disab_Click();
     Timer11.SetEnabled(false);
     MakeSound(AlertToneImage_, kToneFreq1, kToneFreq2, kToneDuration);
+    // Tool windows and menu bar (issue 9): the logging checks follow the restore, and the
+    // name alert window is loaded hidden, restoring its words and switch.
+    SyncLogMenuChecks();
+    name_alert.Load();
 }
 
 }  // namespace qv

@@ -27,7 +27,6 @@
 #include "gamelink/send_paths.h"
 #include "platform/platform.h"
 #include "tools/greet_window.h"
-#include "tools/name_alert_words.h"
 #include "userlists/channel_user_list.h"
 #include "userlists/friend_list.h"
 #include "userlists/game_list_upkeep.h"
@@ -36,6 +35,13 @@
 #include "userlists/user_list_views.h"
 #include "userlists/user_popup.h"
 #include "userlists/user_popup_opener.h"
+// Tool windows and menu bar (issue 9)
+#include "app/form1_menu.h"
+#include "platform/shell.h"
+#include "tools/channel_window.h"
+#include "tools/name_alert_window.h"
+#include "tools/status_words.h"
+#include "tools/time_messages_window.h"
 
 namespace qv {
 
@@ -85,7 +91,10 @@ class Form1 {
     ChatPump pump;
     TextField Text11;               // the line box: a chat line handed to it is processed at once
     TextField Label11{"Disabled"};  // the name alert's status; the alert runs on "Enabled"
-    Form8Words alert_words;
+    // The name alert window (issue 9, with the tool windows below), declared before the line
+    // processor, which reads its eight word boxes; it sets Label11.
+    Form8 name_alert{platform.settings,
+                     [this](bool on) { Label11.Set(on ? kMainEnabled : kMainDisabled); }};
     Timer Timer11;
 
     ChatView& RichTextBox2;
@@ -130,6 +139,33 @@ class Form1 {
   private:
     void WireUserLists();
     void StartUserLists();
+    // ---- Tool windows and menu bar (issue 9): Parts 5.101 to 5.104, Part 1.104's menus ----
+    // Wired in form1_tools.cpp. Each tool window is the program's single instance, loaded on
+    // first use; the channel window is made anew on each opening.
+  public:
+    void exit_Click();          // File, Exit: ends at once, nothing saved
+    void Gmessage_Click();      // shows the greet window
+    void TMessage_Click();      // shows the timed-messages window
+    void namealertfun_Click();  // shows the name alert window
+    void Command6_Click();      // the channel picture button: opens the channel window
+    void hp_Click();            // opens the home page
+    void enab_Click();          // Chat Logging, Enable
+    void disab_Click();         // Chat Logging, Disable
+
+    MenuState menu{Form1Menu()};
+    Form3 time_messages{platform, send, [this](bool on) { ShowMainStatus(form["Label6"], on); }};
+    std::unique_ptr<FormChannel> channel;  // null while the channel window is not loaded
+    ShellOpener* shell = nullptr;          // the home page's opener; none: nothing opens
+    // Told when a tool window is loaded (the screen makes its window) and unloaded.
+    std::function<void(FormState&)> form_loaded;
+    std::function<void(FormState&)> form_unloaded;
+
+  private:
+    void WireTools();
+    void SyncLogMenuChecks();
+    std::string ChannelCaption();  // the caption of Label1, the game's channel name
+    void LoadedToolWindow(FormState& window);
+    std::unique_ptr<FormChannel> unloaded_channel_;  // let go at the next opening
 };
 
 }  // namespace qv

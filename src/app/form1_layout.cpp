@@ -2,6 +2,7 @@
 
 #include "app/form1.h"
 #include "chat/loading_note.h"
+#include "tools/status_words.h"
 
 namespace qv {
 namespace {
@@ -10,6 +11,7 @@ constexpr uint32_t kWhite = 0x00FFFFFF;
 constexpr uint32_t kBlack = 0x00000000;
 constexpr uint32_t kMainBackground = 0x00180E0C;  // dark blue-black
 constexpr uint32_t kGreen = 0x0000FF00;
+constexpr uint32_t kStatusFrame = 0x00A0A0A0;     // Shape1, light grey (issue 9)
 
 }  // namespace
 
@@ -190,6 +192,27 @@ FormSpec Form1Layout() {
          kDefaultColour,
          {},
          kIdCommand4},
+        // ---- Tool windows and menu bar (issue 9): the status block and the channel button
+        // of Part 1.104's layout table.
+        {K::kFrame, "Shape1", "", 12, 18, 102, 161, 0, kStatusFrame},
+        {K::kLabel, "Label4(0)", "Greet Message", 24, 20, 81, 57, 0, kWhite, kTransparent},
+        {K::kLabel, "Label5", kMainDisabled, 24, 56, 81, 25, 0, kStatusRed, kTransparent},
+        {K::kLabel, "Label4(1)", "Time Message", 24, 80, 81, 33, 0, kWhite, kTransparent},
+        {K::kLabel, "Label6", kMainDisabled, 24, 112, 81, 25, 0, kStatusRed, kTransparent},
+        {K::kLabel, "Label10", "Name Alert", 24, 136, 81, 17, 0, kWhite, kTransparent},
+        {K::kLabel, "Label11", kMainDisabled, 24, 152, 81, 17, 0, kStatusRed, kTransparent},
+        {K::kPictureButton,
+         "Command6",
+         "Channels",
+         12,
+         308,
+         102,
+         50,
+         0,
+         kDefaultColour,
+         kDefaultColour,
+         {},
+         kIdCommand6},
     };
     return spec;
 }

@@ -27,6 +27,8 @@ enum MainControlId : int {
     kIdOption1 = 1303,   // Channel view
     kIdOption2 = 1304,   // Friends view
     kIdOption3 = 1305,   // Both view
+    // Tool windows and menu bar (issue 9)
+    kIdCommand6 = 1006,  // channel list window
 };
 
 FormSpec Form1Layout();

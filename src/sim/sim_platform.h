@@ -10,6 +10,7 @@
 #include "core/virtual_clock.h"
 #include "platform/platform.h"
 #include "sim/sim_chat_view.h"
+#include "sim/sim_shell.h"
 #include "sim/sim_window_system.h"
 
 namespace qv {
@@ -33,13 +34,18 @@ class SimProcess : public ProcessControl {
     int ended = 0;
 };
 
+// The settings store's rule as the registry store keeps it: a write goes to the machine
+// key; when the machine refuses it, to the same name per user; a read takes the per-user
+// value when there is one, else the machine value; a machine write removes the per-user copy.
 class SimSettings : public SettingsStore {
   public:
     std::optional<std::string> Read(const std::string& name) override;
     bool Write(const std::string& name, const std::string& value) override;
 
-    std::map<std::string, std::string> values;  // keys compared without letter case
-    bool writable = true;
+    std::map<std::string, std::string> values;       // machine values; names without case
+    std::map<std::string, std::string> user_values;  // per-user values
+    bool writable = true;          // false: every write fails, machine and per-user alike
+    bool machine_refused = false;  // true: machine writes are refused, as for an ordinary account
 };
 
 class SimSound : public SoundPlayer {
@@ -122,6 +128,7 @@ struct SimWorld {
     SimKeyboard keyboard;
     SimChatView chat_view;
     SimCursor cursor;
+    SimShell shell;  // not part of Platform: the main window hands it to Form1
     Platform platform{clock, windows,     process, settings, sound,
                       files, local_clock, codec,   keyboard, cursor};
 };

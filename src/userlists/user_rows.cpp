@@ -52,22 +52,6 @@ size_t OffsetAfterUnits(std::string_view s, size_t units) {
 
 }  // namespace
 
-std::string ReplaceAll(std::string_view text, std::string_view what, std::string_view with) {
-    if (what.empty()) return std::string(text);
-    std::string out;
-    out.reserve(text.size());
-    size_t at = 0;
-    for (;;) {
-        const size_t found = text.find(what, at);
-        if (found == std::string_view::npos) break;
-        out.append(text.substr(at, found - at));
-        out.append(with);
-        at = found + what.size();
-    }
-    out.append(text.substr(at));
-    return out;
-}
-
 std::string ShownUserRow(std::string_view row, std::string_view tab) {
     return ReplaceAll(row, tab, std::string(kBlankRunBlanks, ' '));
 }

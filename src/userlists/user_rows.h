@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/replace_all.h"
+
 namespace qv {
 
 class ListBoxFX;
@@ -42,10 +44,6 @@ constexpr int16_t kIcon32 = 24;
 constexpr size_t kProductSearchFrom = 15;
 constexpr int kBlankRunBlanks = 24;
 constexpr int kCollapsePasses = 30;
-
-// Every occurrence of `what` in `text` replaced, left to right, without overlaps; an empty
-// `what` leaves the text as it is.
-std::string ReplaceAll(std::string_view text, std::string_view what, std::string_view with);
 
 // The row as a user list shows it: every occurrence of `tab` (Text3) replaced by 24 blanks.
 std::string ShownUserRow(std::string_view row, std::string_view tab);

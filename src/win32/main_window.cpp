@@ -1,6 +1,8 @@
 #include "win32/main_window.h"
 
 #include "win32/user_list_windows.h"
+#include "app/form1_menu.h"
+#include "win32/menu_bar.h"
 
 namespace qv {
 
@@ -9,7 +11,9 @@ MainWindow::MainWindow() = default;
 MainWindow::~MainWindow() = default;
 
 bool MainWindow::Create(int show_command) {
-    if (!window_.Create()) return false;
+    if (!window_.Create(nullptr, CW_USEDEFAULT, CW_USEDEFAULT, BuildMenuBar(Form1Menu()))) {
+        return false;
+    }
     HWND hwnd = window_.Handle();
     const RECT view = window_.Place("RichTextBox2");
     view_ = std::make_unique<RichChatView>(hwnd, kIdRichTextBox2, view.left, view.top,
@@ -46,6 +50,8 @@ bool MainWindow::Create(int show_command) {
     // Closing the main window ends the program.
     layout_.OnCloseRequest([this] { DestroyWindow(window_.Handle()); });
 
+    CreateToolWindows();
+
     // The Load steps run once the window and its controls exist, before it shows.
     form_->Start();
     ShowWindow(hwnd, show_command);
@@ -72,6 +78,16 @@ void MainWindow::WireUserLists() {
     AttachUserListWindow(form_->ListBoxFX2, lists_.ListBoxFX2);
     popup_window_ = std::make_unique<UserPopupWindow>(hwnd);
     form_->popup.SetScreen(popup_window_->Screen());
+}
+
+// ---- Tool windows and menu bar (issue 9) ----------------------------------------------
+
+void MainWindow::CreateToolWindows() {
+    tools_ = std::make_unique<ToolWindowsScreen>(*form_, window_.Handle());
+    // Menu commands first, then the main window's own messages.
+    window_.SetMessageHook([this](UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
+        return tools_->OnMainMessage(msg, wp, lp, result) || OnMessage(msg, wp, lp, result);
+    });
 }
 
 }  // namespace qv

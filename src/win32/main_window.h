@@ -14,6 +14,7 @@
 #include "win32/listboxfx_main_lists.h"
 #include "win32/rich_chat_view.h"
 #include "win32/user_popup_window.h"
+#include "win32/tool_windows.h"
 #include "win32/win32_platform.h"
 
 namespace qv {
@@ -31,6 +32,7 @@ class MainWindow {
     bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result);
     // User lists and user commands (issue 8): the lists, the pop-up, the window's handle.
     void WireUserLists();
+    void CreateToolWindows();  // tool windows and menu bar (issue 9)
 
     Win32Platform platform_;
     FormState layout_{Form1Layout()};
@@ -40,6 +42,8 @@ class MainWindow {
     std::unique_ptr<UserPopupWindow> popup_window_;
     std::unique_ptr<Form1> form_;
     MainWindowLists lists_;
+    // Tool windows and menu bar (issue 9): their windows go before Form1, whose states they show.
+    std::unique_ptr<ToolWindowsScreen> tools_;
 };
 
 }  // namespace qv

@@ -9,6 +9,7 @@
 #include "platform/platform.h"
 #include "win32/game_messages.h"
 #include "win32/win32_cursor.h"
+#include "win32/registry_settings.h"
 
 namespace qv {
 
@@ -58,12 +59,6 @@ class Win32Process : public ProcessControl {
     bool SetPriorityClass(uint32_t priority_class) override;
     uint32_t GetPriorityClass() override;
     void EndProgram() override;
-};
-
-class RegistrySettings : public SettingsStore {
-  public:
-    std::optional<std::string> Read(const std::string& name) override;
-    bool Write(const std::string& name, const std::string& value) override;
 };
 
 class Win32Sound : public SoundPlayer {

@@ -118,8 +118,8 @@ TEST_F(ChatRoad, AccentedLettersReachTheViewWholeAndTheLogInTheCodePage) {
 TEST_F(ChatRoad, AnAccentedAlertWordMatchesWhateverItsCase) {
     SimGame game(world.windows);
     Start();
-    form->alert_words.Text[0] = "j\xC3\xBCrgen";  // jürgen
-    form->alert_words.Text[1] = "\xC3\xBF";       // ÿ, whose capital lies outside Latin-1
+    form->name_alert.form["Text1"].SetText("j\xC3\xBCrgen");  // jürgen
+    form->name_alert.form["Text2"].SetText("\xC3\xBF");  // ÿ, whose capital lies outside Latin-1
     form->Label11.Set("Enabled");
     world.clock.Advance(555 + 50 + 200);
     game.AddChatRow(
@@ -141,7 +141,7 @@ TEST_F(ChatRoad, AlertPlaysOnlyForNewLinesWhileEnabled) {
         "\x10"
         "bob\x11: backlog mentions bob");
     Start();
-    form->alert_words.Text[0] = "bob";
+    form->name_alert.form["Text1"].SetText("bob");
     form->Label11.Set("Enabled");
     world.clock.Advance(555 + 50 + 200);
     EXPECT_TRUE(world.sound.plays.empty()) << "backlog rows of a small game are not tested";
