@@ -26,9 +26,11 @@ void Form1::WireTools() {
     Label11.OnChange([this] { ShowMainStatus(form["Label11"], Label11.Get() == kMainEnabled); });
 
     greet.Connect(GreetLinks{
-        [] { return 0; },  // List1 arrives with the user lists
-        [](int) { return std::string(); },
-        [](bool) {},
+        [this] { return static_cast<int>(List1.size()); },
+        [this](int row) {
+            return row >= 0 && row < static_cast<int>(List1.size()) ? List1[row] : std::string();
+        },
+        [this](bool on) { channel_users.Timer6.SetEnabled(on); },
         &send,
         [this](bool on) { ShowMainStatus(form["Label5"], on); },
     });

@@ -218,9 +218,10 @@ class UserLists : public ::testing::Test {
     // Right click on the row showing `index`; waits for the pop-up. An open pop-up, which
     // covers the rows below its user, is closed first as a player would.
     static HWND OpenPopupOn(int index) {
-        if (Popup()) {
+        if (HWND open = Popup()) {
             PressChannelName();
-            if (!WaitUntil([] { return Popup() == nullptr; }, 2000)) return nullptr;
+            // Unloaded, not only hidden: a right click must not reach the old pop-up.
+            if (!WaitUntil([open] { return !IsWindow(open); }, 2000)) return nullptr;
         }
         const std::vector<ShownRow> rows = ShownRows(List1());
         if (index >= static_cast<int>(rows.size())) return nullptr;
