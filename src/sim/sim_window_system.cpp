@@ -129,7 +129,11 @@ ListRowRead SimWindowSystem::ListGetText(WindowHandle list, int row, int capacit
     if (row < 0 || row >= static_cast<int>(w->rows.size())) return read;
     const std::string& text = w->rows[static_cast<size_t>(row)];
     read.length = static_cast<int>(Utf16Length(text));
-    if (read.length <= capacity - 1) read.text = text;
+    if (read.length <= capacity - 1) {
+        read.text = text;
+    } else {
+        ++short_buffer_reads;
+    }
     return read;
 }
 

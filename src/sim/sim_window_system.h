@@ -50,6 +50,10 @@ class SimWindowSystem : public WindowSystem {
     // Every message sent, as "name handle [text]" lines, for tests that check orders.
     std::vector<std::string> log;
 
+    // LB_GETTEXT reads whose buffer was smaller than the row. The real message takes no
+    // buffer size and writes the whole row, so each of these would write past the buffer.
+    int short_buffer_reads = 0;
+
     WindowHandle active_window = 0;
     WindowHandle foreground_window = 0;
 
