@@ -13,6 +13,11 @@ void SetScrollBar(ListBoxFX& list, bool shown) {
     if (list.scrollbar() != shown) list.SetScrollbar(shown);
 }
 
+void SetAppearance(UserListBox& list, int appearance) {
+    // Likewise: the Both view sets its frames again on every upkeep tick.
+    if (list.Control().Appearance() != appearance) list.Control().SetAppearance(appearance);
+}
+
 }  // namespace
 
 UserListViews::UserListViews(Platform& platform, FormState& form, UserListBox& ListBoxFX1,
@@ -28,7 +33,7 @@ UserListViews::UserListViews(Platform& platform, FormState& form, UserListBox& L
 void UserListViews::Option1_Click() {
     if (!ChannelView()) return;
     ListBoxFX1_.SetTop(kUserListTop);
-    ListBoxFX1_.Control().SetAppearance(kFlat);
+    SetAppearance(ListBoxFX1_, kFlat);
     ListBoxFX1_.SetHeight(kUserListHeight);
     ListBoxFX1_.SetVisible(true);
     ListBoxFX2_.SetVisible(false);
@@ -36,7 +41,7 @@ void UserListViews::Option1_Click() {
 
 void UserListViews::Option2_Click() {
     if (FriendsView()) {
-        ListBoxFX2_.Control().SetAppearance(kFlat);
+        SetAppearance(ListBoxFX2_, kFlat);
         ListBoxFX2_.SetHeight(kUserListHeight);
         ListBoxFX2_.SetTop(kUserListTop);
         ListBoxFX2_.SetVisible(true);
@@ -48,8 +53,8 @@ void UserListViews::Option2_Click() {
 
 void UserListViews::Option3_Click() {
     if (BothView()) {
-        ListBoxFX1_.Control().SetAppearance(kSunken);
-        ListBoxFX2_.Control().SetAppearance(kSunken);
+        SetAppearance(ListBoxFX1_, kSunken);
+        SetAppearance(ListBoxFX2_, kSunken);
         ListBoxFX1_.SetHeight(kBothChannelHeight);
         ListBoxFX2_.SetTop(kBothFriendsTop);
         ListBoxFX1_.SetTop(kBothChannelTop);

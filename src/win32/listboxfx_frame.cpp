@@ -89,8 +89,14 @@ void ListBoxFXWindow::ApplyFrameOnce() {
     }
 
     const ScrollBarState& bar = control.vBar();
-    SCROLLINFO info{sizeof info, SIF_RANGE | SIF_POS | SIF_PAGE, 0, bar.max, 0, bar.value, 0};
-    SetScrollInfo(vbar_, SB_CTL, &info, TRUE);
+    // The bar is set (and repainted) only when its range or position changed: a rebuild lays
+    // the frame out once per added row.
+    SCROLLINFO held{sizeof held, SIF_RANGE | SIF_POS | SIF_PAGE, 0, 0, 0, 0, 0};
+    if (!GetScrollInfo(vbar_, SB_CTL, &held) || held.nMin != 0 || held.nMax != bar.max ||
+        held.nPage != 0 || held.nPos != bar.value) {
+        SCROLLINFO info{sizeof info, SIF_RANGE | SIF_POS | SIF_PAGE, 0, bar.max, 0, bar.value, 0};
+        SetScrollInfo(vbar_, SB_CTL, &info, TRUE);
+    }
     const ListRect& b = bar.bounds;
     RECT now{};
     GetWindowRect(vbar_, &now);
