@@ -1,8 +1,8 @@
-// Fuzzes the rebuild of a user list from the game's rows (RenderUserRows, Part 4.101 and
-// 4.102): arbitrary rows (any bytes, TABs, runs of blanks, product codes anywhere, "32" fields,
-// 8-bit letters and invalid UTF-8) under the channel list's and the friends list's rules. The
-// list must come out as a plain model of the rules says, row by row in the game's order; and
-// whenever every row before each "32" row added exactly one entry, exactly as the Part's own
+// Fuzzes the rebuild of a user list from the game's rows (RenderUserRows) for the
+// channel and friends lists: arbitrary rows (any bytes, TABs, runs of blanks, product codes
+// anywhere, "32" fields, 8-bit letters and invalid UTF-8) under the channel list's and the friends
+// list's rules. The list must come out as a plain model of the rules says, row by row in the game's
+// order; and whenever every row before each "32" row added exactly one entry, exactly as the plain
 // Delete(i + 1) gives it.
 #include <fuzzer/FuzzedDataProvider.h>
 
@@ -56,10 +56,10 @@ std::vector<Entry> Model(const std::vector<std::string>& rows, const UserRowRule
     return out;
 }
 
-// The Part's own steps: AddItem(s, "", 24), then Delete(i + 1), on the list's delete rules
+// The plain steps: AddItem(s, "", 24), then Delete(i + 1), on the list's delete rules
 // (a list of one entry or none is cleared; a position beyond the end removes nothing).
-std::vector<Entry> PartSteps(const std::vector<std::string>& rows, const UserRowRules& rules,
-                             bool* every_earlier_row_added_one) {
+std::vector<Entry> PlainSteps(const std::vector<std::string>& rows, const UserRowRules& rules,
+                              bool* every_earlier_row_added_one) {
     *every_earlier_row_added_one = true;
     bool all_one_so_far = true;
     std::vector<Entry> out;
@@ -126,8 +126,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     FUZZ_CHECK(list.Model().SelectedSlot() == 1);  // Clear keeps the selected slot
 
     bool comparable = false;
-    const std::vector<Entry> part = PartSteps(rows, rules, &comparable);
-    if (comparable) FUZZ_CHECK(shown == part);
+    const std::vector<Entry> plain = PlainSteps(rows, rules, &comparable);
+    if (comparable) FUZZ_CHECK(shown == plain);
 
     for (const std::string& r : rows) {
         // Runs of blanks far shorter than 2^30 collapse to single blanks.

@@ -1,4 +1,4 @@
-// Form1's wiring of the user lists and user commands (Parts 4.101 to 4.103): the table's
+// Form1's wiring of the user lists and user commands: the table's
 // controls to their handlers, the lists' events, and the handlers that close the user pop-up.
 #include "app/form1.h"
 

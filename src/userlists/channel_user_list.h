@@ -1,4 +1,4 @@
-// The channel user list (Part 4.101): `Timer6` copies the game's channel user list box into
+// The channel user list: `Timer6` copies the game's channel user list box into
 // `List1`, `Timer1` publishes the count into `Text5`, `Timer8` reads the channel name into
 // `Label1`, and the list `ListBoxFX1` is rebuilt with product icons when the count or the name
 // changes, and 700 ms after a squelch or unsquelch (`Timer10`).

@@ -30,17 +30,17 @@ ControlSpec Button(const char* name, const char* caption, int top_twips) {
 }  // namespace
 
 FormSpec Form7Layout() {
-    FormSpec spec;
-    spec.name = "Form7";
-    spec.caption = "Menu";
-    spec.client_width = kPopupClientWidth;
-    spec.client_height = kPopupClientHeight;
-    spec.frame = FormFrame::kToolWindow;
-    spec.back = kPopupBack;
-    spec.font = {"MS Sans Serif", 8.25, false};
+    FormSpec layout;
+    layout.name = "Form7";
+    layout.caption = "Menu";
+    layout.client_width = kPopupClientWidth;
+    layout.client_height = kPopupClientHeight;
+    layout.frame = FormFrame::kToolWindow;
+    layout.back = kPopupBack;
+    layout.font = {"MS Sans Serif", 8.25, false};
     using K = ControlKind;
     // Tab order: the buttons top to bottom, then the label.
-    spec.controls = {
+    layout.controls = {
         Button("Command1", "Show Stats", 480),
         Button("Command2", "Squelch / Ignore", 960),
         Button("Command3", "Unsquelch / Unignore", 1440),
@@ -66,7 +66,7 @@ FormSpec Form7Layout() {
         {K::kPicture, "Picture2", "", 0, 0, kPopupClientWidth, kPopupClientHeight, kHidden},
         {K::kPicture, "Picture3", "", 0, 0, kPopupClientWidth, kPopupClientHeight, kHidden},
     };
-    return spec;
+    return layout;
 }
 
 }  // namespace qv

@@ -1,5 +1,5 @@
-// The user pop-up `Form7` as a table (Part 4.103). The Part gives its sizes in twips; at 15
-// twips to the pixel they are whole pixels.
+// The user pop-up `Form7` as a table. Its sizes were laid out in twips; at 15 twips to the
+// pixel they are whole pixels.
 #pragma once
 
 #include "core/form_spec.h"

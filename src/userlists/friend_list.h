@@ -1,4 +1,4 @@
-// The friends list (Part 4.102): the game's friends list box copied into `List4` and shown in
+// The friends list: the game's friends list box copied into `List4` and shown in
 // `ListBoxFX2` with product icons; "Hide offline friends" (`Check1`) leaves out the rows
 // without a product code, and `Label9` "Online" shows while it is ticked.
 #pragma once

@@ -1,4 +1,4 @@
-// The upkeep of the game's own user lists (Part 4.102, `Timer12`, every 800 ms): the game's
+// The upkeep of the game's own user lists (`Timer12`, every 800 ms): the game's
 // two list scroll bars shown or hidden by the 13-row rule, the game switched to its Friends
 // tab while the main window is the active window and back to its Channel tab when the player
 // leaves it (`channelaktiv`), and the friends list refreshed in the Friends and Both views.
@@ -25,7 +25,7 @@ class GameListUpkeep {
                    std::function<WindowHandle()> main_window);
 
     void Timer12_Timer();
-    // The 13-row rule for the game's two list scroll bars; also run at shut-down (Part 1.103).
+    // The 13-row rule for the game's two list scroll bars; also run at shut-down.
     void SetGameScrollBars();
     // Friends tab while the main window is active, Channel tab once it is left.
     void KeepGameTabs();

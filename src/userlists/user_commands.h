@@ -1,4 +1,4 @@
-// The user commands of Part 4.103 that go through the main window's typing box `Text4` and
+// The user commands that go through the main window's typing box `Text4` and
 // Send button `Command1`: the pop-up's five commands (SendUserCommand), the Whisper button
 // `Command4`, and the double click that appends a user's name to the typing box.
 #pragma once
@@ -36,7 +36,7 @@ class UserCommands {
     std::optional<std::string> SelectedUser() const;
 
     // Puts the prefix and the selected user's name into Text4 and presses Send; squelch and
-    // unsquelch then arm Timer10. Mended (Part 4.103, an obvious fault): without a name
+    // unsquelch then arm Timer10. Mended (an obvious fault): without a name
     // nothing is sent and the typing box keeps what the player typed.
     void SendUserCommand(const std::string& prefix, bool refresh_after);
     // The main window's Whisper button: "/whisper ", the name, a blank and the typed text,

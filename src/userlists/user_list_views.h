@@ -1,4 +1,4 @@
-// The Channel, Friends and Both views of the user lists (Part 4.102): the option buttons
+// The Channel, Friends and Both views of the user lists: the option buttons
 // `Option1` to `Option3` place and show the two lists, and `Timer4` gives each list its own
 // scroll bar above a number of rows that depends on the view.
 #pragma once

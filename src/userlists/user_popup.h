@@ -1,4 +1,4 @@
-// The user pop-up `Form7` (Part 4.103): a small tool window at the cursor that shows the
+// The user pop-up `Form7`: a small tool window at the cursor that shows the
 // selected user's name and sends the user commands through the main window. It is loaded
 // afresh at each opening (name and skin read anew) and unloaded by every close.
 #pragma once

@@ -24,8 +24,8 @@ void UserPopupOpener::ListBoxFX1_MouseUp(int16_t button) {
         // Armed before the queued press is handled, so the press selects the row first.
         timerfenster.SetEnabled(true);
     } else if (button == kButtonLeft) {
-        // The Part yields to pending events first; nothing here depends on what they do, and
-        // this program yields inside no handler.
+        // The pop-up was meant to yield to pending events first; nothing here depends on what they
+        // do, and this program yields inside no handler.
         popup_.Unload();
     }
     Textstein.Set("0");
@@ -51,8 +51,8 @@ void UserPopupOpener::timerfenster_Timer() {
         timerfenster.SetEnabled(false);
         return;
     }
-    // Mended (Part 4.103, an obvious fault): the top-left corner goes on the cursor in pixels;
-    // the Part's cursor x 15 twips lands elsewhere on a display not at 96 DPI.
+    // Mended (an obvious fault): the top-left corner goes on the cursor in pixels; the cursor
+    // position times 15 twips would land elsewhere on a display not at 96 DPI.
     const auto x = ParseInt32(posaa1);
     const auto y = ParseInt32(posaa2);
     popup_.Show(x.value_or(0), y.value_or(0));

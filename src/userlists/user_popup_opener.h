@@ -1,4 +1,4 @@
-// How a right click on the channel list opens the user pop-up (Part 4.103): the release of
+// How a right click on the channel list opens the user pop-up: the release of
 // the right button sets `Textstein`, whose change makes a synthetic left press and release at
 // the cursor (selecting the row under it) and arms the pop-up placer `timerfenster`, which
 // opens the pop-up 100 ms later at the cursor position the tracker `Timer9` read last.

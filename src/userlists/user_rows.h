@@ -1,4 +1,4 @@
-// The game's user rows as the user lists read them (Part 4.101): the product icon table, the
+// The game's user rows as the user lists read them: the product icon table, the
 // TAB replaced by 24 blanks, the search for product codes from the 15th character, and the
 // second field "32" found after the blanks are collapsed.
 #pragma once
@@ -72,7 +72,7 @@ struct UserRowRules {
 // Empties the list and fills it from the rows (RenderChannelUserList, RenderFriendList). A
 // row marked "32" adds its icon-24 entry at the end of the list and then removes its own
 // first entry: the entry its product step added first, or, when it added none, the icon-24
-// entry itself. This is the Part's Delete(i + 1) whenever every earlier row added exactly one
+// entry itself. This is the plain Delete(i + 1) whenever every earlier row added exactly one
 // entry, and keeps the rows' entries right when an earlier row added none or several.
 void RenderUserRows(const std::vector<std::string>& rows, std::string_view tab, ListBoxFX& list,
                     const UserRowRules& rules);

@@ -1,5 +1,5 @@
-// Part 4.101 on the main window: the game's channel rows copied into List1 every 175 ms, the
-// count published into Text5 every 60 ms, the channel name read into Label1 every second, and
+// The channel user list on the main window: the game's channel rows copied into List1 every 175 ms,
+// the count published into Text5 every 60 ms, the channel name read into Label1 every second, and
 // ListBoxFX1 rebuilt only when the count or the name changes, or 700 ms after a squelch.
 #include "unit/userlists/user_lists_fixture.h"
 

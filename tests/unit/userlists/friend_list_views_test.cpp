@@ -1,4 +1,4 @@
-// Part 4.102: the friends list with "Hide offline friends", the Channel, Friends and Both views
+// The friends list with "Hide offline friends", the Channel, Friends and Both views
 // and the lists' own scroll bars.
 #include "unit/userlists/user_lists_fixture.h"
 

@@ -1,4 +1,4 @@
-// Part 4.102's upkeep of the game's lists every 800 ms: the game's scroll bars by the 13-row
+// The upkeep of the game's lists every 800 ms: the game's scroll bars by the 13-row
 // rule, and the game's Friends tab while the main window is active, Channel once it is left.
 #include "unit/userlists/user_lists_fixture.h"
 

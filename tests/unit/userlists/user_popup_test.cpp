@@ -1,6 +1,6 @@
-// Part 4.103 on the main window: a right click on a user opens the pop-up at the cursor, the
+// The user pop-up on the main window: a right click on a user opens the pop-up at the cursor, the
 // pop-up's commands and the Whisper button send through the typing box and Send, the double
-// click appends the name, and every close rule unloads the pop-up. With the Part's two
+// click appends the name, and every close rule unloads the pop-up. With two
 // obvious faults mended: no name sends nothing, and the pop-up sits on the cursor in pixels.
 #include "unit/userlists/user_lists_fixture.h"
 #include "userlists/form7_layout.h"
@@ -114,7 +114,7 @@ TEST_F(UserPopup, RightClickBelowTheLastRowOpensForTheRowSelectedBeforeOrNothing
     EXPECT_EQ(Popup()["Label1"].Text(), "bob");
 }
 
-TEST_F(UserPopup, TheLayoutIsThePartsTwipsAtFifteenToThePixel) {
+TEST_F(UserPopup, TheLayoutIsItsTwipsAtFifteenToThePixel) {
     StartShown();
     OpenOn(0);
     FormState& p = Popup();
@@ -216,7 +216,7 @@ TEST_F(UserPopup, WhisperFromTheMainWindowOrThePopupSendsTheTypedTextToTheUser) 
     EXPECT_TRUE(form->popup.Loaded()) << "pressed from code: no close handler runs";
 }
 
-// Mended (a): the Part presses Send without a name, sending the typed text to everybody.
+// Mended: pressing Send without a name would send the typed text to everybody.
 TEST_F(UserPopup, WithoutANameNoCommandSendsAnythingAndTheTypingBoxStays) {
     // A row without a TAB or blank that still holds a code from its 15th character.
     ChannelList().rows = {"nobodyatallxxxRATS", "Alice\t0 RATS"};

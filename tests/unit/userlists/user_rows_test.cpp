@@ -1,4 +1,4 @@
-// Part 4.101's reading of the game's user rows and the rebuild of a list from them: the TAB as
+// Reading the game's user rows and the rebuild of a list from them: the TAB as
 // 24 blanks, product codes from the 15th character, the collapsed second field "32", and the
 // "32" rule's sound choice.
 #include <gtest/gtest.h>
@@ -142,7 +142,7 @@ TEST_F(UserRows, AnEmptyListGivesAnEmptyListAndTheSelectedSlotStays) {
 
 // The sound choice for the "32" rule: the marked row's own first entry goes, wherever it stands.
 TEST_F(UserRows, AThirtyTwoRowAfterARowWithoutACodeKeepsTheListRight) {
-    // The Part's Delete(i + 1) would remove Carl's entry here and keep bob's product entry.
+    // A plain Delete(i + 1) would remove Carl's entry here and keep bob's product entry.
     EXPECT_EQ(Render({"nobody\t0", "Carl\t0 RATS", "bob\t32 PXES"}),
               (std::vector<Entry>{{S("Carl", "0 RATS"), 2}, {S("bob", "32 PXES"), 24}}));
 }
@@ -155,14 +155,14 @@ TEST_F(UserRows, AThirtyTwoRowAfterARowWithTwoCodesKeepsTheListRight) {
                                   {S("Carl", "0 RATS"), 2}}));
 }
 
-TEST_F(UserRows, AThirtyTwoRowWithTwoCodesKeepsItsSecondEntryAsThePartDoes) {
+TEST_F(UserRows, AThirtyTwoRowWithTwoCodesKeepsItsSecondEntryAsThePlainDeleteDoes) {
     EXPECT_EQ(Render({"Carl\t0 RATS", "bob\t32 RATS PXES"}),
               (std::vector<Entry>{{S("Carl", "0 RATS"), 2},
                                   {S("bob", "32 RATS PXES"), 2},
                                   {S("bob", "32 RATS PXES"), 24}}));
 }
 
-TEST_F(UserRows, AThirtyTwoRowWithoutACodeIsNotShownAsInThePart) {
+TEST_F(UserRows, AThirtyTwoRowWithoutACodeIsNotShown) {
     EXPECT_EQ(Render({"Carl\t0 RATS", "ghost\t32", "Dora\t0 PXES"}),
               (std::vector<Entry>{{S("Carl", "0 RATS"), 2}, {S("Dora", "0 PXES"), 0}}));
 }
