@@ -321,12 +321,18 @@ TEST_F(ToolWindowsE2E, AUserJoiningTheChannelIsGreetedOnceWithDateAndTime) {
     EXPECT_TRUE(pair.Answers(2000));
 }
 
-// What the player saves: a third timed message, the greet text and an alert word.
+// What the player saves: the three timed messages, the greet text and two alert words, with
+// code-page letters at the start, in the middle and at the end.
 struct Saved {
+    std::string first = "\xC3\xA4rger %time";
+    std::string second = "f\xC3\xBCr %date \xC3\xBF";
     std::string third = "third \xE2\x82\xAC \xC3\xA4";
     std::string greet =
         "/w %user Gr\xC3\xBC\xC3\x9F"
         "e %user, %date %time";
+    std::string word1 =
+        "\xC3\x9F"
+        "ob";
     std::string word = "\xC3\x84rger";
 };
 
@@ -335,6 +341,8 @@ void SaveThroughTheMenus(GamePair& pair, DWORD pid, const Saved& saved) {
     HWND form3 = WaitToolWindow(pid, L"QuorvaneForm3");
     ASSERT_NE(form3, nullptr);
     const qv::FormSpec layout3 = qv::Form3Layout();
+    SetText(ToolControl(form3, layout3, "Text1"), saved.first);
+    SetText(ToolControl(form3, layout3, "Text2"), saved.second);
     SetText(ToolControl(form3, layout3, "Text3"), saved.third);
     Press(ToolControl(form3, layout3, "Command2"));
     Press(ToolControl(form3, layout3, "Command3"));
@@ -351,6 +359,7 @@ void SaveThroughTheMenus(GamePair& pair, DWORD pid, const Saved& saved) {
     HWND form8 = WaitToolWindow(pid, L"QuorvaneForm8");
     ASSERT_NE(form8, nullptr);
     const qv::FormSpec layout8 = qv::Form8Layout();
+    SetText(ToolControl(form8, layout8, "Text1"), saved.word1);
     SetText(ToolControl(form8, layout8, "Text6"), saved.word);
     Press(ToolControl(form8, layout8, "Command1"));
     Shot(L"e2e-tools-windows.bmp");
@@ -360,7 +369,10 @@ void ExpectBackThroughTheMenus(GamePair& pair, DWORD pid, const Saved& saved) {
     PickMenu(pair.main(), "Time Message");
     HWND form3 = WaitToolWindow(pid, L"QuorvaneForm3");
     ASSERT_NE(form3, nullptr);
-    EXPECT_EQ(e2e::WindowText(ToolControl(form3, qv::Form3Layout(), "Text3")), saved.third);
+    const qv::FormSpec layout3 = qv::Form3Layout();
+    EXPECT_EQ(e2e::WindowText(ToolControl(form3, layout3, "Text1")), saved.first);
+    EXPECT_EQ(e2e::WindowText(ToolControl(form3, layout3, "Text2")), saved.second);
+    EXPECT_EQ(e2e::WindowText(ToolControl(form3, layout3, "Text3")), saved.third);
     PickMenu(pair.main(), "Greet Message");
     HWND form4 = WaitToolWindow(pid, L"QuorvaneForm4");
     ASSERT_NE(form4, nullptr);
@@ -368,7 +380,10 @@ void ExpectBackThroughTheMenus(GamePair& pair, DWORD pid, const Saved& saved) {
     PickMenu(pair.main(), "Open Name Alert window");
     HWND form8 = WaitToolWindow(pid, L"QuorvaneForm8");
     ASSERT_NE(form8, nullptr);
-    EXPECT_EQ(e2e::WindowText(ToolControl(form8, qv::Form8Layout(), "Text6")), saved.word);
+    const qv::FormSpec layout8 = qv::Form8Layout();
+    EXPECT_EQ(e2e::WindowText(ToolControl(form8, layout8, "Text1")), saved.word1);
+    EXPECT_EQ(e2e::WindowText(ToolControl(form8, layout8, "Text6")), saved.word);
+    EXPECT_EQ(e2e::WindowText(ToolControl(form8, layout8, "Text2")), "");
 }
 
 TEST_F(ToolWindowsE2E, SettingsComeBackAfterARestartWithTheMachineKeyWritable) {
