@@ -322,7 +322,6 @@ TEST_F(SkinsE2E, EachSkinShowsItsPicturesAndPlacesSendAndWhisper) {
     HWND main = pair.main();
     ASSERT_TRUE(WaitUntil([&] { return ShownLook(main) == Look::kStarcraft; }, 5000));
     ExpectPlaces(main, {501, 502, 29});
-    Shot(L"skin-starcraft.bmp");
 
     PickMenu(main, "Blue Style");
     EXPECT_TRUE(WaitUntil([&] { return ShownLook(main) == Look::kBlue; }, 5000));
@@ -338,6 +337,7 @@ TEST_F(SkinsE2E, EachSkinShowsItsPicturesAndPlacesSendAndWhisper) {
     PickMenu(main, "Starcraft Style");
     EXPECT_TRUE(WaitUntil([&] { return ShownLook(main) == Look::kStarcraft; }, 5000));
     ExpectPlaces(main, {501, 502, 29});
+    Shot(L"skin-starcraft.bmp");
     EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, L"SaveStyle", L"Style"), L"1");
     EXPECT_TRUE(pair.Answers(2000));
 }
