@@ -1,9 +1,10 @@
 #!/usr/bin/python3
 """Draws the channel window's pictures: assets/channel_back.bmp and its two picture buttons.
 
-- channel_back.bmp (300 x 330): the background of FormChannel "Join a Channel": a dark
+- channel_back.bmp (300 x 340): the background of FormChannel "Join a Channel": a dark
   steel gradient with a faint hexagon grid, the title, and lit frames round the list of
-  channels (20, 52, 260 x 190) and the channel box (20, 250, 260 x 22).
+  channels (20, 52, 260 x 204) and the channel box (20, 264, 260 x 22), where the window's
+  table (src/tools/channel_window.cpp) places them.
 - channel_join.bmp, channel_close.bmp (96 x 32): the join and close buttons, a bevelled
   metal plate with an amber word.
 
@@ -24,6 +25,11 @@ GREEN = (90, 220, 120)
 STEEL_DARK = (14, 18, 28)
 STEEL_MID = (34, 44, 62)
 
+# Client size and the framed controls of the window's table: (left, top, width, height).
+BACK_SIZE = (300, 340)
+LIST_BOX = (20, 52, 260, 204)
+CHANNEL_BOX = (20, 264, 260, 22)
+
 
 def lerp(a, b, t):
     return tuple(int(round(x + (y - x) * t)) for x, y in zip(a, b))
@@ -43,7 +49,7 @@ def lit_frame(draw, box, colour):
 
 
 def background():
-    w, h = 300, 330
+    w, h = BACK_SIZE
     image = Image.new("RGB", (w, h))
     draw = ImageDraw.Draw(image)
     for y in range(h):
@@ -62,10 +68,10 @@ def background():
     draw.line((0, 41, w, 41), fill=lerp(AMBER, STEEL_DARK, 0.6))
     title = ImageFont.truetype(FONT_BOLD, 17)
     draw.text((w // 2, 20), "Join a Channel", font=title, fill=AMBER, anchor="mm")
-    lit_frame(draw, (20, 52, 20 + 260 - 1, 52 + 190 - 1), GREEN)
-    lit_frame(draw, (20, 250, 20 + 260 - 1, 250 + 22 - 1), GREEN)
+    for left, top, width, height in (LIST_BOX, CHANNEL_BOX):
+        lit_frame(draw, (left, top, left + width - 1, top + height - 1), GREEN)
     # Corner studs.
-    for cx, cy in ((8, 52), (292, 52), (8, 320), (292, 320)):
+    for cx, cy in ((8, 52), (w - 8, 52), (8, h - 10), (w - 8, h - 10)):
         draw.ellipse((cx - 3, cy - 3, cx + 3, cy + 3), fill=(120, 130, 150), outline=(30, 30, 40))
     return image
 

@@ -35,7 +35,7 @@
 #include "userlists/user_list_views.h"
 #include "userlists/user_popup.h"
 #include "userlists/user_popup_opener.h"
-// Tool windows and menu bar (issue 9)
+// Tool windows and menu bar
 #include "app/form1_menu.h"
 #include "platform/shell.h"
 #include "tools/channel_window.h"
@@ -61,7 +61,9 @@ class Form1 {
     // Runs the Load steps and switches on the timers that run from load.
     void Start();
 
-    // The start-up restore: logging switch, "Hide offline friends", the alert tone.
+    // The start-up restore, once, 1 ms after start: keeps the design-time pictures, brings
+    // back the skin, "Hide offline friends" and the logging switch, renders the alert tone and
+    // loads the name alert window hidden (form1_settings.cpp).
     void Timer11_Timer();
 
   private:
@@ -91,7 +93,7 @@ class Form1 {
     ChatPump pump;
     TextField Text11;               // the line box: a chat line handed to it is processed at once
     TextField Label11{"Disabled"};  // the name alert's status; the alert runs on "Enabled"
-    // The name alert window (issue 9, with the tool windows below), declared before the line
+    // The name alert window (with the tool windows below), declared before the line
     // processor, which reads its eight word boxes; it sets Label11.
     Form8 name_alert{platform.settings,
                      [this](bool on) { Label11.Set(on ? kMainEnabled : kMainDisabled); }};
@@ -108,10 +110,10 @@ class Form1 {
     LineProcessor processor;
     IdleHandOffPaths idle;  // block, backlog and view-copy paths that nothing feeds today
 
-    // ---- User lists and user commands (issue 8, Parts 4.101 to 4.103) ----
+    // ---- User lists and user commands ----
     // `List1`: the raw rows of the game's channel user list box, in the game's order, copied
     // every 175 ms by `Timer6` (channel_users.Timer6, which the greet window pauses); also
-    // read by the greet window (Part 5.102).
+    // read by the greet window.
     std::vector<std::string> List1;
     // The main window's handle, as GetActiveWindow answers it (set by the window).
     WindowHandle hWnd = 0;
@@ -139,7 +141,7 @@ class Form1 {
   private:
     void WireUserLists();
     void StartUserLists();
-    // ---- Tool windows and menu bar (issue 9): Parts 5.101 to 5.104, Part 1.104's menus ----
+    // ---- Tool windows and menu bar ----
     // Wired in form1_tools.cpp. Each tool window is the program's single instance, loaded on
     // first use; the channel window is made anew on each opening.
   public:
@@ -166,6 +168,23 @@ class Form1 {
     std::string ChannelCaption();  // the caption of Label1, the game's channel name
     void LoadedToolWindow(FormState& window);
     std::unique_ptr<FormChannel> unloaded_channel_;  // let go at the next opening
+
+    // ---- Settings restore, shut-down and skins (form1_settings.cpp, form1_skins.cpp) ----
+  public:
+    // Closing the main window: saves "Hide offline friends", gives the game's list scroll
+    // bars the 13-row rule, leaves the game on its Channel tab and ends the program.
+    void Form_Unload();
+    // The Style menu: each writes its value, sets the check marks, places Send and Whisper
+    // and shows the skin's pictures from their boxes. The same skin again repeats every step.
+    void scstyle_Click();
+    void bluestyle_Click();
+    void silver_Click();
+
+  private:
+    struct Skin;
+    void WireSettings();
+    void WireSkins();
+    void ApplySkin(const Skin& skin);
 };
 
 }  // namespace qv

@@ -2,7 +2,7 @@
 
 namespace qv {
 
-MenuBarSpec Form1Menu() {
+MenuBarTable Form1Menu() {
     return {
         {"File", "File", {{"exit", "Exit", false, kMenuExit}}},
         {"Message",

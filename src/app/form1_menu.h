@@ -1,7 +1,7 @@
-// The main window's menu bar (Part 1.104's menu tree) as a table.
+// The main window's menu bar as a table: its menus, entries, captions and check marks.
 #pragma once
 
-#include "app/menu_spec.h"
+#include "app/menu_table.h"
 
 namespace qv {
 
@@ -21,10 +21,10 @@ enum MainMenuId : int {
     kMenuHp = 4061,
 };
 
-MenuBarSpec Form1Menu();
+MenuBarTable Form1Menu();
 
-// The maker's home page, opened by "HomePage / How to use it" (the Part leaves the address to
-// us): the page the welcome lines name.
+// The maker's home page, opened by "HomePage / How to use it" (an address of our
+// choosing): the page the welcome lines name.
 constexpr const char* kHomePage = "http://quorvane.example.net/starcraft-chat";
 
 }  // namespace qv

@@ -1,7 +1,7 @@
-// Form1's wiring of the tool windows and the menu bar (issue 9): the menu entries of Part
-// 1.104, the status block of the layout table, and the main-window items the tool windows
-// of Parts 5.101 to 5.104 reach: the outgoing line boxes, the status labels, `List1` and
-// `Timer6` for the greeting, `Label1` for the channel window.
+// Form1's wiring of the tool windows and the menu bar: the menu entries, the status block of
+// the main window, and the main-window items the tool windows reach: the outgoing line
+// boxes, the status labels, `List1` and `Timer6` for the greeting, `Label1` for the channel
+// window. The Style entries are wired with the skins (form1_skins.cpp).
 #include "app/form1.h"
 
 namespace qv {
@@ -11,12 +11,8 @@ void Form1::WireTools() {
     menu.OnClick("Gmessage", [this] { Gmessage_Click(); });
     menu.OnClick("TMessage", [this] { TMessage_Click(); });
     menu.OnClick("namealertfun", [this] { namealertfun_Click(); });
-    // The message history window comes with its own issue; until then the entry does nothing.
+    // The message history window is not built yet; until then the entry does nothing.
     menu.OnClick("Mhistroy", [] {});
-    // The skins come with their own issue; until then the Style entries do nothing.
-    menu.OnClick("scstyle", [] {});
-    menu.OnClick("bluestyle", [] {});
-    menu.OnClick("silver", [] {});
     menu.OnClick("enab", [this] { enab_Click(); });
     menu.OnClick("disab", [this] { disab_Click(); });
     menu.OnClick("hp", [this] { hp_Click(); });
@@ -43,9 +39,7 @@ void Form1::LoadedToolWindow(FormState& window) {
     if (form_loaded) form_loaded(window);
 }
 
-std::string Form1::ChannelCaption() {
-    return "";  // Label1 arrives with the user lists
-}
+std::string Form1::ChannelCaption() { return form["Label1"].Text(); }
 
 void Form1::SyncLogMenuChecks() {
     menu.SetChecked("enab", log_switch.EnabChecked());

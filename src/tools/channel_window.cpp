@@ -21,24 +21,25 @@ const char* const kFixedChannels[kFixedChannelCount] = {"Blizzard Tech Support",
                                                         "Season V"};
 
 FormSpec FormChannelLayout() {
-    FormSpec spec;
-    spec.name = "FormChannel";
-    spec.caption = "Join a Channel";
-    spec.client_width = 300;
-    spec.client_height = 330;
-    spec.frame = FormFrame::kToolWindow;
-    spec.back = 0x00201810;
-    spec.font = {"Verdana", 8.25, false};
+    FormSpec layout;
+    layout.name = "FormChannel";
+    layout.caption = "Join a Channel";
+    layout.client_width = 300;
+    layout.client_height = 340;
+    layout.frame = FormFrame::kToolWindow;
+    layout.back = 0x00201810;
+    layout.font = {"Verdana", 8.25, false};
     using K = ControlKind;
     const uint32_t white = 0x00FFFFFF;
     const uint32_t black = 0x00000000;
-    spec.controls = {
-        {K::kListBox, "List4", "", 20, 52, 260, 190, 0, white, black},
-        {K::kTextBox, "Text3", "", 20, 250, 260, 22, 0, white, black},
-        {K::kPictureButton, "Command2", "", 20, 284, 96, 32},
-        {K::kPictureButton, "Command1", "", 184, 284, 96, 32},
+    layout.controls = {
+        // Tall enough for the fourteen channels and the current one without scrolling.
+        {K::kListBox, "List4", "", 20, 52, 260, 204, 0, white, black},
+        {K::kTextBox, "Text3", "", 20, 264, 260, 22, 0, white, black},
+        {K::kPictureButton, "Command2", "", 20, 296, 96, 32},
+        {K::kPictureButton, "Command1", "", 184, 296, 96, 32},
     };
-    return spec;
+    return layout;
 }
 
 FormChannel::FormChannel(SendPaths& send) : form(FormChannelLayout()), send_(send) {

@@ -1,4 +1,4 @@
-// The channel window `FormChannel` "Join a Channel" (Part 5.104): fourteen fixed Battle.net
+// The channel window `FormChannel` "Join a Channel": fourteen fixed Battle.net
 // channels plus the one the player is in, joined by typing "/join " and the name into the
 // game through the main window's `time2` and `send2_Click`. It is made anew on each opening
 // and unloaded on each close; it stays open after a join.

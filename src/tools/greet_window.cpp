@@ -15,20 +15,21 @@ int16_t ToCount16(int count) {
 }  // namespace
 
 FormSpec Form4Layout() {
-    FormSpec spec;
-    spec.name = "Form4";
-    spec.caption = "Greet message";
-    spec.client_width = 420;
-    spec.client_height = 220;
-    spec.frame = FormFrame::kFixed;
-    spec.font = {"Verdana", 8.25, false};
+    FormSpec layout;
+    layout.name = "Form4";
+    layout.caption = "Greet message";
+    // Wide enough to show the whole default greeting in its box.
+    layout.client_width = 660;
+    layout.client_height = 220;
+    layout.frame = FormFrame::kFixed;
+    layout.font = {"Verdana", 8.25, false};
     const ControlFont bold{"Verdana", 8.25, true};
     using K = ControlKind;
     const uint32_t t = kTransparent;
     const uint32_t d = kDefaultColour;
-    spec.controls = {
+    layout.controls = {
         {K::kLabel, "Label1", "Greet mesage", 12, 10, 200, 16, 0, d, t, bold},
-        {K::kTextBox, "Text1", kGreetDefaultText, 12, 28, 396, 22},
+        {K::kTextBox, "Text1", kGreetDefaultText, 12, 28, 636, 22},
         {K::kLabel, "Label2", "If you want to  whisper the message type: /w %user message", 12, 56,
          396, 16, 0, d, t},
         {K::kLabel, "Label4", "Commands:", 12, 80, 200, 16, 0, d, t, bold},
@@ -46,7 +47,7 @@ FormSpec Form4Layout() {
         {K::kTextBox, "Text3", "Text3", 140, 232, 120, 22, kHidden | kNoTabStop},
         {K::kButton, "Command3", "Command3", 268, 232, 90, 22, kHidden | kNoTabStop},
     };
-    return spec;
+    return layout;
 }
 
 Form4::Form4(Platform& platform)

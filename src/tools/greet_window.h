@@ -1,8 +1,8 @@
-// The greet window `Form4` "Greet message" (Part 5.102): every 450 ms it compares the row
+// The greet window `Form4` "Greet message": every 450 ms it compares the row
 // count of the main window's channel user list `List1` with the count it saw last, and when
 // the channel has grown it greets the user of the last row. It is also loaded unseen the
 // first time the chat list is bound, because its hidden time button `Command3` stamps the
-// chat mirror's welcome lines (Part 2.101). Closing it only hides it.
+// chat mirror's welcome lines. Closing it only hides it.
 #pragma once
 
 #include <cstdint>

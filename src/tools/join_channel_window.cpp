@@ -5,20 +5,20 @@
 namespace qv {
 
 FormSpec Form5Layout() {
-    FormSpec spec;
-    spec.name = "Form5";
-    spec.caption = "Join Channel";
-    spec.client_width = 260;
-    spec.client_height = 92;
-    spec.frame = FormFrame::kToolWindow;
-    spec.back = 0x00201810;
-    spec.font = {"Verdana", 8.25, false};
+    FormSpec layout;
+    layout.name = "Form5";
+    layout.caption = "Join Channel";
+    layout.client_width = 260;
+    layout.client_height = 92;
+    layout.frame = FormFrame::kToolWindow;
+    layout.back = 0x00201810;
+    layout.font = {"Verdana", 8.25, false};
     using K = ControlKind;
-    spec.controls = {
+    layout.controls = {
         {K::kTextBox, "Text1", "Channel Name", 16, 14, 228, 22, 0, 0x00FFFFFF, 0x00000000},
         {K::kPictureButton, "Command1", "", 82, 48, 96, 32},
     };
-    return spec;
+    return layout;
 }
 
 Form5::Form5(SendPaths& send) : form(Form5Layout()), send_(send) {

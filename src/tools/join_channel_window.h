@@ -1,5 +1,5 @@
-// The second join window `Form5` "Join Channel" (Part 5.104): a typed channel name joined
-// through `time2` and `send2_Click`. Built as the Part gives it; nothing in the program shows,
+// The second join window `Form5` "Join Channel": a typed channel name joined
+// through `time2` and `send2_Click`. Built complete, though nothing in the program shows,
 // loads or calls it.
 #pragma once
 

@@ -13,18 +13,18 @@ std::string MessageName(int k) {
 }  // namespace
 
 FormSpec Form8Layout() {
-    FormSpec spec;
-    spec.name = "Form8";
-    spec.caption = "Name Alert";
-    spec.client_width = 340;
-    spec.client_height = 262;
-    spec.frame = FormFrame::kFixed;
-    spec.font = {"Verdana", 8.25, false};
+    FormSpec layout;
+    layout.name = "Form8";
+    layout.caption = "Name Alert";
+    layout.client_width = 340;
+    layout.client_height = 262;
+    layout.frame = FormFrame::kFixed;
+    layout.font = {"Verdana", 8.25, false};
     const ControlFont bold{"Verdana", 8.25, true};
     using K = ControlKind;
     const uint32_t t = kTransparent;
     const uint32_t d = kDefaultColour;
-    spec.controls = {
+    layout.controls = {
         {K::kLabel, "Label1", "Names or Words, that plays the Alert Sound", 12, 10, 316, 16, 0, d,
          t, bold},
         {K::kTextBox, "Text1", "", 12, 32, 150, 22},
@@ -43,7 +43,7 @@ FormSpec Form8Layout() {
         {K::kButton, "Command2", "Stop", 110, 220, 90, 28},
         {K::kLabel, "Label3", kStatusOff, 214, 226, 120, 20, 0, kStatusRed, t, bold},
     };
-    return spec;
+    return layout;
 }
 
 Form8::Form8(SettingsStore& settings, MainStatusLabel label11)

@@ -1,4 +1,4 @@
-// The name alert window `Form8` "Name Alert" (Part 5.103): the eight words that make the
+// The name alert window `Form8` "Name Alert": the eight words that make the
 // program play the alert tone, and the alert's switch. The line processor reads the eight
 // word boxes (through `AlertWords`) as they stand at each chat line, and tests them only
 // while the main window's `Label11` reads "Enabled", which this window sets. Start-up loads

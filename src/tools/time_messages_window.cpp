@@ -13,18 +13,18 @@ constexpr const char* kMessageBoxes[3] = {"Text1", "Text2", "Text3"};
 }  // namespace
 
 FormSpec Form3Layout() {
-    FormSpec spec;
-    spec.name = "Form3";
-    spec.caption = "Time messages";
-    spec.client_width = 420;
-    spec.client_height = 276;
-    spec.frame = FormFrame::kFixed;
-    spec.font = {"Verdana", 8.25, false};
+    FormSpec layout;
+    layout.name = "Form3";
+    layout.caption = "Time messages";
+    layout.client_width = 420;
+    layout.client_height = 276;
+    layout.frame = FormFrame::kFixed;
+    layout.font = {"Verdana", 8.25, false};
     const ControlFont bold{"Verdana", 8.25, true};
     using K = ControlKind;
     const uint32_t t = kTransparent;
     const uint32_t d = kDefaultColour;
-    spec.controls = {
+    layout.controls = {
         {K::kLabel, "Label1", "1st Message", 12, 10, 200, 16, 0, d, t},
         {K::kTextBox, "Text1", kMessage1, 12, 28, 396, 22},
         {K::kLabel, "Label2", "2nd Message", 12, 56, 200, 16, 0, d, t},
@@ -42,7 +42,7 @@ FormSpec Form3Layout() {
         {K::kButton, "Command3", "Stop", 110, 234, 90, 28},
         {K::kLabel, "Label3", kStatusOff, 214, 240, 190, 20, 0, kStatusRed, t, bold},
     };
-    return spec;
+    return layout;
 }
 
 Form3::Form3(Platform& platform, SendPaths& send, MainStatusLabel label6)

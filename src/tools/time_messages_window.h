@@ -1,4 +1,4 @@
-// The timed-messages window `Form3` "Time messages" (Part 5.101): three messages sent one
+// The timed-messages window `Form3` "Time messages": three messages sent one
 // after another at an interval the player sets, with "%date" and "%time" filled in. Closing
 // it only hides it, so the messages go on while it is out of sight.
 #pragma once

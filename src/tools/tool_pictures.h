@@ -4,7 +4,7 @@
 
 namespace qv {
 
-constexpr int kPictureChannelBack = 3301;   // FormChannel's background, 300 x 330
+constexpr int kPictureChannelBack = 3301;   // FormChannel's background, 300 x 340
 constexpr int kPictureChannelJoin = 3302;   // FormChannel's Command2 (join), 96 x 32
 constexpr int kPictureChannelClose = 3303;  // FormChannel's Command1 (close), 96 x 32
 

@@ -12,6 +12,7 @@
 #include "core/form_state.h"
 #include "win32/form_window.h"
 #include "win32/listboxfx_main_lists.h"
+#include "win32/resource_pictures.h"
 #include "win32/rich_chat_view.h"
 #include "win32/user_popup_window.h"
 #include "win32/tool_windows.h"
@@ -30,19 +31,20 @@ class MainWindow {
 
   private:
     bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result);
-    // User lists and user commands (issue 8): the lists, the pop-up, the window's handle.
+    // User lists and user commands: the lists, the pop-up, the window's handle.
     void WireUserLists();
-    void CreateToolWindows();  // tool windows and menu bar (issue 9)
+    void CreateToolWindows();  // tool windows and menu bar
 
     Win32Platform platform_;
     FormState layout_{Form1Layout()};
-    FormWindow window_{layout_};
+    // The skins' picture numbers are the program's bitmap resources.
+    FormWindow window_{layout_, ResourcePicture};
     std::unique_ptr<RichChatView> view_;
     // The user pop-up's window outlives Form1, which takes the window down before its controls.
     std::unique_ptr<UserPopupWindow> popup_window_;
     std::unique_ptr<Form1> form_;
     MainWindowLists lists_;
-    // Tool windows and menu bar (issue 9): their windows go before Form1, whose states they show.
+    // Tool windows and menu bar: their windows go before Form1, whose states they show.
     std::unique_ptr<ToolWindowsScreen> tools_;
 };
 

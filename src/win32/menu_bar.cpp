@@ -4,11 +4,11 @@
 
 namespace qv {
 
-HMENU BuildMenuBar(const MenuBarSpec& spec) {
+HMENU BuildMenuBar(const MenuBarTable& table) {
     HMENU bar = CreateMenu();
-    for (const MenuSpec& menu : spec) {
+    for (const MenuTable& menu : table) {
         HMENU popup = CreatePopupMenu();
-        for (const MenuEntrySpec& entry : menu.entries) {
+        for (const MenuEntryTable& entry : menu.entries) {
             AppendMenuW(popup, MF_STRING | (entry.checked ? MF_CHECKED : MF_UNCHECKED),
                         static_cast<UINT_PTR>(entry.id), Widen(entry.caption).c_str());
         }
@@ -25,13 +25,13 @@ MenuBarBinding::~MenuBarBinding() {
 void MenuBarBinding::Bind(HWND window, MenuState& state) {
     window_ = window;
     state_ = &state;
-    state.SetViewListener([this](const MenuEntrySpec& entry, bool checked) {
+    state.SetViewListener([this](const MenuEntryTable& entry, bool checked) {
         CheckMenuItem(GetMenu(window_), static_cast<UINT>(entry.id),
                       MF_BYCOMMAND | (checked ? MF_CHECKED : MF_UNCHECKED));
     });
     // The state may have changed a mark before the window was bound.
-    for (const MenuSpec& menu : state.Spec()) {
-        for (const MenuEntrySpec& entry : menu.entries) {
+    for (const MenuTable& menu : state.Table()) {
+        for (const MenuEntryTable& entry : menu.entries) {
             CheckMenuItem(GetMenu(window_), static_cast<UINT>(entry.id),
                           MF_BYCOMMAND | (state.Checked(entry.name) ? MF_CHECKED : MF_UNCHECKED));
         }

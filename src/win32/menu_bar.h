@@ -1,16 +1,16 @@
-// Any menu bar table (app/menu_spec.h) on screen: builds the Win32 menu and keeps its check
+// Any menu bar table (app/menu_table.h) on screen: builds the Win32 menu and keeps its check
 // marks in step with the state; a chosen entry goes back to the state.
 #pragma once
 
 #include <windows.h>
 
-#include "app/menu_spec.h"
+#include "app/menu_table.h"
 
 namespace qv {
 
 // A menu bar with the table's menus and entries, check marks as at load. The window that
 // gets it (FormWindow::Create) owns it.
-HMENU BuildMenuBar(const MenuBarSpec& spec);
+HMENU BuildMenuBar(const MenuBarTable& table);
 
 class MenuBarBinding {
   public:

@@ -1,5 +1,5 @@
 // The settings store in the registry: string values under "Software\QuorvaneDIZuvo" of the
-// machine, with the mend that keeps them on an ordinary account (issue 9). A write goes to
+// machine, with the mend that keeps them on an ordinary account. A write goes to
 // the machine key as text; when the machine refuses it, to the same path of the current
 // user. A read takes the per-user value when there is one, else the machine value. A
 // machine write that succeeds removes a per-user copy of the same value, so an older copy

@@ -19,7 +19,7 @@ constexpr int kToolCascadeSteps = 5;
 
 std::unique_ptr<FormWindow> MakeToolWindow(FormState& state, int x, int y) {
     auto window = std::make_unique<FormWindow>(state, [](int id) { return ResourcePicture(id); });
-    // Modeless and without an owner (Part 1.104).
+    // Modeless and without an owner.
     if (!window->Create(nullptr, x, y)) return nullptr;
     // A list box's click runs here rather than in the window's own command handling, which
     // keeps what the click handler writes into the other controls off the screen while it

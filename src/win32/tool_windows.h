@@ -1,4 +1,4 @@
-// The tool windows and the menu bar of the main window on screen (issue 9): each tool window
+// The tool windows and the menu bar of the main window on screen: each tool window
 // that Form1 loads gets a FormWindow built from its table, and goes with it when it unloads;
 // the menu bar's commands reach Form1's menu state.
 #pragma once

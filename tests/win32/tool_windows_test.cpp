@@ -113,17 +113,17 @@ void CheckWindow(FormState& state, FormWindow& window, const wchar_t* shot) {
     wchar_t caption[128] = {};
     GetWindowTextW(window.Handle(), caption, 128);
     EXPECT_EQ(Narrow(caption), state.Caption());
-    for (const ControlSpec& spec : state.Spec().controls) {
-        HWND control = window.Control(spec.name);
-        if (spec.kind == ControlKind::kLabel || spec.kind == ControlKind::kFrame) continue;
-        ASSERT_NE(control, nullptr) << spec.name;
+    for (const ControlSpec& item : state.Spec().controls) {
+        HWND control = window.Control(item.name);
+        if (item.kind == ControlKind::kLabel || item.kind == ControlKind::kFrame) continue;
+        ASSERT_NE(control, nullptr) << item.name;
         RECT r;
         GetWindowRect(control, &r);
         MapWindowPoints(nullptr, window.Handle(), reinterpret_cast<POINT*>(&r), 2);
-        EXPECT_EQ(r.left, spec.left) << spec.name;
-        EXPECT_EQ(r.top, spec.top) << spec.name;
-        EXPECT_EQ(r.right - r.left, spec.width) << spec.name;
-        EXPECT_EQ(IsWindowVisible(control) != FALSE, (spec.flags & kHidden) == 0) << spec.name;
+        EXPECT_EQ(r.left, item.left) << item.name;
+        EXPECT_EQ(r.top, item.top) << item.name;
+        EXPECT_EQ(r.right - r.left, item.width) << item.name;
+        EXPECT_EQ(IsWindowVisible(control) != FALSE, (item.flags & kHidden) == 0) << item.name;
     }
     EXPECT_TRUE(SaveWindowShot(window.Handle(), OutPath(shot)));
 }
@@ -160,6 +160,19 @@ TEST_F(ToolWindows, GreetWindow) {
     ASSERT_TRUE(window);
     CheckWindow(form4.form, *window, L"tools-form4.bmp");
     EXPECT_EQ(TextOf(window->Control("Command1")), "Start");
+    // The whole default greeting shows in its box, in the box's own font.
+    HWND text1 = window->Control("Text1");
+    HDC dc = GetDC(text1);
+    HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageW(text1, WM_GETFONT, 0, 0)));
+    const std::wstring greeting = Widen(kGreetDefaultText);
+    SIZE extent{};
+    GetTextExtentPoint32W(dc, greeting.c_str(), static_cast<int>(greeting.size()), &extent);
+    SelectObject(dc, old);
+    ReleaseDC(text1, dc);
+    RECT box;
+    SendMessageW(text1, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&box));
+    EXPECT_LE(extent.cx, box.right - box.left);
     SendMessageW(window->Control("Command3"), BM_CLICK, 0, 0);
     EXPECT_FALSE(form4.Text3.Get().empty()) << "the hidden time button stamps the time";
 }
@@ -192,8 +205,12 @@ TEST_F(ToolWindows, ChannelWindowWithItsPicturesJoinsByDoubleClick) {
     HWND list = window->Control("List4");
     EXPECT_EQ(SendMessageW(list, LB_GETCOUNT, 0, 0), 15);
     EXPECT_EQ(TextOf(window->Control("Text3")), "Clan QV");
-    // A double click on the fourth row, as the list box reports it.
+    // All fifteen rows show whole, the current channel included, without scrolling.
     const LRESULT height = SendMessageW(list, LB_GETITEMHEIGHT, 0, 0);
+    RECT inside;
+    GetClientRect(list, &inside);
+    EXPECT_GE(inside.bottom, 15 * height) << "row height " << height;
+    // A double click on the fourth row, as the list box reports it.
     SendMessageW(list, LB_SETTOPINDEX, 0, 0);
     const LPARAM point = MAKELPARAM(5, static_cast<int>(3 * height + height / 2));
     SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, point);

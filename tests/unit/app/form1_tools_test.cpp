@@ -1,4 +1,4 @@
-// The main window's tool windows and menu bar (issue 9), driven as a player would: through
+// The main window's tool windows and menu bar, driven as a player would: through
 // the menu entries and the channel button, on the simulated game and the virtual clock.
 #include <gtest/gtest.h>
 
@@ -33,6 +33,9 @@ class Form1Tools : public FormFixture {
         world.clock.Advance(555);
         ASSERT_EQ(form->boxes.text.Get(), Handle(game->Control(0)));
     }
+    // The game's channel user list box and its channel-name control.
+    SimWindow& GameUsers() { return world.windows.Get(game->Control(7)); }
+    SimWindow& GameChannelName() { return world.windows.Get(game->Control(12)); }
 
     std::unique_ptr<SimGame> game;
     std::vector<std::string> loaded;
@@ -41,12 +44,12 @@ class Form1Tools : public FormFixture {
 
 TEST_F(Form1Tools, MenuBarHasEveryMenuAndEntryWithItsCaption) {
     Start();
-    const MenuBarSpec& bar = form->menu.Spec();
+    const MenuBarTable& bar = form->menu.Table();
     std::vector<std::string> menus;
     std::vector<std::string> entries;
-    for (const MenuSpec& menu : bar) {
+    for (const MenuTable& menu : bar) {
         menus.push_back(std::string(menu.name) + "=" + menu.caption);
-        for (const MenuEntrySpec& entry : menu.entries) {
+        for (const MenuEntryTable& entry : menu.entries) {
             entries.push_back(std::string(entry.name) + "=" + entry.caption);
         }
     }
@@ -173,10 +176,15 @@ TEST_F(Form1Tools, TimedMessagesReachTheGameThroughTheMainWindow) {
 
 TEST_F(Form1Tools, ChannelButtonOpensTheChannelWindowAndJoins) {
     Bind();
+    GameChannelName().title = "Clan Q\xC3\xA4V (3)";
+    world.clock.Advance(1000);  // the channel name reaches Label1
     form->form["Command6"].Click();
     ASSERT_TRUE(form->channel);
     EXPECT_TRUE(form->channel->form.Visible());
-    EXPECT_EQ(form->channel->form["List4"].Rows().size(), 14u);
+    const std::vector<std::string>& rows = form->channel->form["List4"].Rows();
+    ASSERT_EQ(rows.size(), 15u);
+    EXPECT_EQ(rows[14], "Clan Q\xC3\xA4V") << "the current channel is the fifteenth row";
+    EXPECT_EQ(form->channel->form["Text3"].Text(), "Clan Q\xC3\xA4V");
     form->channel->form["List4"].ClickRow(3);
     form->channel->form["List4"].DoubleClick();
     EXPECT_EQ(Sent(), (std::vector<std::string>{"/join Public Chat"}));
@@ -189,12 +197,77 @@ TEST_F(Form1Tools, ChannelButtonOpensTheChannelWindowAndJoins) {
     form->channel->form["Command1"].Click();
     EXPECT_FALSE(form->channel);
     EXPECT_EQ(unloaded, (std::vector<std::string>{"FormChannel"}));
+    // Closed: the next opening builds it anew, with the channel of that moment.
+    GameChannelName().title = "";
+    world.clock.Advance(1000);
     form->form["Command6"].Click();
     ASSERT_TRUE(form->channel);
     EXPECT_EQ(form->channel->form["Text3"].Text(), "");
     EXPECT_EQ(form->channel->form["List4"].Rows().size(), 14u);
     form->channel->form.RequestClose();
     EXPECT_EQ(unloaded.size(), 2u);
+}
+
+// The greeting through the main window: the game's channel rows reach List1 through the
+// channel-user copier (Timer6), and the greet window greets the user who joined.
+TEST_F(Form1Tools, AUserJoiningTheChannelIsGreetedOnceWithDateAndTime) {
+    game = std::make_unique<SimGame>(world.windows);
+    GameUsers().rows = {"Ann\t0 RATS"};
+    Start();
+    world.local_clock.now = {2008, 1, 24, 7, 5, 9};
+    world.clock.Advance(555);
+    // Binding the chat list loads the greet window unseen, before List1 holds Ann.
+    EXPECT_TRUE(form->greet.Loaded());
+    EXPECT_EQ(form->greet.LastUserCount, 0);
+    world.clock.Advance(445);  // t = 1000: List1 copied
+    ASSERT_EQ(form->List1, GameUsers().rows);
+    form->menu.Click("Gmessage");
+    EXPECT_TRUE(form->greet.form.Visible());
+    form->greet.form["Command1"].Click();
+    EXPECT_EQ(form->form["Label5"].Text(), "Enabled");
+
+    // Greet ticks at 1450, 1900, ...; the copier ticks every 175 ms from start (1400, 1575,
+    // ...) unless a greet tick pauses and resumes it, which restarts its period. The first
+    // tick greets Ann: the channel grew since the window loaded.
+    world.clock.Advance(451);  // t = 1451
+    EXPECT_TRUE(form->channel_users.Timer6.Enabled()) << "each greet tick resumes the copier";
+    const std::string ann =
+        "/w Ann Hello Ann I'm using Dunmarrows Quorvane DI Zuvo! Its currently the 01-24-2008 "
+        "and it is 07:05:09";
+    EXPECT_EQ(Sent(), (std::vector<std::string>{ann}));
+    EXPECT_EQ(form->greet.LastUserCount, 1);
+    GameUsers().rows.push_back("J\xC3\xBCrgen\t0 PXES");
+    world.clock.Advance(124);  // t = 1575: the copier would have run here without the pause
+    EXPECT_EQ(form->List1.size(), 1u) << "the greet tick at 1450 restarted the copier";
+    world.clock.Advance(50);  // t = 1625: the copier runs, List1 grows
+    ASSERT_EQ(form->List1.size(), 2u);
+    world.clock.Advance(275);  // t = 1900: the greet tick
+    const std::vector<std::string> greetings{
+        ann,
+        "/w J\xC3\xBCrgen Hello J\xC3\xBCrgen I'm using Dunmarrows Quorvane DI Zuvo! Its "
+        "currently the 01-24-2008 and it is 07:05:09"};
+    EXPECT_EQ(Sent(), greetings);
+    EXPECT_EQ(form->greet.LastUserCount, 2);
+
+    // Only once per join; a leave lowers the count, the next join is greeted again.
+    world.clock.Advance(450 * 4);
+    EXPECT_EQ(Sent(), greetings);
+    GameUsers().rows.erase(GameUsers().rows.begin() + 1);
+    world.clock.Advance(450 * 2);
+    EXPECT_EQ(form->greet.LastUserCount, 1);
+    EXPECT_EQ(Sent(), greetings);
+    GameUsers().rows.push_back("Bob\t0 RATS");
+    world.clock.Advance(450 * 2);
+    ASSERT_EQ(Sent().size(), 3u);
+    EXPECT_EQ(Sent()[2].substr(0, 19), "/w Bob Hello Bob I'");
+
+    // Stop: joins go ungreeted, and the copier keeps its own pace.
+    form->greet.form["Command2"].Click();
+    EXPECT_EQ(form->form["Label5"].Text(), "Disabled");
+    GameUsers().rows.push_back("Cid\t0 RATS");
+    world.clock.Advance(2000);
+    EXPECT_EQ(form->List1.size(), 3u);
+    EXPECT_EQ(Sent().size(), 3u);
 }
 
 TEST_F(Form1Tools, LoggingEntriesSwitchAndMoveTheirChecks) {
@@ -233,12 +306,9 @@ TEST_F(Form1Tools, ExitEndsAtOnceWithoutSaving) {
     EXPECT_TRUE(world.settings.values.empty());
 }
 
-TEST_F(Form1Tools, StyleAndHistoryEntriesDoNothingYet) {
+TEST_F(Form1Tools, HistoryEntryDoesNothingYet) {
     Start();
-    for (const char* entry : {"scstyle", "bluestyle", "silver", "Mhistroy"}) {
-        EXPECT_TRUE(form->menu.Click(entry));
-    }
-    EXPECT_TRUE(form->menu.Checked("scstyle"));
+    EXPECT_TRUE(form->menu.Click("Mhistroy"));
     EXPECT_TRUE(world.settings.values.empty());
     EXPECT_TRUE(loaded.empty());
 }

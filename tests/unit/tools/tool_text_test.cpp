@@ -79,7 +79,7 @@ TEST(ToolText, CaptionWithItsParenthesisSeventeenthGivesFifteenCharacters) {
     EXPECT_EQ(CurrentChannelName(caption), "ABCDEFGHIJKLMNO");
 }
 
-TEST(ToolText, IntervalEntryFollowsThePartsEdgeCases) {
+TEST(ToolText, IntervalEntryIsConfinedToFiveToSixtySeconds) {
     auto entry = [](const std::string& text) { return ApplyIntervalEntry(text, 40000); };
     EXPECT_EQ(entry("abc").interval, 5000);
     EXPECT_EQ(entry("abc").box, "5000");

@@ -1,18 +1,18 @@
-#include "app/menu_spec.h"
+#include "app/menu_table.h"
 
 #include <stdexcept>
 
 namespace qv {
 
-MenuState::MenuState(MenuBarSpec spec) : spec_(std::move(spec)) {
-    for (const MenuSpec& menu : spec_) {
-        for (const MenuEntrySpec& entry : menu.entries) checked_[entry.name] = entry.checked;
+MenuState::MenuState(MenuBarTable table) : table_(std::move(table)) {
+    for (const MenuTable& menu : table_) {
+        for (const MenuEntryTable& entry : menu.entries) checked_[entry.name] = entry.checked;
     }
 }
 
-const MenuEntrySpec& MenuState::Entry(std::string_view name) const {
-    for (const MenuSpec& menu : spec_) {
-        for (const MenuEntrySpec& entry : menu.entries) {
+const MenuEntryTable& MenuState::Entry(std::string_view name) const {
+    for (const MenuTable& menu : table_) {
+        for (const MenuEntryTable& entry : menu.entries) {
             if (name == entry.name) return entry;
         }
     }
@@ -24,8 +24,8 @@ void MenuState::OnClick(std::string_view entry, std::function<void()> handler) {
 }
 
 bool MenuState::Click(std::string_view entry) {
-    for (const MenuSpec& menu : spec_) {
-        for (const MenuEntrySpec& e : menu.entries) {
+    for (const MenuTable& menu : table_) {
+        for (const MenuEntryTable& e : menu.entries) {
             if (entry != e.name) continue;
             auto handler = handlers_.find(entry);
             if (handler != handlers_.end() && handler->second) handler->second();
@@ -36,8 +36,8 @@ bool MenuState::Click(std::string_view entry) {
 }
 
 bool MenuState::ClickId(int id) {
-    for (const MenuSpec& menu : spec_) {
-        for (const MenuEntrySpec& e : menu.entries) {
+    for (const MenuTable& menu : table_) {
+        for (const MenuEntryTable& e : menu.entries) {
             if (e.id == id) return Click(e.name);
         }
     }
@@ -51,11 +51,11 @@ bool MenuState::Checked(std::string_view entry) const {
 }
 
 void MenuState::SetChecked(std::string_view entry, bool checked) {
-    const MenuEntrySpec& spec = Entry(entry);
-    bool& mark = checked_[spec.name];
+    const MenuEntryTable& found = Entry(entry);
+    bool& mark = checked_[found.name];
     if (mark == checked) return;
     mark = checked;
-    if (view_) view_(spec, checked);
+    if (view_) view_(found, checked);
 }
 
 }  // namespace qv

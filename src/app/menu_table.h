@@ -1,4 +1,4 @@
-// A window's menu bar as data, like its controls (core/form_spec.h): the menus in order, each
+// A window's menu bar as data, like its table of controls: the menus in order, each
 // with its entries (control name, caption, check mark at load). `MenuState` holds the check
 // marks and the entries' handlers; one piece of Win32 code builds any such table
 // (src/win32/menu_bar.*) and hands the chosen entry back to the state.
@@ -12,28 +12,28 @@
 
 namespace qv {
 
-struct MenuEntrySpec {
+struct MenuEntryTable {
     const char* name = "";     // the entry's control name, e.g. "Gmessage"
     const char* caption = "";  // UTF-8, exactly as shown
     bool checked = false;      // carries a check mark at load
     int id = 0;                // the command id the entry sends
 };
 
-struct MenuSpec {
+struct MenuTable {
     const char* name = "";
     const char* caption = "";
-    std::vector<MenuEntrySpec> entries;
+    std::vector<MenuEntryTable> entries;
 };
 
-using MenuBarSpec = std::vector<MenuSpec>;
+using MenuBarTable = std::vector<MenuTable>;
 
 class MenuState {
   public:
-    explicit MenuState(MenuBarSpec spec);
+    explicit MenuState(MenuBarTable table);
     MenuState(const MenuState&) = delete;
     MenuState& operator=(const MenuState&) = delete;
 
-    const MenuBarSpec& Spec() const { return spec_; }
+    const MenuBarTable& Table() const { return table_; }
 
     // The entry's handler, run when the player picks it. Unknown names are a fault of the
     // program: they throw std::out_of_range.
@@ -47,17 +47,17 @@ class MenuState {
     void SetChecked(std::string_view entry, bool checked);
 
     // The screen's listener: told of each check mark that changes.
-    void SetViewListener(std::function<void(const MenuEntrySpec&, bool checked)> listener) {
+    void SetViewListener(std::function<void(const MenuEntryTable&, bool checked)> listener) {
         view_ = std::move(listener);
     }
 
   private:
-    const MenuEntrySpec& Entry(std::string_view name) const;
+    const MenuEntryTable& Entry(std::string_view name) const;
 
-    MenuBarSpec spec_;
+    MenuBarTable table_;
     std::map<std::string, bool, std::less<>> checked_;
     std::map<std::string, std::function<void()>, std::less<>> handlers_;
-    std::function<void(const MenuEntrySpec&, bool)> view_;
+    std::function<void(const MenuEntryTable&, bool)> view_;
 };
 
 }  // namespace qv
