@@ -3,6 +3,8 @@
 #pragma once
 
 #include "core/timer.h"
+#include "platform/cursor.h"
+#include "platform/dialogs.h"
 #include "platform/file_system.h"
 #include "platform/keyboard.h"
 #include "platform/local_clock.h"
@@ -24,6 +26,9 @@ struct Platform {
     LocalClock& clock;
     TextCodec& codec;
     Keyboard& keyboard;
+    Cursor& cursor;
+    PointWindows& points;
+    Dialogs& dialogs;
 };
 
 }  // namespace qv

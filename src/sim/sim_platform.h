@@ -10,6 +10,7 @@
 #include "core/virtual_clock.h"
 #include "platform/platform.h"
 #include "sim/sim_chat_view.h"
+#include "sim/sim_screen.h"
 #include "sim/sim_window_system.h"
 
 namespace qv {
@@ -64,7 +65,12 @@ class SimFiles : public FileSystem {
     bool CreateFolder(const std::string& path) override;
     bool AppendToFile(const std::string& path, const std::string& bytes) override;
     bool WriteFile(const std::string& path, const std::string& bytes) override;
+    bool ReplaceFile(const std::string& path, const std::string& bytes,
+                     std::string* reason) override;
     bool FolderExists(const std::string& path) const;
+
+    // Files that refuse to be replaced, with the reason the system would give.
+    std::map<std::string, std::string> refusals;
 
     std::string program_folder = "C:/Games/Quorvane";
     std::string current_folder = "C:/Games/Quorvane";
@@ -103,8 +109,10 @@ struct SimWorld {
     Cp1252Codec codec;
     SimKeyboard keyboard;
     SimChatView chat_view;
-    Platform platform{clock, windows,     process, settings, sound,
-                      files, local_clock, codec,   keyboard};
+    SimScreen screen{windows};
+    SimDialogs dialogs;
+    Platform platform{clock, windows, process,  settings, sound,  files,
+                      local_clock, codec, keyboard, screen, screen, dialogs};
 };
 
 }  // namespace qv
