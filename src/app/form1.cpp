@@ -69,6 +69,8 @@ Form1::Form1(Platform& p, ChatView& view, FormState& form_state)
     });
     Timer11.SetHandler([this] { Timer11_Timer(); });
     WireControls();
+    WireHistory();
+    WireCapture();
 }
 
 void Form1::WireControls() {

@@ -110,6 +110,21 @@ FormSpec Form1Layout() {
          kDefaultColour,
          {},
          kIdText9},
+
+        // ---- Message history and handle capture ----
+        // A hidden button that shows the history window; nothing presses it.
+        {K::kButton,
+         "Command3",
+         "Command3",
+         0,
+         0,
+         81,
+         25,
+         kHidden | kNoTabStop,
+         kDefaultColour,
+         kDefaultColour,
+         {},
+         kIdCommand3},
     };
     return spec;
 }

@@ -20,6 +20,9 @@ enum MainControlId : int {
     kIdRichTextBox2 = 1102,
     kIdListBoxFX1 = 1201,  // channel users
     kIdListBoxFX2 = 1202,  // friends, hidden in the same place
+
+    // ---- Message history and handle capture ----
+    kIdCommand3 = 1003,  // hidden: shows the message history window
 };
 
 FormSpec Form1Layout();

@@ -1,5 +1,8 @@
 #include "win32/main_window.h"
 
+#include "win32/capture_window.h"
+#include "win32/history_window.h"
+
 namespace qv {
 
 MainWindow::MainWindow() = default;
@@ -42,6 +45,7 @@ bool MainWindow::Create(int show_command) {
     });
     // Closing the main window ends the program.
     layout_.OnCloseRequest([this] { DestroyWindow(window_.Handle()); });
+    WireHistoryAndCapture();
 
     // The Load steps run once the window and its controls exist, before it shows.
     form_->Start();
@@ -51,10 +55,64 @@ bool MainWindow::Create(int show_command) {
     return true;
 }
 
-bool MainWindow::OnMessage(UINT msg, WPARAM, LPARAM, LRESULT* result) {
+bool MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
+    if (OnHistoryMessage(msg, wp, lp, result)) return true;
     if (msg == WM_DESTROY) {
         PostQuitMessage(0);
         *result = 0;
+        return true;
+    }
+    return false;
+}
+
+}  // namespace qv
+
+// ---- Message history and handle capture ------------------------------------------
+
+namespace qv {
+namespace {
+
+// Posted to the main window when a closed history window may be destroyed.
+constexpr UINT kReleaseUnloadedWindows = WM_APP + 11;
+// The end-to-end tests' switch: set in the environment, the capture's hot key timer runs from
+// start and the main window answers the message below with a handle box of the capture.
+constexpr wchar_t kTestCaptureSwitch[] = L"QV_TEST_CAPTURE";
+constexpr wchar_t kTestHandleBoxMessage[] = L"QuorvaneTestHandleBox";
+
+}  // namespace
+
+void MainWindow::WireHistoryAndCapture() {
+    form_->open_history_screen = [](FormState& state) -> std::unique_ptr<Form6Screen> {
+        auto window = std::make_unique<HistoryWindow>(state);
+        if (!window->Create()) return nullptr;
+        return window;
+    };
+    form_->open_capture_screen = [](FormState& state) -> std::unique_ptr<CaptureScreen> {
+        auto window = std::make_unique<CaptureWindow>(state);
+        if (!window->Create()) return nullptr;
+        return window;
+    };
+    form_->release_later = [this] {
+        PostMessageW(window_.Handle(), kReleaseUnloadedWindows, 0, 0);
+    };
+    wchar_t value[8] = {};
+    if (GetEnvironmentVariableW(kTestCaptureSwitch, value, 8) > 0 && value[0] == L'1') {
+        test_handle_box_message_ = RegisterWindowMessageW(kTestHandleBoxMessage);
+        form_->Timer5.SetEnabled(true);
+    }
+}
+
+bool MainWindow::OnHistoryMessage(UINT msg, WPARAM wp, LPARAM, LRESULT* result) {
+    if (msg == kReleaseUnloadedWindows) {
+        form_->ReleaseUnloadedWindows();
+        *result = 0;
+        return true;
+    }
+    if (test_handle_box_message_ != 0 && msg == test_handle_box_message_) {
+        // wParam: 0 text, 1 list, 2 button, 3 channel, 4 channeln; the handle the box holds.
+        *result = wp < kCaptureMarkers.size()
+                      ? HandleOf(form_->boxes.*kCaptureMarkers[wp].box)
+                      : -1;
         return true;
     }
     return false;

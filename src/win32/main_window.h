@@ -29,6 +29,11 @@ class MainWindow {
   private:
     bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result);
 
+    // ---- Message history and handle capture, main_window.cpp's last block ----
+    void WireHistoryAndCapture();
+    bool OnHistoryMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result);
+    UINT test_handle_box_message_ = 0;  // answered only under the test switch
+
     Win32Platform platform_;
     FormState layout_{Form1Layout()};
     FormWindow window_{layout_};
