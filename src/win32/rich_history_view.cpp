@@ -38,8 +38,8 @@ size_t WholeUnits(const StreamBuffer& buffer, size_t n) {
 DWORD CALLBACK ReadFromBuffer(DWORD_PTR cookie, LPBYTE bytes, LONG wanted, LONG* given) {
     auto* buffer = reinterpret_cast<StreamBuffer*>(cookie);
     const size_t left = buffer->size - buffer->at;
-    const size_t n =
-        WholeUnits(*buffer, left < static_cast<size_t>(wanted) ? left : static_cast<size_t>(wanted));
+    const size_t n = WholeUnits(
+        *buffer, left < static_cast<size_t>(wanted) ? left : static_cast<size_t>(wanted));
     std::memcpy(bytes, buffer->data + buffer->at, n);
     buffer->at += n;
     *given = static_cast<LONG>(n);
@@ -117,6 +117,9 @@ std::string RichHistoryView::RtfDocument() {
     StreamBuffer buffer;
     EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&buffer), 0, WriteToBuffer};
     SendMessageW(view_->Handle(), EM_STREAMOUT, SF_RTF, reinterpret_cast<LPARAM>(&stream));
+    // The control ends its stream with a NUL after the closing brace; it is no part of the
+    // document, and a file must end with the brace (then the CR LF of the save).
+    while (!buffer.out.empty() && buffer.out.back() == '\0') buffer.out.pop_back();
     return buffer.out;
 }
 

@@ -174,6 +174,7 @@ TEST_F(HistoryWindowTest, RtfRoundTripGivesTheSameText) {
     LoadAndShow();
     const std::string rtf = window_->View().RtfDocument();
     ASSERT_EQ(rtf.rfind("{\\rtf", 0), 0u) << rtf.substr(0, 40);
+    EXPECT_EQ(rtf.back(), '}') << "the document ends with its closing brace, nothing after it";
     RichHistoryView other(window_->Window(), 7001, 0, 0, 100, 100);
     ASSERT_TRUE(other.ReadRtf(rtf + "\r\n"));
     EXPECT_EQ(other.Text(), window_->View().Text());
