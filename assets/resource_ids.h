@@ -33,3 +33,14 @@
 #define IDB_SKIN_SILVER_CHANNELS 3225
 #define IDB_SKIN_SILVER_CREATE 3226
 #define IDB_SKIN_SILVER_JOIN 3227
+
+// User pop-up Form7: its three backgrounds (tools/make_popup_backgrounds.py). The numbers are
+// also the pop-up's picture numbers (src/userlists/form7_layout.h).
+#define IDB_POPUP_STARCRAFT 3111
+#define IDB_POPUP_BLUE 3112
+#define IDB_POPUP_SILVER 3113
+// Tool windows (issue 9): the channel window's background and picture buttons
+// (tools/make_channel_art.py); src/tools/tool_pictures.h holds the same numbers.
+#define IDB_CHANNEL_BACK 3301
+#define IDB_CHANNEL_JOIN 3302
+#define IDB_CHANNEL_CLOSE 3303

@@ -148,3 +148,44 @@ history_seeds = [
     history(0, ["\x10" + "Player%d\x11: row %d " % (i, i) + "\x12green" * (i % 3) for i in range(60)]),
 ]
 write("history", history_seeds)
+
+# --- user_rows: <rules byte><rows separated by \n> --------------------------------------------
+# Rules byte: bit 0 set = the friends list (first code only), bit 1 set = offline friends shown.
+CHANNEL, FRIENDS, FRIENDS_OFFLINE = 0, 1, 3
+
+
+def user_rows(rules, rows):
+    return bytes([rules]) + "\n".join(rows).encode("utf-8")
+
+
+user_seeds = [
+    user_rows(CHANNEL, ["Alice\t0 RATS", "J" + UE + "rgen\t0 PXES", "bob\t32 PXES",
+                        "Zo\u00eb\t0 NB2W"]),
+    user_rows(CHANNEL, ["nobody\t0", "Carl\t0 RATS", "bob\t32 PXES", "two\t0 RATS PXES",
+                        "dora\t32 RATS PXES", "ghost\t32"]),
+    user_rows(CHANNEL, ["RATS\t0", "x \t32 PXES", "y\t320 RATS", "z    32 RATS",
+                        AE * 14 + "RATS", AE * 7 + "RATS", EURO + "0123456789abcRATS"]),
+    user_rows(FRIENDS, ["Carol\t0 RATS", "Dave\t0", AE + "nne\t0 PX3W PXES", "bob\t32 PXES"]),
+    user_rows(FRIENDS_OFFLINE, ["Dave\t32", "Carol\t0 RATS", "Eve\t0", "Fred\t0 VD2D"]),
+    bytes([CHANNEL]) + b"\xc3\x28bad\t0 RATS\n\xff\xfe\t32 GPCW\n" + b" " * 300 + b"TAHC",
+]
+write("user_rows", user_seeds)
+
+# --- tool_text: <last channel row> 0xFF <greet or timed text> 0xFF <channel label> ---------
+def tool(row, text, caption):
+    return row.encode("utf-8") + b"\xff" + text.encode("utf-8") + b"\xff" + caption.encode("utf-8")
+
+
+GREET = "/w %user Hello %user I'm using Dunmarrows Quorvane DI Zuvo! Its currently the %date and it is %time"
+tool_seeds = [
+    tool("Alice\t0 RATS", GREET, "Clan QV (3)"),
+    tool("J" + UE + "rgen\t32 PXES", "%date %time", "Op M" + UE + "nchen (12)"),
+    tool("NoBlank", "Its currently %time!", "No count"),
+    tool(" x", "%user%user%date%time%Date", "(3)"),
+    tool("ab c", "%%datetime%tim%e", "x(1)"),
+    tool(EURO + AE + SZ + "\t0 3RAW", "", "Brood War USA-1 (40)"),
+    tool("abc", "abc", "4999"),
+    tool("\U0001F600 z", "100000", " 1.5e4 "),
+    tool(YUML + UNDEFINED + " q", "5000.5", "-7"),
+]
+write("tool_text", tool_seeds)

@@ -1,12 +1,14 @@
 // What the script does to the chat screen: rows, users, channel name, tabs, scroll bars,
 // leaving or entering the chat screen, and hanging.
 #include <cstdint>
+#include <cstring>
 #include <functional>
 #include <string>
 
 #include "chat_screen.h"
 #include "list_box.h"
 #include "row_generator.h"
+#include "user_rows.h"
 
 namespace standin {
 namespace {
@@ -91,6 +93,15 @@ void ChatScreen::AddUser(UserList list, const std::string& row) {
     }
     AddListBoxRow(ListOf(list), row);
     UpdateScrollRange(list);
+    if (list == UserList::kChannel) ShowChannelName();
+}
+
+void ChatScreen::AddGeneratedUsers(UserList list, int count) {
+    int& number = generated_users_[static_cast<int>(list)];
+    for (int i = 0; i < count; ++i) {
+        ++number;
+        AddUser(list, list == UserList::kChannel ? ChannelUserRow(number) : FriendRow(number));
+    }
 }
 
 bool ChatScreen::RemoveUser(UserList list, const std::string& name) {
@@ -107,7 +118,40 @@ bool ChatScreen::RemoveUser(UserList list, const std::string& name) {
     if (found < 0) return false;
     SendMessageA(box, LB_DELETESTRING, static_cast<WPARAM>(found), 0);
     UpdateScrollRange(list);
+    if (list == UserList::kChannel) ShowChannelName();
     return true;
+}
+
+void ChatScreen::ApplySquelch(const std::string& line) {
+    std::string flags;
+    std::string name;
+    for (const char* command : {"/ignore ", "/squelch "}) {
+        if (line.rfind(command, 0) == 0) {
+            flags = "32";
+            name = line.substr(strlen(command));
+        }
+    }
+    for (const char* command : {"/unignore ", "/unsquelch "}) {
+        if (line.rfind(command, 0) == 0) {
+            flags = "0";
+            name = line.substr(strlen(command));
+        }
+    }
+    if (flags.empty() || !in_chat_) return;
+    HWND box = ListOf(UserList::kChannel);
+    const int count = ListBoxRowCount(box);
+    for (int row = 0; row < count; ++row) {
+        const std::string old = ListBoxRow(box, row);
+        const size_t tab = old.find('\t');
+        if (tab == std::string::npos || old.substr(0, tab) != name) continue;
+        const size_t blank = old.find(' ', tab);
+        const std::string rest = blank == std::string::npos ? "" : old.substr(blank);
+        const std::string marked = old.substr(0, tab + 1) + flags + rest;
+        SendMessageA(box, LB_DELETESTRING, static_cast<WPARAM>(row), 0);
+        SendMessageA(box, LB_INSERTSTRING, static_cast<WPARAM>(row),
+                     reinterpret_cast<LPARAM>(marked.c_str()));
+        return;
+    }
 }
 
 void ChatScreen::ClearChat() {
@@ -120,11 +164,22 @@ void ChatScreen::ClearUsers(UserList list) {
     if (!in_chat_) return;
     SendMessageA(ListOf(list), LB_RESETCONTENT, 0, 0);
     UpdateScrollRange(list);
+    if (list == UserList::kChannel) ShowChannelName();
 }
 
 void ChatScreen::SetChannelName(const std::string& name) {
-    kept_channel_name_ = name;
-    if (in_chat_) SetWindowTextA(controls_[kChannelName], name.c_str());
+    channel_name_ = name;
+    ShowChannelName();
+}
+
+void ChatScreen::ShowChannelName() {
+    if (!in_chat_) return;
+    std::string text;
+    if (!channel_name_.empty()) {
+        text = channel_name_ + " (" + std::to_string(ListBoxRowCount(ListOf(UserList::kChannel))) +
+               ")";
+    }
+    SetWindowTextA(controls_[kChannelName], text.c_str());
 }
 
 void ChatScreen::ShowTab(UserList list) {
@@ -250,7 +305,6 @@ void ChatScreen::KeepChatScreen() {
         const int users = ListBoxRowCount(ListOf(list));
         for (int row = 0; row < users; ++row) kept.push_back(ListBoxRow(ListOf(list), row));
     }
-    kept_channel_name_ = TextOf(kChannelName);
 }
 
 void ChatScreen::RestoreChatScreen() {
@@ -265,7 +319,7 @@ void ChatScreen::RestoreChatScreen() {
         kept.clear();
         UpdateScrollRange(list);
     }
-    SetWindowTextA(controls_[kChannelName], kept_channel_name_.c_str());
+    ShowChannelName();
     const UserList other = tab_ == UserList::kChannel ? UserList::kFriends : UserList::kChannel;
     ShowWindow(ListOf(tab_), SW_SHOWNA);
     ShowWindow(ListOf(other), SW_HIDE);

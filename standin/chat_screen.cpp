@@ -392,6 +392,7 @@ void ChatScreen::SendInputLine(const char* how) {
     Own(kInput, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(""));
     // The game echoes the player's own line into the chat.
     AddChatRow("\x10" + Cp1252FromWide(options_.name) + "\x10: " + line);
+    ApplySquelch(line);
 }
 
 LRESULT ChatScreen::Own(int index, UINT message, WPARAM wparam, LPARAM lparam) {

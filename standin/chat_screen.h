@@ -48,11 +48,19 @@ class ChatScreen {
     void FillChat(int rows);
     int ChatRowCount() const;
     void AddUser(UserList list, const std::string& row);
+    // Adds `count` generated user rows (user_rows.h), numbering on from the previous call.
+    void AddGeneratedUsers(UserList list, int count);
     // Removes the first row whose name (the text before a TAB) is `name`, or else the first
     // row that starts with `name`. Returns false when no row matched.
     bool RemoveUser(UserList list, const std::string& name);
+    // What the game does with a squelch typed into it: the user's row in the channel list
+    // gets the flags "32" ("/ignore NAME", "/squelch NAME") or "0" again ("/unignore NAME",
+    // "/unsquelch NAME"), in place, so the channel's user count stays as it was.
+    void ApplySquelch(const std::string& line);
     void ClearChat();
     void ClearUsers(UserList list);
+    // The channel-name control shows the name with the channel's user count in parentheses,
+    // as the game does ("Clan QV (12)"), kept up to date as users join and leave.
     void SetChannelName(const std::string& name);
     // What a click on a tab does: shows that tab's list and hides the other one.
     void ShowTab(UserList list);
@@ -92,6 +100,8 @@ class ChatScreen {
     HWND ListOf(UserList list) const;
     HWND ScrollBarOf(UserList list) const;
     void UpdateScrollRange(UserList list);
+    // Writes the channel name and the user count into the channel-name control.
+    void ShowChannelName();
     void ScrollChatToEnd();
     // Messages of our own to our own controls; the controls' hooks log only foreign ones.
     LRESULT Own(int index, UINT message, WPARAM wparam, LPARAM lparam);
@@ -110,7 +120,7 @@ class ChatScreen {
     // What the game keeps while away from the chat screen.
     std::vector<std::string> kept_chat_;
     std::vector<std::string> kept_users_[2];
-    std::string kept_channel_name_;
+    std::string channel_name_;  // without the count
     bool scroll_bar_shown_[2] = {false, false};
     HFONT font_ = nullptr;
     HFONT bold_font_ = nullptr;
@@ -119,6 +129,7 @@ class ChatScreen {
     UserList tab_ = UserList::kChannel;
     int numbered_rows_ = 0;
     int long_rows_ = 0;
+    int generated_users_[2] = {0, 0};
 };
 
 }  // namespace standin

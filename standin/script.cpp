@@ -52,7 +52,8 @@ bool ParseUserList(const std::string& text, UserList* list) {
 //   fill-chat N            adds numbered rows until the chat list holds N rows
 //   join / leave TEXT      adds a user row to, or removes a name from, the channel list
 //   friend / unfriend TEXT the same for the friends list
-//   channel TEXT           sets the channel name
+//   users channel|friends N  adds N generated user rows in the game's form (user_rows.h)
+//   channel TEXT           sets the channel name (shown with the user count, "Clan QV (3)")
 //   leave-chat             leaves the chat screen: its 18 controls go, another screen's come
 //   enter-chat             returns: 18 new controls holding the rows the game kept
 //   show-tab channel|friends, scrollbar channel|friends show|hide, clear chat|channel|friends
@@ -86,6 +87,13 @@ bool Dispatch(const std::string& command, const std::string& argument, ChatScree
         screen->AddUser(command == "join" ? UserList::kChannel : UserList::kFriends, text);
     } else if (command == "leave" || command == "unfriend") {
         screen->RemoveUser(command == "leave" ? UserList::kChannel : UserList::kFriends, text);
+    } else if (command == "users") {
+        const size_t space = argument.find(' ');
+        if (space == std::string::npos || !ParseUserList(argument.substr(0, space), &list) ||
+            !ParseCount(argument.substr(space + 1), &count)) {
+            return false;
+        }
+        screen->AddGeneratedUsers(list, count);
     } else if (command == "channel") {
         screen->SetChannelName(text);
     } else if (command == "leave-chat") {

@@ -15,7 +15,7 @@ Form1::Form1(Platform& p, ChatView& view, std::unique_ptr<FormState> own) : Form
 Form1::Form1(Platform& p, ChatView& view, FormState& form_state)
     : platform(p),
       form(form_state),
-      greet(p.clock),
+      greet(p),
       scan(p, boxes),
       send(p, boxes),
       pump(p, boxes, greet,
@@ -37,12 +37,12 @@ Form1::Form1(Platform& p, ChatView& view, FormState& form_state)
       renderer(view, [this] { pump.Timer2.SetEnabled(true); }),
       RichTextBox1(renderer),
       auto_scroll(view),
-      processor(LineProcessorServices{p.sound, AlertToneImage_, alert_words, chat_log},
+      processor(LineProcessorServices{p.sound, AlertToneImage_, name_alert, chat_log},
                 LineProcessorHooks{
                     [this] { return Label11.Get() == "Enabled"; },
                     [this] { return pump.Text12.Get(); },
                     [this] { return pump.MirrorCount(); },
-                    [this] { return Check1 == 1; },
+                    [this] { return form["Check1"].Value() == 1; },
                     [this] { return log_switch.EnabChecked(); },
                     [this](const std::string& text) { RichTextBox1.Replace(text); },
                     [this] { Text11.Set(""); },
@@ -69,6 +69,8 @@ Form1::Form1(Platform& p, ChatView& view, FormState& form_state)
     });
     Timer11.SetHandler([this] { Timer11_Timer(); });
     WireControls();
+    WireUserLists();
+    WireTools();
     WireHistory();
     WireCapture();
 }
@@ -91,6 +93,7 @@ void Form1::Start() {
     scan.Ti2.SetEnabled(true);
     Timer11.SetEnabled(true);
     idle.Start();
+    StartUserLists();
 }
 
 }  // namespace qv
@@ -101,7 +104,7 @@ void Form1::Timer11_Timer() {
     // Missing or unreadable values leave the design-time state.
     if (auto hide = platform.settings.Read("SaveHide\\Hide")) {
         if (auto value = ParseInt16(*hide); value && *value >= 0 && *value <= 2) {
-            Check1 = *value;
+            form["Check1"].SetValue(*value);
         }
     }
     const std::string log = platform.settings.Read(kLogSettingName).value_or("");
@@ -109,6 +112,10 @@ void Form1::Timer11_Timer() {
     if (log == "0") log_switch.disab_Click();
     Timer11.SetEnabled(false);
     MakeSound(AlertToneImage_, kToneFreq1, kToneFreq2, kToneDuration);
+    // Tool windows and menu bar: the logging checks follow the restore, and the
+    // name alert window is loaded hidden, restoring its words and switch.
+    SyncLogMenuChecks();
+    name_alert.Load();
 }
 
 }  // namespace qv

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "chat/alert_tone.h"
 #include "chat/chat_log.h"
@@ -28,7 +29,21 @@
 #include "gamelink/send_paths.h"
 #include "platform/platform.h"
 #include "tools/greet_window.h"
-#include "tools/name_alert_words.h"
+#include "userlists/channel_user_list.h"
+#include "userlists/friend_list.h"
+#include "userlists/game_list_upkeep.h"
+#include "userlists/user_commands.h"
+#include "userlists/user_list_box.h"
+#include "userlists/user_list_views.h"
+#include "userlists/user_popup.h"
+#include "userlists/user_popup_opener.h"
+// Tool windows and menu bar
+#include "app/form1_menu.h"
+#include "platform/shell.h"
+#include "tools/channel_window.h"
+#include "tools/name_alert_window.h"
+#include "tools/status_words.h"
+#include "tools/time_messages_window.h"
 
 namespace qv {
 
@@ -78,8 +93,10 @@ class Form1 {
     ChatPump pump;
     TextField Text11;               // the line box: a chat line handed to it is processed at once
     TextField Label11{"Disabled"};  // the name alert's status; the alert runs on "Enabled"
-    int Check1 = 1;                 // "Hide offline friends", ticked at design
-    Form8Words alert_words;
+    // The name alert window (with the tool windows below), declared before the line
+    // processor, which reads its eight word boxes; it sets Label11.
+    Form8 name_alert{platform.settings,
+                     [this](bool on) { Label11.Set(on ? kMainEnabled : kMainDisabled); }};
     Timer Timer11;
 
     ChatView& RichTextBox2;
@@ -92,6 +109,65 @@ class Form1 {
     ChatAutoScroll auto_scroll;
     LineProcessor processor;
     IdleHandOffPaths idle;  // block, backlog and view-copy paths that nothing feeds today
+
+    // ---- User lists and user commands ----
+    // `List1`: the raw rows of the game's channel user list box, in the game's order, copied
+    // every 175 ms by `Timer6` (channel_users.Timer6, which the greet window pauses); also
+    // read by the greet window.
+    std::vector<std::string> List1;
+    // The main window's handle, as GetActiveWindow answers it (set by the window).
+    WindowHandle hWnd = 0;
+    UserListBox ListBoxFX1{true};   // channel users
+    UserListBox ListBoxFX2{false};  // friends, hidden at start in the same place
+    ChannelUserList channel_users{platform, boxes, List1, form["Label1"], ListBoxFX1};
+    FriendList friends{platform,       boxes,      form["Check1"],
+                       form["Label9"], ListBoxFX2, channel_users.Text3};
+    UserListViews views{platform, form, ListBoxFX1, ListBoxFX2, friends};
+    GameListUpkeep upkeep{platform, boxes, views, [this] { return hWnd; }};
+    UserCommands user_commands{form, ListBoxFX1, channel_users.Timer10};
+    Form7 popup{platform, [this] { return ListBoxFX1.Control().ItemSelectedText(); },
+                PopupActions{
+                    [this](const std::string& prefix, bool refresh_after) {
+                        user_commands.SendUserCommand(prefix, refresh_after);
+                    },
+                    [this] { form["Command4"].Click(); },
+                    [this] { form["Command1"].Click(); },
+                }};
+    UserPopupOpener opener{platform, ListBoxFX1, popup};
+
+    // Unloads the user pop-up when it is loaded.
+    void CloseUserPopup() { popup.Unload(); }
+
+  private:
+    void WireUserLists();
+    void StartUserLists();
+    // ---- Tool windows and menu bar: the tool windows and the menus ----
+    // Wired in form1_tools.cpp. Each tool window is the program's single instance, loaded on
+    // first use; the channel window is made anew on each opening.
+  public:
+    void exit_Click();          // File, Exit: ends at once, nothing saved
+    void Gmessage_Click();      // shows the greet window
+    void TMessage_Click();      // shows the timed-messages window
+    void namealertfun_Click();  // shows the name alert window
+    void Command6_Click();      // the channel picture button: opens the channel window
+    void hp_Click();            // opens the home page
+    void enab_Click();          // Chat Logging, Enable
+    void disab_Click();         // Chat Logging, Disable
+
+    MenuState menu{Form1Menu()};
+    Form3 time_messages{platform, send, [this](bool on) { ShowMainStatus(form["Label6"], on); }};
+    std::unique_ptr<FormChannel> channel;  // null while the channel window is not loaded
+    ShellOpener* shell = nullptr;          // the home page's opener; none: nothing opens
+    // Told when a tool window is loaded (the screen makes its window) and unloaded.
+    std::function<void(FormState&)> form_loaded;
+    std::function<void(FormState&)> form_unloaded;
+
+  private:
+    void WireTools();
+    void SyncLogMenuChecks();
+    std::string ChannelCaption();  // the caption of Label1, the game's channel name
+    void LoadedToolWindow(FormState& window);
+    std::unique_ptr<FormChannel> unloaded_channel_;  // let go at the next opening
 
     // ---- Message history (Form6) and handle capture (Form2) ----
     // Wired in form1_history.cpp and form1_capture.cpp.

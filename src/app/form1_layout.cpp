@@ -2,6 +2,7 @@
 
 #include "app/form1.h"
 #include "chat/loading_note.h"
+#include "tools/status_words.h"
 
 namespace qv {
 namespace {
@@ -9,6 +10,8 @@ namespace {
 constexpr uint32_t kWhite = 0x00FFFFFF;
 constexpr uint32_t kBlack = 0x00000000;
 constexpr uint32_t kMainBackground = 0x00180E0C;  // dark blue-black
+constexpr uint32_t kGreen = 0x0000FF00;
+constexpr uint32_t kStatusFrame = 0x00A0A0A0;     // Shape1, light grey
 
 }  // namespace
 
@@ -110,6 +113,106 @@ FormSpec Form1Layout() {
          kDefaultColour,
          {},
          kIdText9},
+
+        // ---- User lists and user commands ----
+        // The channel name as the game shows it, above the user list.
+        {K::kLabel, "Label1", "", 578, 16, 177, 33, 0, kWhite, kTransparent},
+        {K::kOptionButton,
+         "Option1",
+         "Channel",
+         16,
+         192,
+         89,
+         17,
+         kChecked,
+         kWhite,
+         kTransparent,
+         {},
+         kIdOption1},
+        {K::kOptionButton,
+         "Option2",
+         "Friends",
+         16,
+         208,
+         89,
+         17,
+         0,
+         kWhite,
+         kTransparent,
+         {},
+         kIdOption2},
+        {K::kOptionButton,
+         "Option3",
+         "Both",
+         16,
+         224,
+         89,
+         17,
+         0,
+         kWhite,
+         kTransparent,
+         {},
+         kIdOption3},
+        // The check box has no caption of its own: Label7 beside it is its caption.
+        {K::kCheckBox,
+         "Check1",
+         "",
+         16,
+         256,
+         17,
+         25,
+         kChecked,
+         kWhite,
+         kTransparent,
+         {},
+         kIdCheck1},
+        {K::kLabel,
+         "Label7",
+         "Hide offline friends",
+         35,
+         256,
+         73,
+         33,
+         0,
+         kWhite,
+         kTransparent,
+         {"Verdana", 8.25, false}},
+        // In the Both view these stand in the gap between the two lists.
+        {K::kLabel, "Label8", "Friends", 584, 282, 169, 17, 0, kWhite, kTransparent},
+        {K::kLabel, "Label9", "Online", 584, 296, 169, 17, 0, kGreen, kTransparent},
+        {K::kPictureButton,
+         "Command4",
+         "Whisper",
+         669,
+         502,
+         81,
+         29,
+         0,
+         kDefaultColour,
+         kDefaultColour,
+         {},
+         kIdCommand4},
+        // ---- Tool windows and menu bar: the status block and the channel button
+        // of the main window's layout table.
+        {K::kFrame, "Shape1", "", 12, 18, 102, 161, 0, kStatusFrame},
+        {K::kLabel, "Label4(0)", "Greet Message", 24, 20, 81, 57, 0, kWhite, kTransparent},
+        {K::kLabel, "Label5", kMainDisabled, 24, 56, 81, 25, 0, kStatusRed, kTransparent},
+        {K::kLabel, "Label4(1)", "Time Message", 24, 80, 81, 33, 0, kWhite, kTransparent},
+        {K::kLabel, "Label6", kMainDisabled, 24, 112, 81, 25, 0, kStatusRed, kTransparent},
+        {K::kLabel, "Label10", "Name Alert", 24, 136, 81, 17, 0, kWhite, kTransparent},
+        {K::kLabel, "Label11", kMainDisabled, 24, 152, 81, 17, 0, kStatusRed, kTransparent},
+        {K::kPictureButton,
+         "Command6",
+         "Channels",
+         12,
+         308,
+         102,
+         50,
+         0,
+         kDefaultColour,
+         kDefaultColour,
+         {},
+         kIdCommand6},
 
         // ---- Message history and handle capture ----
         // A hidden button that shows the history window; nothing presses it.

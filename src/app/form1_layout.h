@@ -21,6 +21,15 @@ enum MainControlId : int {
     kIdListBoxFX1 = 1201,  // channel users
     kIdListBoxFX2 = 1202,  // friends, hidden in the same place
 
+    // User lists and user commands.
+    kIdCommand4 = 1301,  // Whisper
+    kIdCheck1 = 1302,    // "Hide offline friends"
+    kIdOption1 = 1303,   // Channel view
+    kIdOption2 = 1304,   // Friends view
+    kIdOption3 = 1305,   // Both view
+    // Tool windows and menu bar
+    kIdCommand6 = 1006,  // channel list window
+
     // ---- Message history and handle capture ----
     kIdCommand3 = 1003,  // hidden: shows the message history window
 };

@@ -13,7 +13,7 @@ const std::array<CaptureMarker, 5> kCaptureMarkers = {{
     {"Label6", 7320, 2280, 1215, 255, {529, 161}, &HandleBoxes::channeln}, // channel name
 }};
 
-ScreenPoint MarkerCentreInPixels(const CaptureMarker& marker, double twips_per_pixel) {
+CursorPoint MarkerCentreInPixels(const CaptureMarker& marker, double twips_per_pixel) {
     const double x = RoundHalfEven(marker.left + marker.width / 2.0);
     const double y = RoundHalfEven(marker.top + marker.height / 2.0);
     return {static_cast<int32_t>(RoundHalfEven(x / twips_per_pixel)),
@@ -111,14 +111,16 @@ void Form2::Unload() {
 }
 
 void Form2::Timer5_Timer() {
-    const ScreenPoint at = platform_.cursor.GetCursorPos();
+    CursorPoint at;
+    platform_.cursor.GetCursorPos(&at);
     form["Label5"].SetText(DecimalText(platform_.points.WindowFromPoint(at)));
 }
 
-void Form2::Timer9_Timer() { SavedCursorPos = platform_.cursor.GetCursorPos(); }
+// A position that cannot be read leaves the one recorded before.
+void Form2::Timer9_Timer() { platform_.cursor.GetCursorPos(&SavedCursorPos); }
 
 void Form2::MoveCursorToClientPoint(int32_t& x, int32_t& y) {
-    const ScreenPoint screen = platform_.points.ClientToScreen(hWnd(), {x, y});
+    const CursorPoint screen = platform_.points.ClientToScreen(hWnd(), {x, y});
     platform_.cursor.SetCursorPos(screen.x, screen.y);
 }
 

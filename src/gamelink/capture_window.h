@@ -34,7 +34,7 @@ constexpr int kCaptureTriggerMs = 5;  // the main window's Timer5
 struct CaptureMarker {
     const char* name;
     int left, top, width, height;  // twips
-    ScreenPoint spot;              // pixels
+    CursorPoint spot;              // pixels
     TextField HandleBoxes::*box;
 };
 
@@ -44,7 +44,7 @@ extern const std::array<CaptureMarker, 5> kCaptureMarkers;
 // by the display's twips per pixel (halves to even). At 15 twips per pixel (96 dots per
 // inch) this is the marker's spot; at any other resolution it lands elsewhere, so the
 // capture uses the pixel spots themselves.
-ScreenPoint MarkerCentreInPixels(const CaptureMarker& marker, double twips_per_pixel);
+CursorPoint MarkerCentreInPixels(const CaptureMarker& marker, double twips_per_pixel);
 
 FormSpec Form2Layout();
 
@@ -93,7 +93,7 @@ class Form2 {
     void MoveCursorToClientPoint(int32_t& x, int32_t& y);
 
     FormState form;
-    ScreenPoint SavedCursorPos;
+    CursorPoint SavedCursorPos;
     Timer Timer5, Timer9;
     Timer Timer1, Timer15, Timer2, Timer25, Timer3, Timer45, Timer4, Timer6, Timer75, Timer85,
         Timer8;

@@ -26,7 +26,7 @@ struct Platform {
     LocalClock& clock;
     TextCodec& codec;
     Keyboard& keyboard;
-    Cursor& cursor;
+    CursorInput& cursor;
     PointWindows& points;
     Dialogs& dialogs;
 };

@@ -19,22 +19,45 @@ std::string ParentOf(const std::string& path) {
 
 }  // namespace
 
-std::optional<std::string> SimSettings::Read(const std::string& name) {
-    for (const auto& [key, value] : values) {
-        if (Lower(key) == Lower(name)) return value;
+namespace {
+
+std::map<std::string, std::string>::iterator FindName(std::map<std::string, std::string>& map,
+                                                      const std::string& name) {
+    for (auto it = map.begin(); it != map.end(); ++it) {
+        if (Lower(it->first) == Lower(name)) return it;
     }
+    return map.end();
+}
+
+void Store(std::map<std::string, std::string>& map, const std::string& name,
+           const std::string& value) {
+    auto found = FindName(map, name);
+    if (found != map.end()) {
+        found->second = value;
+    } else {
+        map[name] = value;
+    }
+}
+
+}  // namespace
+
+std::optional<std::string> SimSettings::Read(const std::string& name) {
+    auto user = FindName(user_values, name);
+    if (user != user_values.end()) return user->second;
+    auto machine = FindName(values, name);
+    if (machine != values.end()) return machine->second;
     return std::nullopt;
 }
 
 bool SimSettings::Write(const std::string& name, const std::string& value) {
     if (!writable) return false;
-    for (auto& [key, stored] : values) {
-        if (Lower(key) == Lower(name)) {
-            stored = value;
-            return true;
-        }
+    if (machine_refused) {
+        Store(user_values, name, value);
+        return true;
     }
-    values[name] = value;
+    Store(values, name, value);
+    auto user = FindName(user_values, name);
+    if (user != user_values.end()) user_values.erase(user);
     return true;
 }
 

@@ -11,6 +11,7 @@
 #include "platform/platform.h"
 #include "sim/sim_chat_view.h"
 #include "sim/sim_screen.h"
+#include "sim/sim_shell.h"
 #include "sim/sim_window_system.h"
 
 namespace qv {
@@ -34,13 +35,18 @@ class SimProcess : public ProcessControl {
     int ended = 0;
 };
 
+// The settings store's rule as the registry store keeps it: a write goes to the machine
+// key; when the machine refuses it, to the same name per user; a read takes the per-user
+// value when there is one, else the machine value; a machine write removes the per-user copy.
 class SimSettings : public SettingsStore {
   public:
     std::optional<std::string> Read(const std::string& name) override;
     bool Write(const std::string& name, const std::string& value) override;
 
-    std::map<std::string, std::string> values;  // keys compared without letter case
-    bool writable = true;
+    std::map<std::string, std::string> values;       // machine values; names without case
+    std::map<std::string, std::string> user_values;  // per-user values
+    bool writable = true;          // false: every write fails, machine and per-user alike
+    bool machine_refused = false;  // true: machine writes are refused, as for an ordinary account
 };
 
 class SimSound : public SoundPlayer {
@@ -97,6 +103,29 @@ class SimKeyboard : public Keyboard {
     std::vector<int32_t> queries;
 };
 
+// The pointer where the test puts it; every synthetic mouse event is kept, in order, for the
+// test to deliver to the window under the pointer (as the system would after the handler).
+class SimCursor : public CursorInput {
+  public:
+    bool GetCursorPos(CursorPoint* point) override {
+        ++reads;
+        *point = position;
+        return true;
+    }
+    void MouseEvent(uint32_t flags, int32_t, int32_t, uint32_t) override {
+        events.push_back(flags);
+    }
+    void SetCursorPos(int32_t x, int32_t y) override {
+        position = {x, y};
+        moves.push_back(position);
+    }
+
+    CursorPoint position;
+    int reads = 0;
+    std::vector<uint32_t> events;
+    std::vector<CursorPoint> moves;  // every SetCursorPos, in order
+};
+
 // All of it together, ready to build a form on.
 struct SimWorld {
     VirtualClock clock;
@@ -109,10 +138,12 @@ struct SimWorld {
     Cp1252Codec codec;
     SimKeyboard keyboard;
     SimChatView chat_view;
+    SimCursor cursor;
+    SimShell shell;  // not part of Platform: the main window hands it to Form1
     SimScreen screen{windows};
     SimDialogs dialogs;
-    Platform platform{clock, windows, process,  settings, sound,  files,
-                      local_clock, codec, keyboard, screen, screen, dialogs};
+    Platform platform{clock, windows,     process, settings, sound,  files,
+                      local_clock, codec, keyboard, cursor, screen, dialogs};
 };
 
 }  // namespace qv

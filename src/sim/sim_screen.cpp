@@ -2,7 +2,7 @@
 
 namespace qv {
 
-WindowHandle SimScreen::WindowFromPoint(ScreenPoint point) {
+WindowHandle SimScreen::WindowFromPoint(CursorPoint point) {
     for (auto it = placed.rbegin(); it != placed.rend(); ++it) {
         const SimWindow* window = windows_.Find(it->first);
         if (!window || !window->visible) continue;
@@ -11,7 +11,7 @@ WindowHandle SimScreen::WindowFromPoint(ScreenPoint point) {
     return 0;
 }
 
-ScreenPoint SimScreen::ClientToScreen(WindowHandle window, ScreenPoint client) {
+CursorPoint SimScreen::ClientToScreen(WindowHandle window, CursorPoint client) {
     for (const auto& [handle, rect] : placed) {
         if (handle == window) return {client.x + rect.left, client.y + rect.top};
     }

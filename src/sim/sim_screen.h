@@ -1,5 +1,5 @@
-// The screen in memory: a cursor, windows placed at rectangles, and message boxes that
-// close at once. What the program did (cursor moves, messages shown) is kept for the tests.
+// The screen in memory: windows placed at rectangles, and message boxes that close at once.
+// The messages shown are kept for the tests; the pointer is the world's SimCursor.
 #pragma once
 
 #include <string>
@@ -16,34 +16,23 @@ struct ScreenRect {
     int32_t top = 0;
     int32_t width = 0;
     int32_t height = 0;
-    bool Contains(ScreenPoint p) const {
+    bool Contains(CursorPoint p) const {
         return p.x >= left && p.y >= top && p.x < left + width && p.y < top + height;
     }
 };
 
-class SimScreen : public Cursor, public PointWindows {
+class SimScreen : public PointWindows {
   public:
     // Windows that are gone from `windows` or hidden there are not found under a point.
     explicit SimScreen(SimWindowSystem& windows) : windows_(windows) {}
 
-    ScreenPoint GetCursorPos() override {
-        ++cursor_reads;
-        return cursor;
-    }
-    void SetCursorPos(int32_t x, int32_t y) override {
-        cursor = {x, y};
-        moves.push_back(cursor);
-    }
-    WindowHandle WindowFromPoint(ScreenPoint point) override;
-    ScreenPoint ClientToScreen(WindowHandle window, ScreenPoint client) override;
+    WindowHandle WindowFromPoint(CursorPoint point) override;
+    CursorPoint ClientToScreen(WindowHandle window, CursorPoint client) override;
 
     // Puts a window's rectangle on the screen, above every window placed before it; its
     // client area starts at the rectangle's corner.
     void Place(WindowHandle window, ScreenRect rect);
 
-    ScreenPoint cursor{800, 600};
-    std::vector<ScreenPoint> moves;  // every SetCursorPos, in order
-    int cursor_reads = 0;
     std::vector<std::pair<WindowHandle, ScreenRect>> placed;  // bottom first
 
   private:

@@ -1,16 +1,112 @@
 #include "tools/greet_window.h"
 
-namespace qv {
+#include <algorithm>
 
-void Form4::Load() {
-    if (loaded_) return;
-    loaded_ = true;
-    if (on_load_) on_load_();
+#include "tools/tool_text.h"
+
+namespace qv {
+namespace {
+
+// A count beyond the 16-bit range is kept at its largest value (the window's Integer).
+int16_t ToCount16(int count) {
+    return static_cast<int16_t>(std::clamp(count, int{INT16_MIN}, int{INT16_MAX}));
+}
+
+}  // namespace
+
+FormSpec Form4Layout() {
+    FormSpec spec;
+    spec.name = "Form4";
+    spec.caption = "Greet message";
+    spec.client_width = 420;
+    spec.client_height = 220;
+    spec.frame = FormFrame::kFixed;
+    spec.font = {"Verdana", 8.25, false};
+    const ControlFont bold{"Verdana", 8.25, true};
+    using K = ControlKind;
+    const uint32_t t = kTransparent;
+    const uint32_t d = kDefaultColour;
+    spec.controls = {
+        {K::kLabel, "Label1", "Greet mesage", 12, 10, 200, 16, 0, d, t, bold},
+        {K::kTextBox, "Text1", kGreetDefaultText, 12, 28, 396, 22},
+        {K::kLabel, "Label2", "If you want to  whisper the message type: /w %user message", 12, 56,
+         396, 16, 0, d, t},
+        {K::kLabel, "Label4", "Commands:", 12, 80, 200, 16, 0, d, t, bold},
+        {K::kLabel, "Label5", "%user | Username of the user who joined the channel", 12, 98, 396,
+         16, 0, d, t},
+        {K::kLabel, "Label6", "%date | Date", 12, 114, 200, 16, 0, d, t},
+        {K::kLabel, "Label7", "%time | Time", 12, 130, 200, 16, 0, d, t},
+        {K::kLabel, "Label8", "For example: Hello %user its currently %time", 12, 150, 396, 16, 0,
+         d, t},
+        {K::kButton, "Command1", "Start", 12, 180, 90, 28},
+        {K::kButton, "Command2", "Stop", 110, 180, 90, 28},
+        {K::kLabel, "Label3", kStatusOff, 214, 186, 190, 20, 0, kStatusRed, t, bold},
+        // Work box and time stamp, below the visible area of the window.
+        {K::kTextBox, "Text2", "Text2", 12, 232, 120, 22, kNoTabStop},
+        {K::kTextBox, "Text3", "Text3", 140, 232, 120, 22, kHidden | kNoTabStop},
+        {K::kButton, "Command3", "Command3", 268, 232, 90, 22, kHidden | kNoTabStop},
+    };
+    return spec;
+}
+
+Form4::Form4(Platform& platform)
+    : ToolWindow(Form4Layout()),
+      Timer1(platform.timers, "Form4.Timer1", kGreetTickMs),
+      platform_(platform) {
+    Timer1.SetHandler([this] { Timer1_Timer(); });
+    form["Command1"].OnClick([this] { Command1_Click(); });
+    form["Command2"].OnClick([this] { Command2_Click(); });
+    form["Command3"].OnClick([this] { Command3_Click(); });
+    form.OnCloseRequest([this] { Form_QueryUnload(); });
+    Text3.OnChange([this] { form["Text3"].SetText(Text3.Get()); });
+}
+
+int Form4::UserCount() const { return links_.user_count ? links_.user_count() : 0; }
+
+void Form4::Form_Load() {
+    LastUserCount = ToCount16(UserCount());
+    // A missing value (first run) or a failed read leaves the stored greet text.
+    if (auto text = platform_.settings.Read(kGreetSettingName)) form["Text1"].SetText(*text);
+}
+
+void Form4::Command1_Click() {
+    Timer1.SetEnabled(true);
+    ShowWindowStatus(form["Label3"], true);
+    if (links_.label5) links_.label5(true);
+    platform_.settings.Write(kGreetSettingName, form["Text1"].Text());
+}
+
+void Form4::Command2_Click() {
+    Timer1.SetEnabled(false);
+    ShowWindowStatus(form["Label3"], false);
+    if (links_.label5) links_.label5(false);
+}
+
+void Form4::Form_QueryUnload() { form.Hide(); }
+
+void Form4::Timer1_Timer() {
+    form["Text2"].SetText("");
+    if (links_.user_copier) links_.user_copier(false);
+    const int n = UserCount();
+    if (n > LastUserCount) {
+        const std::string row = links_.user_row ? links_.user_row(n - 1) : std::string();
+        form["Text2"].SetText(GreetUserName(row));
+        const std::string line =
+            FillGreeting(form["Text1"].Text(), form["Text2"].Text(), platform_.clock.Now());
+        if (links_.send) {
+            links_.send->time.Set(line);
+            links_.send->send_Click();
+        }
+    } else {
+        form["Text2"].SetText("");
+    }
+    LastUserCount = ToCount16(UserCount());
+    if (links_.user_copier) links_.user_copier(true);
 }
 
 void Form4::Command3_Click() {
     Load();
-    Text3.Set(clock_.FormatTime(clock_.Now()));
+    Text3.Set(platform_.clock.FormatTime(platform_.clock.Now()));
 }
 
 }  // namespace qv

@@ -1,5 +1,8 @@
 #include "win32/main_window.h"
 
+#include "win32/user_list_windows.h"
+#include "app/form1_menu.h"
+#include "win32/menu_bar.h"
 #include "win32/capture_window.h"
 #include "win32/history_window.h"
 
@@ -10,7 +13,9 @@ MainWindow::MainWindow() = default;
 MainWindow::~MainWindow() = default;
 
 bool MainWindow::Create(int show_command) {
-    if (!window_.Create()) return false;
+    if (!window_.Create(nullptr, CW_USEDEFAULT, CW_USEDEFAULT, BuildMenuBar(Form1Menu()))) {
+        return false;
+    }
     HWND hwnd = window_.Handle();
     const RECT view = window_.Place("RichTextBox2");
     view_ = std::make_unique<RichChatView>(hwnd, kIdRichTextBox2, view.left, view.top,
@@ -26,6 +31,7 @@ bool MainWindow::Create(int show_command) {
             if (list) list->Control().SetScrollbar(false);
         }
     };
+    WireUserLists();
 
     // Keys typed in the typing box go to its key handler first; a consumed key never
     // reaches the box.
@@ -47,6 +53,8 @@ bool MainWindow::Create(int show_command) {
     layout_.OnCloseRequest([this] { DestroyWindow(window_.Handle()); });
     WireHistoryAndCapture();
 
+    CreateToolWindows();
+
     // The Load steps run once the window and its controls exist, before it shows.
     form_->Start();
     ShowWindow(hwnd, show_command);
@@ -63,6 +71,27 @@ bool MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
         return true;
     }
     return false;
+}
+
+// ---- User lists and user commands ------------------------------------------------
+
+void MainWindow::WireUserLists() {
+    HWND hwnd = window_.Handle();
+    form_->hWnd = FromHwnd(hwnd);
+    AttachUserListWindow(form_->ListBoxFX1, lists_.ListBoxFX1);
+    AttachUserListWindow(form_->ListBoxFX2, lists_.ListBoxFX2);
+    popup_window_ = std::make_unique<UserPopupWindow>(hwnd);
+    form_->popup.SetScreen(popup_window_->Screen());
+}
+
+// ---- Tool windows and menu bar ----------------------------------------------
+
+void MainWindow::CreateToolWindows() {
+    tools_ = std::make_unique<ToolWindowsScreen>(*form_, window_.Handle());
+    // Menu commands first, then the main window's own messages.
+    window_.SetMessageHook([this](UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
+        return tools_->OnMainMessage(msg, wp, lp, result) || OnMessage(msg, wp, lp, result);
+    });
 }
 
 }  // namespace qv

@@ -13,6 +13,8 @@
 #include "win32/form_window.h"
 #include "win32/listboxfx_main_lists.h"
 #include "win32/rich_chat_view.h"
+#include "win32/user_popup_window.h"
+#include "win32/tool_windows.h"
 #include "win32/win32_platform.h"
 
 namespace qv {
@@ -28,6 +30,9 @@ class MainWindow {
 
   private:
     bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result);
+    // User lists and user commands: the lists, the pop-up, the window's handle.
+    void WireUserLists();
+    void CreateToolWindows();  // tool windows and menu bar
 
     // ---- Message history and handle capture, main_window.cpp's last block ----
     void WireHistoryAndCapture();
@@ -38,8 +43,12 @@ class MainWindow {
     FormState layout_{Form1Layout()};
     FormWindow window_{layout_};
     std::unique_ptr<RichChatView> view_;
+    // The user pop-up's window outlives Form1, which takes the window down before its controls.
+    std::unique_ptr<UserPopupWindow> popup_window_;
     std::unique_ptr<Form1> form_;
     MainWindowLists lists_;
+    // Tool windows and menu bar: their windows go before Form1, whose states they show.
+    std::unique_ptr<ToolWindowsScreen> tools_;
 };
 
 }  // namespace qv

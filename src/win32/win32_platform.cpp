@@ -185,58 +185,6 @@ uint32_t Win32Process::GetPriorityClass() { return ::GetPriorityClass(GetCurrent
 
 void Win32Process::EndProgram() { ExitProcess(0); }
 
-// ---- settings -------------------------------------------------------------------------
-
-namespace {
-
-// "Logfile\Log" -> key "Software\QuorvaneDIZuvo\Logfile", value "Log".
-bool SplitName(const std::string& name, std::wstring& key, std::wstring& value) {
-    const size_t slash = name.find_last_of('\\');
-    if (slash == std::string::npos) return false;
-    key = L"Software\\QuorvaneDIZuvo\\" + Widen(name.substr(0, slash));
-    value = Widen(name.substr(slash + 1));
-    return true;
-}
-
-}  // namespace
-
-std::optional<std::string> RegistrySettings::Read(const std::string& name) {
-    std::wstring key, value;
-    if (!SplitName(name, key, value)) return std::nullopt;
-    HKEY hkey = nullptr;
-    if (RegOpenKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), 0, KEY_READ, &hkey) != ERROR_SUCCESS) {
-        return std::nullopt;
-    }
-    DWORD type = 0, size = 0;
-    std::optional<std::string> result;
-    if (RegQueryValueExW(hkey, value.c_str(), nullptr, &type, nullptr, &size) == ERROR_SUCCESS &&
-        (type == REG_SZ || type == REG_EXPAND_SZ)) {
-        std::vector<wchar_t> data(size / sizeof(wchar_t) + 1, L'\0');
-        if (RegQueryValueExW(hkey, value.c_str(), nullptr, &type,
-                             reinterpret_cast<BYTE*>(data.data()), &size) == ERROR_SUCCESS) {
-            result = Narrow(std::wstring(data.data()));
-        }
-    }
-    RegCloseKey(hkey);
-    return result;
-}
-
-bool RegistrySettings::Write(const std::string& name, const std::string& text) {
-    std::wstring key, value;
-    if (!SplitName(name, key, value)) return false;
-    HKEY hkey = nullptr;
-    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, key.c_str(), 0, nullptr, 0, KEY_WRITE, nullptr, &hkey,
-                        nullptr) != ERROR_SUCCESS) {
-        return false;
-    }
-    const std::wstring data = Widen(text);
-    const LONG rc =
-        RegSetValueExW(hkey, value.c_str(), 0, REG_SZ, reinterpret_cast<const BYTE*>(data.c_str()),
-                       static_cast<DWORD>((data.size() + 1) * sizeof(wchar_t)));
-    RegCloseKey(hkey);
-    return rc == ERROR_SUCCESS;
-}
-
 // ---- sound ----------------------------------------------------------------------------
 
 bool Win32Sound::PlayMemory(const uint8_t* image, size_t, uint32_t flags) {

@@ -8,6 +8,8 @@
 
 #include "platform/platform.h"
 #include "win32/game_messages.h"
+#include "win32/win32_cursor.h"
+#include "win32/registry_settings.h"
 #include "win32/win32_screen.h"
 
 namespace qv {
@@ -60,12 +62,6 @@ class Win32Process : public ProcessControl {
     void EndProgram() override;
 };
 
-class RegistrySettings : public SettingsStore {
-  public:
-    std::optional<std::string> Read(const std::string& name) override;
-    bool Write(const std::string& name, const std::string& value) override;
-};
-
 class Win32Sound : public SoundPlayer {
   public:
     bool PlayMemory(const uint8_t* image, size_t size, uint32_t flags) override;
@@ -112,9 +108,10 @@ struct Win32Platform {
     Win32Codec codec;
     Win32Keyboard keyboard;
     Win32Cursor cursor;
+    Win32PointWindows points;
     Win32Dialogs dialogs;
     Platform platform{timers, windows, process, settings, sound,  files,
-                      clock,  codec,   keyboard, cursor,  cursor, dialogs};
+                      clock,  codec,   keyboard, cursor,  points, dialogs};
 };
 
 // A game handle kept as a signed 32-bit number; window handles fit in 32 bits.

@@ -11,20 +11,12 @@ HWND AsHwnd(WindowHandle h) { return reinterpret_cast<HWND>(static_cast<intptr_t
 
 }  // namespace
 
-ScreenPoint Win32Cursor::GetCursorPos() {
-    POINT p{};
-    ::GetCursorPos(&p);
-    return {static_cast<int32_t>(p.x), static_cast<int32_t>(p.y)};
-}
-
-void Win32Cursor::SetCursorPos(int32_t x, int32_t y) { ::SetCursorPos(x, y); }
-
-WindowHandle Win32Cursor::WindowFromPoint(ScreenPoint point) {
+WindowHandle Win32PointWindows::WindowFromPoint(CursorPoint point) {
     const HWND window = ::WindowFromPoint(POINT{point.x, point.y});
     return static_cast<WindowHandle>(reinterpret_cast<intptr_t>(window));
 }
 
-ScreenPoint Win32Cursor::ClientToScreen(WindowHandle window, ScreenPoint client) {
+CursorPoint Win32PointWindows::ClientToScreen(WindowHandle window, CursorPoint client) {
     POINT p{client.x, client.y};
     if (window == 0 || !::ClientToScreen(AsHwnd(window), &p)) return client;
     return {static_cast<int32_t>(p.x), static_cast<int32_t>(p.y)};

@@ -1,4 +1,4 @@
-// The real screen: the cursor, the window under a point, and message boxes.
+// The real screen: the window under a point, client points on the screen, and message boxes.
 #pragma once
 
 #include "platform/cursor.h"
@@ -6,12 +6,10 @@
 
 namespace qv {
 
-class Win32Cursor : public Cursor, public PointWindows {
+class Win32PointWindows : public PointWindows {
   public:
-    ScreenPoint GetCursorPos() override;
-    void SetCursorPos(int32_t x, int32_t y) override;
-    WindowHandle WindowFromPoint(ScreenPoint point) override;
-    ScreenPoint ClientToScreen(WindowHandle window, ScreenPoint client) override;
+    WindowHandle WindowFromPoint(CursorPoint point) override;
+    CursorPoint ClientToScreen(WindowHandle window, CursorPoint client) override;
 };
 
 class Win32Dialogs : public Dialogs {

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "app/form1_layout.h"
+#include "app/form1_menu.h"
 #include "chat/colour_renderer.h"
 #include "chat/history_layout.h"
 #include "chat/history_text.h"
@@ -117,9 +118,10 @@ class HistoryWindow : public ::testing::Test {
             return false;
         }
         const DWORD pid = pair_->companion_pid();
-        // The hidden Command3 shows the history window, as the menu entry does.
-        if (!Press(pair_->main(), qv::kIdCommand3) ||
-            !WaitUntil([&] { return (window_ = CompanionWindow(pid, L"QuorvaneForm6")); }, 10000) ||
+        // The menu entry "This show all messages from the game" shows the history window (a
+        // WM_COMMAND with the entry's id, as the menu sends it).
+        PostMessageW(pair_->main(), WM_COMMAND, MAKEWPARAM(qv::kMenuMhistroy, 0), 0);
+        if (!WaitUntil([&] { return (window_ = CompanionWindow(pid, L"QuorvaneForm6")); }, 10000) ||
             !WaitUntil([&] { return IsWindowVisible(window_) != FALSE; }, 10000)) {
             ADD_FAILURE() << "the history window never showed";
             return false;
@@ -239,7 +241,7 @@ TEST_F(HistoryWindow, ResizingMovesTheControlsAndClosingUnloads) {
         5000));
     PostMessageW(window_, WM_CLOSE, 0, 0);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(window_); }, 10000)) << "closing unloads it";
-    // Opening again loads it afresh: an empty view.
+    // Opening again (here by the hidden Command3) loads it afresh: an empty view.
     ASSERT_TRUE(Press(pair_->main(), qv::kIdCommand3));
     ASSERT_TRUE(WaitUntil(
         [&] { return (window_ = CompanionWindow(pair_->companion_pid(), L"QuorvaneForm6")); },

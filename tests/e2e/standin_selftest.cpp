@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "row_generator.h"
+#include "user_rows.h"
 
 namespace {
 
@@ -348,7 +349,8 @@ TEST(StandinGame, InitScriptFillsTheListsWithGameRows) {
         "chat \\x13J\\xfcrgen\\x11: back\\\\slash \\x80\n"
         "chatn 3");  // the last line has no line end and still runs
     ASSERT_TRUE(game.ready());
-    EXPECT_EQ(WindowTextA(game.control(kChannelName)), "Brood War USA-1");
+    EXPECT_EQ(WindowTextA(game.control(kChannelName)), "Brood War USA-1 (2)")
+        << "the game shows the channel's user count after its name";
     ASSERT_EQ(RowCount(game.control(kChannelList)), 2);
     EXPECT_EQ(ListRow(game.control(kChannelList), 0), L"Alice\t0 RATS");
     EXPECT_EQ(ListRow(game.control(kChannelList), 1), L"Bob\t0 PXES");
@@ -370,6 +372,75 @@ TEST(StandinGame, ScriptRemovesUsersAndReportsBadCommands) {
     ASSERT_EQ(RowCount(game.control(kChannelList)), 1);
     EXPECT_EQ(ListRow(game.control(kChannelList), 0), L"Alice\t0 RATS");
     EXPECT_EQ(RowCount(game.control(kFriendsList)), 0);
+}
+
+TEST(StandinGame, ChannelNameFollowsTheUserCountAndGeneratedUsersComeInTheGamesForm) {
+    Standin game(
+        "channel Op Gr\\xfc\\xdf"
+        "e\n");
+    ASSERT_TRUE(game.ready());
+    EXPECT_EQ(WindowTextA(game.control(kChannelName)),
+              "Op Gr\xfc\xdf"
+              "e (0)");
+    game.Command("users channel 12");
+    game.Command("users friends 4");
+    game.Command("users friends 2");
+    game.Command("join bob\\x0932 PXES");
+    game.Command("users channel");
+    game.Command("users chat 3");
+    EXPECT_EQ(game.Events(), (Events{"error users channel", "error users chat 3"}));
+    EXPECT_EQ(WindowTextA(game.control(kChannelName)),
+              "Op Gr\xfc\xdf"
+              "e (13)");
+    const HWND channel = game.control(kChannelList);
+    ASSERT_EQ(RowCount(channel), 13);
+    EXPECT_EQ(ListRow(channel, 0), L"User001\t0 PXES");
+    EXPECT_EQ(ListRow(channel, 1), L"User002\t0 RATS");
+    EXPECT_EQ(ListRow(channel, 9), L"J\u00fcrgen010\t0 RTSJ");
+    EXPECT_EQ(ListRow(channel, 11), FromCp1252(standin::ChannelUserRow(12)));
+    EXPECT_EQ(ListRow(channel, 12), L"bob\t32 PXES");
+    const HWND friends = game.control(kFriendsList);
+    ASSERT_EQ(RowCount(friends), 6);
+    EXPECT_EQ(ListRow(friends, 0), L"Friend001\t0 PXES");
+    EXPECT_EQ(ListRow(friends, 1), L"Friend002\t0") << "offline: no product code";
+    EXPECT_EQ(ListRow(friends, 5), FromCp1252(standin::FriendRow(6)));
+
+    game.Command("leave User002");
+    game.Command("leave J\\xfcrgen010");
+    game.Command("unfriend Friend001");
+    game.Events();
+    EXPECT_EQ(WindowTextA(game.control(kChannelName)),
+              "Op Gr\xfc\xdf"
+              "e (11)");
+    game.Command("clear channel");
+    game.Command("channel Clan QV");
+    game.Events();
+    EXPECT_EQ(WindowTextA(game.control(kChannelName)), "Clan QV (0)");
+    game.Command("channel");
+    game.Events();
+    EXPECT_EQ(WindowTextA(game.control(kChannelName)), "") << "no channel, no count";
+}
+
+TEST(StandinGame, SquelchTypedIntoTheGameMarksTheUserInPlace) {
+    Standin game("channel Clan QV\njoin Alice\\x090 RATS\njoin J\\xfcrgen\\x090 PXES\n");
+    ASSERT_TRUE(game.ready());
+    const HWND channel = game.control(kChannelList);
+    SendMessageA(game.control(kInput), WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>("/ignore J\xfcrgen"));
+    Click(game.control(kSend));
+    game.Events();
+    ASSERT_EQ(RowCount(channel), 2);
+    EXPECT_EQ(ListRow(channel, 0), L"Alice\t0 RATS");
+    EXPECT_EQ(ListRow(channel, 1), L"J\u00fcrgen\t32 PXES");
+    EXPECT_EQ(WindowTextA(game.control(kChannelName)), "Clan QV (2)");
+    SendMessageA(game.control(kInput), WM_SETTEXT, 0,
+                 reinterpret_cast<LPARAM>("/unignore J\xfcrgen"));
+    Click(game.control(kSend));
+    SendMessageA(game.control(kInput), WM_SETTEXT, 0, reinterpret_cast<LPARAM>("/ignore Nobody"));
+    Click(game.control(kSend));
+    game.Events();
+    EXPECT_EQ(ListRow(channel, 1), L"J\u00fcrgen\t0 PXES");
+    EXPECT_EQ(RowCount(channel), 2);
 }
 
 TEST(StandinGame, SendClickLogsTheInputBoxAndEchoesTheLine) {
@@ -491,7 +562,7 @@ TEST(StandinGame, LeavingAndEnteringTheChatScreenGivesNewControlsHoldingTheSameR
     EXPECT_EQ(ListRow(game.control(kChatList), 1), L"\x11while away \u00e4");
     EXPECT_EQ(ListRow(game.control(kChannelList), 0), L"Alice\t0 RATS");
     EXPECT_EQ(ListRow(game.control(kFriendsList), 0), L"Carol\t0 RATS");
-    EXPECT_EQ(WindowTextA(game.control(kChannelName)), "Clan QV");
+    EXPECT_EQ(WindowTextA(game.control(kChannelName)), "Clan QV (1)");
 
     // A second round trip gives new handles again.
     game.Command("leave-chat");

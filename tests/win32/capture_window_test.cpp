@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "win32/win32_cursor.h"
 #include "win32/win32_screen.h"
 
 namespace qv {
@@ -80,18 +81,22 @@ TEST(CaptureWindowOnScreen, HiddenBorderlessAtTheCornerWithClientPointsOnTheScre
     // Each spot of the window's client area is the same spot of the screen, so the cursor
     // put there through the window finds the control of another window lying under it.
     Win32Cursor cursor;
+    Win32PointWindows points;
     HWND host = CreateWindowExW(WS_EX_TOPMOST, L"STATIC", L"", WS_POPUP | WS_VISIBLE, 0, 0, 640,
                                 480, nullptr, nullptr, nullptr, nullptr);
     const CaptureMarker& send = kCaptureMarkers[2];
     HWND button = CreateWindowExW(0, L"BUTTON", L"Send", WS_CHILD | WS_VISIBLE, send.spot.x - 20,
                                   send.spot.y - 10, 60, 24, host, nullptr, nullptr, nullptr);
     Pump();
-    const ScreenPoint at = cursor.ClientToScreen(window.Handle(), send.spot);
+    const CursorPoint at = points.ClientToScreen(window.Handle(), send.spot);
     EXPECT_EQ(at, send.spot);
-    const ScreenPoint before = cursor.GetCursorPos();
+    CursorPoint before;
+    ASSERT_TRUE(cursor.GetCursorPos(&before));
     cursor.SetCursorPos(at.x, at.y);
-    EXPECT_EQ(cursor.GetCursorPos(), send.spot);
-    EXPECT_EQ(cursor.WindowFromPoint(cursor.GetCursorPos()),
+    CursorPoint now;
+    ASSERT_TRUE(cursor.GetCursorPos(&now));
+    EXPECT_EQ(now, send.spot);
+    EXPECT_EQ(points.WindowFromPoint(now),
               static_cast<WindowHandle>(reinterpret_cast<intptr_t>(button)));
     cursor.SetCursorPos(before.x, before.y);
     DestroyWindow(host);

@@ -29,7 +29,7 @@ TEST_F(ChatRoad, FirstRunKeepsTheDesignStateAndRendersTheTone) {
     EXPECT_FALSE(form->Timer11.Enabled());
     EXPECT_FALSE(form->log_switch.EnabChecked());
     EXPECT_TRUE(form->log_switch.DisabChecked());
-    EXPECT_EQ(form->Check1, 1);
+    EXPECT_EQ(form->form["Check1"].Value(), 1);
     EXPECT_EQ(form->AlertToneImage_.size(), 176444u);
     EXPECT_TRUE(world.settings.values.empty()) << "a first run writes nothing";
 }
@@ -40,7 +40,7 @@ TEST_F(ChatRoad, StoredSwitchesAreRestoredAndBadValuesLeaveTheDesignState) {
     Start();
     world.clock.Advance(1);
     EXPECT_TRUE(form->log_switch.EnabChecked());
-    EXPECT_EQ(form->Check1, 0);
+    EXPECT_EQ(form->form["Check1"].Value(), 0);
 
     SimWorld other;
     other.settings.values["Logfile\\Log"] = "yes";
@@ -49,7 +49,7 @@ TEST_F(ChatRoad, StoredSwitchesAreRestoredAndBadValuesLeaveTheDesignState) {
     f.Start();
     other.clock.Advance(1);
     EXPECT_FALSE(f.log_switch.EnabChecked());
-    EXPECT_EQ(f.Check1, 1);
+    EXPECT_EQ(f.form["Check1"].Value(), 1);
 }
 
 TEST_F(ChatRoad, GameRowsReachTheViewInColourAndTheLogWithoutTags) {
@@ -118,8 +118,8 @@ TEST_F(ChatRoad, AccentedLettersReachTheViewWholeAndTheLogInTheCodePage) {
 TEST_F(ChatRoad, AnAccentedAlertWordMatchesWhateverItsCase) {
     SimGame game(world.windows);
     Start();
-    form->alert_words.Text[0] = "j\xC3\xBCrgen";  // jürgen
-    form->alert_words.Text[1] = "\xC3\xBF";       // ÿ, whose capital lies outside Latin-1
+    form->name_alert.form["Text1"].SetText("j\xC3\xBCrgen");  // jürgen
+    form->name_alert.form["Text2"].SetText("\xC3\xBF");  // ÿ, whose capital lies outside Latin-1
     form->Label11.Set("Enabled");
     world.clock.Advance(555 + 50 + 200);
     game.AddChatRow(
@@ -141,7 +141,7 @@ TEST_F(ChatRoad, AlertPlaysOnlyForNewLinesWhileEnabled) {
         "\x10"
         "bob\x11: backlog mentions bob");
     Start();
-    form->alert_words.Text[0] = "bob";
+    form->name_alert.form["Text1"].SetText("bob");
     form->Label11.Set("Enabled");
     world.clock.Advance(555 + 50 + 200);
     EXPECT_TRUE(world.sound.plays.empty()) << "backlog rows of a small game are not tested";
@@ -169,7 +169,7 @@ TEST_F(ChatRoad, OfflineFriendLinesAreHiddenWhileTheBoxIsTicked) {
     game.AddChatRow("\x12Your friend Tassadar, offline");
     world.clock.Advance(200);
     EXPECT_EQ(world.chat_view.paragraphs.size(), shown);
-    form->Check1 = 0;
+    form->form["Check1"].SetValue(0);
     game.AddChatRow("\x12Your friend Tassadar, offline");
     world.clock.Advance(200);
     EXPECT_EQ(world.chat_view.paragraphs.size(), shown + 1);

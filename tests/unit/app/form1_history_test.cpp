@@ -1,5 +1,5 @@
-// The main window's side of the message history: the entry and the hidden button that show it,
-// one instance at a time, and closing that unloads it.
+// The main window's side of the message history: the menu entry and the hidden button show
+// it, one instance at a time, and closing it unloads it.
 #include <gtest/gtest.h>
 
 #include <memory>
@@ -83,7 +83,10 @@ TEST_F(Form1HistoryTest, TheEntryShowsOneWindowThatKeepsItsContents) {
     const std::string shown = screens[0]->view.Text();
     EXPECT_NE(shown.find("Welcome to the Quorvane Starcraft Chat"), std::string::npos);
     form->LoadedForm6State()->Hide();
-    form->form["Command3"].Click();  // the hidden button shows the same window
+    EXPECT_TRUE(form->menu.Click("Mhistroy"));  // the menu entry shows the same window
+    EXPECT_EQ(form->LoadedForm6(), history);
+    form->LoadedForm6State()->Hide();
+    form->form["Command3"].Click();  // and so does the hidden button
     EXPECT_EQ(form->LoadedForm6(), history);
     EXPECT_EQ(screens.size(), 1u);
     EXPECT_TRUE(form->LoadedForm6State()->Visible());

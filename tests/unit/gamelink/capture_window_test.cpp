@@ -13,7 +13,7 @@
 namespace qv {
 namespace {
 
-constexpr ScreenPoint kPlayersCursor{900, 700};
+constexpr CursorPoint kPlayersCursor{900, 700};
 constexpr int16_t kNewPress = static_cast<int16_t>(0x8001);
 
 class CaptureTest : public ::testing::Test {
@@ -23,7 +23,7 @@ class CaptureTest : public ::testing::Test {
         game = std::make_unique<SimGame>(world.windows, title);
         game->PlaceOnScreen(world.screen, 0, 0);
         world.windows.AddTopLevel(kMainCaption);
-        world.screen.cursor = kPlayersCursor;
+        world.cursor.position = kPlayersCursor;
         form = std::make_unique<Form1>(world.platform, world.chat_view);
         form->Start();
     }
@@ -48,12 +48,12 @@ TEST(CaptureSpots, DesignTwipsGiveTheSpotsOnlyAt15TwipsAPixel) {
     }
     // At 120 dots per inch (12 twips a pixel) the twips conversion lands elsewhere, which is
     // why the capture uses the pixel spots.
-    EXPECT_EQ(MarkerCentreInPixels(kCaptureMarkers[0], 12), (ScreenPoint{206, 561}));
-    EXPECT_EQ(kCaptureMarkers[0].spot, (ScreenPoint{165, 449}));
-    EXPECT_EQ(kCaptureMarkers[1].spot, (ScreenPoint{229, 329}));
-    EXPECT_EQ(kCaptureMarkers[2].spot, (ScreenPoint{489, 457}));
-    EXPECT_EQ(kCaptureMarkers[3].spot, (ScreenPoint{545, 297}));
-    EXPECT_EQ(kCaptureMarkers[4].spot, (ScreenPoint{529, 161}));
+    EXPECT_EQ(MarkerCentreInPixels(kCaptureMarkers[0], 12), (CursorPoint{206, 561}));
+    EXPECT_EQ(kCaptureMarkers[0].spot, (CursorPoint{165, 449}));
+    EXPECT_EQ(kCaptureMarkers[1].spot, (CursorPoint{229, 329}));
+    EXPECT_EQ(kCaptureMarkers[2].spot, (CursorPoint{489, 457}));
+    EXPECT_EQ(kCaptureMarkers[3].spot, (CursorPoint{545, 297}));
+    EXPECT_EQ(kCaptureMarkers[4].spot, (CursorPoint{529, 161}));
 }
 
 TEST(CaptureSpots, TheWindowIsBuiltFromItsTable) {
@@ -123,7 +123,7 @@ TEST_F(CaptureTest, TheElevenStepsInOrderBindByPositionAndTheEndResets) {
     PressInsert();
     struct Step {
         int at;  // ms after the trigger
-        ScreenPoint cursor;
+        CursorPoint cursor;
         const char* box;
         std::string value;
     };
@@ -151,7 +151,7 @@ TEST_F(CaptureTest, TheElevenStepsInOrderBindByPositionAndTheEndResets) {
         }
         world.clock.Advance(1);
         now = step.at;
-        EXPECT_EQ(world.screen.cursor, step.cursor) << "step at " << step.at;
+        EXPECT_EQ(world.cursor.position, step.cursor) << "step at " << step.at;
         if (step.box) {
             EXPECT_EQ(box(step.box).Get(), step.value) << step.box;
         }
@@ -166,7 +166,7 @@ TEST_F(CaptureTest, TheElevenStepsInOrderBindByPositionAndTheEndResets) {
     EXPECT_NE(form->LoadedForm2(), nullptr);
     world.clock.Advance(1);
     // The end: cursor back, the whole mirror reset, the window unloaded.
-    EXPECT_EQ(world.screen.cursor, kPlayersCursor);
+    EXPECT_EQ(world.cursor.position, kPlayersCursor);
     EXPECT_EQ(form->boxes.list.Get(), "0");
     EXPECT_TRUE(ViewEmpty());
     EXPECT_TRUE(form->pump.List2().empty());
@@ -176,9 +176,9 @@ TEST_F(CaptureTest, TheElevenStepsInOrderBindByPositionAndTheEndResets) {
     EXPECT_EQ(form->boxes.channel.Get(), Handle(7));
     EXPECT_EQ(form->boxes.channeln.Get(), Handle(12));
     EXPECT_EQ(form->LoadedForm2(), nullptr);
-    const std::vector<ScreenPoint> moves = {{165, 449}, {229, 329}, {489, 457},
+    const std::vector<CursorPoint> moves = {{165, 449}, {229, 329}, {489, 457},
                                             {545, 297}, {529, 161}, kPlayersCursor};
-    EXPECT_EQ(world.screen.moves, moves);
+    EXPECT_EQ(world.cursor.moves, moves);
     // The text box and the Send button captured, a typed line reaches the game.
     form->send.Text4.Set("hello");
     form->send.Command1_Click();
@@ -198,7 +198,7 @@ TEST_F(CaptureTest, OnABoundGameTheAttachScanBindsTheChatListAgainAfterTheEnd) {
     world.clock.Advance(1);
     EXPECT_EQ(form->boxes.list.Get(), "0");
     EXPECT_TRUE(ViewEmpty());
-    EXPECT_EQ(world.screen.cursor, kPlayersCursor);
+    EXPECT_EQ(world.cursor.position, kPlayersCursor);
     world.clock.Advance(555);
     EXPECT_EQ(form->boxes.list.Get(), Handle(9)) << "the 555 ms check binds it anew";
     world.clock.Advance(300);
@@ -210,11 +210,11 @@ TEST_F(CaptureTest, ACopyTakesTheWindowUnderTheCursorWhenThePlayerMovesTheMouse)
     Start("Elsewhere");
     PressInsert();
     world.clock.Advance(190);
-    world.screen.cursor = {500, 460};  // the player moves onto the Send button
+    world.cursor.position = {500, 460};  // the player moves onto the Send button
     world.clock.Advance(190);
     EXPECT_EQ(form->boxes.text.Get(), Handle(10));
     world.clock.Advance(190 + 190 + 190);  // steps 3 to 5: the cursor is on Send again
-    world.screen.cursor = {530, 160};     // the player moves onto the channel name
+    world.cursor.position = {530, 160};     // the player moves onto the channel name
     world.clock.Advance(190);
     EXPECT_EQ(form->boxes.button.Get(), Handle(12));
 }
@@ -228,12 +228,12 @@ TEST_F(CaptureTest, InsertAgainAfterStepOneRunsASecondChainAndBothEndsRestore) {
     // The recorder runs again until the second chain's step 1, on the first chain's spot.
     world.clock.Advance(kCaptureTotalMs - 300);
     // The first chain's five moves and its end, the second chain's first four moves.
-    ASSERT_EQ(world.screen.moves.size(), 10u);
-    EXPECT_EQ(world.screen.moves.back(), (ScreenPoint{165, 449}));
+    ASSERT_EQ(world.cursor.moves.size(), 10u);
+    EXPECT_EQ(world.cursor.moves.back(), (CursorPoint{165, 449}));
     EXPECT_NE(form->LoadedForm2(), nullptr) << "loaded while the second chain runs";
     world.clock.Advance(400);
-    EXPECT_EQ(world.screen.moves.size(), 12u);
-    EXPECT_EQ(world.screen.moves.back(), (ScreenPoint{165, 449}));
+    EXPECT_EQ(world.cursor.moves.size(), 12u);
+    EXPECT_EQ(world.cursor.moves.back(), (CursorPoint{165, 449}));
     EXPECT_EQ(form->LoadedForm2(), nullptr);
     EXPECT_EQ(form->boxes.channeln.Get(), Handle(12));
     // The next INSERT loads the window again.
@@ -260,7 +260,7 @@ TEST_F(CaptureTest, SpotsAreMappedFromTheCaptureWindowsClientArea) {
     form->open_capture_screen = [&](FormState&) { return std::make_unique<OffsetScreen>(window); };
     PressInsert();
     world.clock.Advance(190);
-    EXPECT_EQ(world.screen.cursor, (ScreenPoint{265, 499}));
+    EXPECT_EQ(world.cursor.position, (CursorPoint{265, 499}));
 }
 
 }  // namespace

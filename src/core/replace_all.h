@@ -1,0 +1,13 @@
+// Plain text replacement shared by the user lists and the tool windows.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace qv {
+
+// Every occurrence of `what` in `text` replaced by `with`, left to right, without overlaps and
+// case-sensitive; the replacement is not searched again. An empty `what` changes nothing.
+std::string ReplaceAll(std::string_view text, std::string_view what, std::string_view with);
+
+}  // namespace qv

@@ -1,0 +1,84 @@
+#include "tools/channel_window.h"
+
+#include "tools/tool_pictures.h"
+#include "tools/tool_text.h"
+
+namespace qv {
+
+const char* const kFixedChannels[kFixedChannelCount] = {"Blizzard Tech Support",
+                                                        "Open Tech Support",
+                                                        "Blizzard Chat",
+                                                        "Public Chat",
+                                                        "Brood War Games",
+                                                        "Brood War Ladder",
+                                                        "Clan Recruitment",
+                                                        "Terran Strategy",
+                                                        "Zerg Strategy",
+                                                        "Protoss Strategy",
+                                                        "Custom Maps",
+                                                        "WCG Info",
+                                                        "WCG Zone",
+                                                        "Season V"};
+
+FormSpec FormChannelLayout() {
+    FormSpec spec;
+    spec.name = "FormChannel";
+    spec.caption = "Join a Channel";
+    spec.client_width = 300;
+    spec.client_height = 330;
+    spec.frame = FormFrame::kToolWindow;
+    spec.back = 0x00201810;
+    spec.font = {"Verdana", 8.25, false};
+    using K = ControlKind;
+    const uint32_t white = 0x00FFFFFF;
+    const uint32_t black = 0x00000000;
+    spec.controls = {
+        {K::kListBox, "List4", "", 20, 52, 260, 190, 0, white, black},
+        {K::kTextBox, "Text3", "", 20, 250, 260, 22, 0, white, black},
+        {K::kPictureButton, "Command2", "", 20, 284, 96, 32},
+        {K::kPictureButton, "Command1", "", 184, 284, 96, 32},
+    };
+    return spec;
+}
+
+FormChannel::FormChannel(SendPaths& send) : form(FormChannelLayout()), send_(send) {
+    form.SetPicture(kPictureChannelBack);
+    form["Command2"].SetPicture(kPictureChannelJoin);
+    form["Command1"].SetPicture(kPictureChannelClose);
+    form["List4"].OnClick([this] { List4_Click(); });
+    form["List4"].OnDoubleClick([this] { List4_DblClick(); });
+    form["Command2"].OnClick([this] { Command2_Click(); });
+    form["Command1"].OnClick([this] { Command1_Click(); });
+    form.OnCloseRequest([this] { Unload(); });
+}
+
+void FormChannel::Form_Load(const std::string& label1) {
+    FormControl& list = form["List4"];
+    for (const char* channel : kFixedChannels) list.AddRow(channel);
+    // No "(" or "(" first: the two steps fail and are skipped.
+    if (const std::optional<std::string> current = CurrentChannelName(label1)) {
+        list.AddRow(*current);
+        form["Text3"].SetText(*current);
+    }
+}
+
+void FormChannel::List4_Click() { form["Text3"].SetText(form["List4"].SelectedText()); }
+
+void FormChannel::List4_DblClick() { Join(); }
+
+void FormChannel::Command2_Click() { Join(); }
+
+void FormChannel::Command1_Click() { Unload(); }
+
+void FormChannel::Join() {
+    // Exactly as typed or picked: nothing is trimmed or tested.
+    send_.time2.Set("/join " + form["Text3"].Text());
+    send_.send2_Click();
+}
+
+void FormChannel::Unload() {
+    form.Hide();
+    if (on_unload) on_unload();
+}
+
+}  // namespace qv

@@ -1,0 +1,76 @@
+#include "userlists/user_list_views.h"
+
+namespace qv {
+namespace {
+
+// Appearance 0: flat; 1: sunken 3D frame.
+constexpr int kFlat = 0;
+constexpr int kSunken = 1;
+
+void SetScrollBar(ListBoxFX& list, bool shown) {
+    // Writing the value the list holds changes nothing it shows; it is left out so the list
+    // does not lay out its frame ten times a second.
+    if (list.scrollbar() != shown) list.SetScrollbar(shown);
+}
+
+}  // namespace
+
+UserListViews::UserListViews(Platform& platform, FormState& form, UserListBox& ListBoxFX1,
+                             UserListBox& ListBoxFX2, FriendList& friends)
+    : Timer4(platform.timers, "Timer4", kUserListScrollBarPeriodMs),
+      form_(form),
+      ListBoxFX1_(ListBoxFX1),
+      ListBoxFX2_(ListBoxFX2),
+      friends_(friends) {
+    Timer4.SetHandler([this] { Timer4_Timer(); });
+}
+
+void UserListViews::Option1_Click() {
+    if (!ChannelView()) return;
+    ListBoxFX1_.SetTop(kUserListTop);
+    ListBoxFX1_.Control().SetAppearance(kFlat);
+    ListBoxFX1_.SetHeight(kUserListHeight);
+    ListBoxFX1_.SetVisible(true);
+    ListBoxFX2_.SetVisible(false);
+}
+
+void UserListViews::Option2_Click() {
+    if (FriendsView()) {
+        ListBoxFX2_.Control().SetAppearance(kFlat);
+        ListBoxFX2_.SetHeight(kUserListHeight);
+        ListBoxFX2_.SetTop(kUserListTop);
+        ListBoxFX2_.SetVisible(true);
+        ListBoxFX1_.SetVisible(false);
+        friends_.CopyFriendRows();
+    }
+    friends_.RenderFriendList();
+}
+
+void UserListViews::Option3_Click() {
+    if (BothView()) {
+        ListBoxFX1_.Control().SetAppearance(kSunken);
+        ListBoxFX2_.Control().SetAppearance(kSunken);
+        ListBoxFX1_.SetHeight(kBothChannelHeight);
+        ListBoxFX2_.SetTop(kBothFriendsTop);
+        ListBoxFX1_.SetTop(kBothChannelTop);
+        ListBoxFX2_.SetHeight(kBothFriendsHeight);
+        friends_.CopyFriendRows();
+    }
+    friends_.RenderFriendList();
+    ListBoxFX1_.SetVisible(true);
+    ListBoxFX2_.SetVisible(true);
+}
+
+void UserListViews::Timer4_Timer() {
+    ListBoxFX& channel = ListBoxFX1_.Control();
+    ListBoxFX& friends = ListBoxFX2_.Control();
+    if (BothView()) {
+        SetScrollBar(channel, channel.ListCount() > kBothChannelRowsShown);
+        SetScrollBar(friends, friends.ListCount() > kBothFriendsRowsShown);
+    } else {
+        SetScrollBar(channel, channel.ListCount() > kSingleViewRowsShown);
+        SetScrollBar(friends, friends.ListCount() > kSingleViewRowsShown);
+    }
+}
+
+}  // namespace qv

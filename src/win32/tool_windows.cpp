@@ -1,0 +1,84 @@
+#include "win32/tool_windows.h"
+
+#include <cstring>
+
+#include "tools/join_channel_window.h"
+#include "win32/resource_pictures.h"
+
+namespace qv {
+namespace {
+
+// Tool windows open a little right of and below the main window's top-left corner, each
+// loaded window a step further, so none hides another completely.
+constexpr int kToolOffsetX = 140;
+constexpr int kToolOffsetY = 80;
+constexpr int kToolCascadeStep = 28;
+constexpr int kToolCascadeSteps = 5;
+
+}  // namespace
+
+std::unique_ptr<FormWindow> MakeToolWindow(FormState& state, int x, int y) {
+    auto window = std::make_unique<FormWindow>(state, [](int id) { return ResourcePicture(id); });
+    // Modeless and without an owner (Part 1.104).
+    if (!window->Create(nullptr, x, y)) return nullptr;
+    // A list box's click runs here rather than in the window's own command handling, which
+    // keeps what the click handler writes into the other controls off the screen while it
+    // mirrors the selection (FormWindow's one syncing flag covers every control).
+    FormWindow* shown = window.get();
+    window->SetMessageHook([shown, &state](UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
+        if (msg != WM_COMMAND || HIWORD(wp) != LBN_SELCHANGE || lp == 0) return false;
+        for (auto& control : state.Controls()) {
+            if (control->Spec().kind != ControlKind::kListBox ||
+                shown->Control(control->Name()) != reinterpret_cast<HWND>(lp)) {
+                continue;
+            }
+            control->ClickRow(
+                static_cast<int>(SendMessageW(reinterpret_cast<HWND>(lp), LB_GETCURSEL, 0, 0)));
+            *result = 0;
+            return true;
+        }
+        return false;
+    });
+    // Form5's name box takes at most 50 typed characters.
+    if (std::strcmp(state.Spec().name, "Form5") == 0) {
+        SendMessageW(window->Control("Text1"), EM_LIMITTEXT, kForm5NameLength, 0);
+    }
+    return window;
+}
+
+ToolWindowsScreen::ToolWindowsScreen(Form1& form, HWND main) : form_(form), main_(main) {
+    menu_.Bind(main, form.menu);
+    shell_.SetOwner(main);
+    form.shell = &shell_;
+    form.form_loaded = [this](FormState& state) { Loaded(state); };
+    form.form_unloaded = [this](FormState& state) { Unloaded(state); };
+}
+
+ToolWindowsScreen::~ToolWindowsScreen() {
+    form_.form_loaded = nullptr;
+    form_.form_unloaded = nullptr;
+    form_.shell = nullptr;
+    windows_.clear();
+}
+
+void ToolWindowsScreen::Loaded(FormState& state) {
+    RECT main{};
+    GetWindowRect(main_, &main);
+    const int step = kToolCascadeStep * (loads_++ % kToolCascadeSteps);
+    windows_[&state] =
+        MakeToolWindow(state, main.left + kToolOffsetX + step, main.top + kToolOffsetY + step);
+}
+
+void ToolWindowsScreen::Unloaded(FormState& state) {
+    // Called from the window's own handler (its close button or close box): destroying it
+    // here is the way of a modeless window, and nothing of it runs afterwards.
+    windows_.erase(&state);
+}
+
+bool ToolWindowsScreen::OnMainMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
+    if (msg != WM_COMMAND || !menu_.OnCommand(wp, lp)) return false;
+    *result = 0;
+    return true;
+}
+
+}  // namespace qv

@@ -1,0 +1,299 @@
+// The main window's tool windows and menu bar, driven as a player would: through
+// the menu entries and the channel button, on the simulated game and the virtual clock.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "app/form1_layout.h"
+#include "unit/form_fixture.h"
+
+namespace qv {
+namespace {
+
+class Form1Tools : public FormFixture {
+  protected:
+    void Start() {
+        form = std::make_unique<Form1>(world.platform, world.chat_view);
+        form->Start();
+        form->shell = &world.shell;
+        form->form_loaded = [this](FormState& state) { loaded.push_back(state.Spec().name); };
+        form->form_unloaded = [this](FormState& state) { unloaded.push_back(state.Spec().name); };
+    }
+    std::vector<std::string> Sent() const {
+        std::vector<std::string> lines;
+        const std::string prefix = "WM_SETTEXT " + Handle(game->Control(0)) + " ";
+        for (const std::string& entry : world.windows.log) {
+            if (entry.rfind(prefix, 0) == 0) lines.push_back(entry.substr(prefix.size()));
+        }
+        return lines;
+    }
+    void Bind() {
+        game = std::make_unique<SimGame>(world.windows);
+        Start();
+        world.clock.Advance(555);
+        ASSERT_EQ(form->boxes.text.Get(), Handle(game->Control(0)));
+    }
+
+    std::unique_ptr<SimGame> game;
+    std::vector<std::string> loaded;
+    std::vector<std::string> unloaded;
+};
+
+TEST_F(Form1Tools, MenuBarHasEveryMenuAndEntryWithItsCaption) {
+    Start();
+    const MenuBarSpec& bar = form->menu.Spec();
+    std::vector<std::string> menus;
+    std::vector<std::string> entries;
+    for (const MenuSpec& menu : bar) {
+        menus.push_back(std::string(menu.name) + "=" + menu.caption);
+        for (const MenuEntrySpec& entry : menu.entries) {
+            entries.push_back(std::string(entry.name) + "=" + entry.caption);
+        }
+    }
+    EXPECT_EQ(menus, (std::vector<std::string>{"File=File", "Message=Message", "NAlert=Name Alert",
+                                               "Histroy=Show Message History", "Style=Style",
+                                               "chatlog=Chat Logging", "Help=Help"}));
+    EXPECT_EQ(entries, (std::vector<std::string>{
+                           "exit=Exit", "Gmessage=Greet Message", "TMessage=Time Message",
+                           "namealertfun=Open Name Alert window",
+                           "Mhistroy=This show all messages from the game",
+                           "scstyle=Starcraft Style", "bluestyle=Blue Style", "silver=Silver Style",
+                           "enab=Enable", "disab=Disable", "hp=HomePage / How to use it"}));
+}
+
+TEST_F(Form1Tools, CheckMarksAtStart) {
+    Start();
+    EXPECT_TRUE(form->menu.Checked("scstyle"));
+    EXPECT_FALSE(form->menu.Checked("bluestyle"));
+    EXPECT_FALSE(form->menu.Checked("silver"));
+    EXPECT_FALSE(form->menu.Checked("enab"));
+    EXPECT_TRUE(form->menu.Checked("disab"));
+    world.clock.Advance(1);  // the start-up restore leaves them, with no values stored
+    EXPECT_TRUE(form->menu.Checked("disab"));
+}
+
+TEST_F(Form1Tools, StatusBlockShowsDisabledInRedAtStart) {
+    Start();
+    for (const char* label : {"Label5", "Label6", "Label11"}) {
+        EXPECT_EQ(form->form[label].Text(), "Disabled") << label;
+        EXPECT_EQ(form->form[label].ForeColour(), 0x0000FFu) << label;
+    }
+    EXPECT_EQ(form->form["Label4(0)"].Text(), "Greet Message");
+    EXPECT_EQ(form->form["Label4(1)"].Text(), "Time Message");
+    EXPECT_EQ(form->form["Label10"].Text(), "Name Alert");
+    const ControlRect shape = form->form["Shape1"].Bounds();
+    EXPECT_EQ(shape, (ControlRect{12, 18, 102, 161}));
+    EXPECT_EQ(form->form["Label11"].Bounds(), (ControlRect{24, 152, 81, 17}));
+    EXPECT_EQ(form->form["Command6"].Bounds(), (ControlRect{12, 308, 102, 50}));
+}
+
+TEST_F(Form1Tools, EntriesOpenTheirWindowsAsSingleInstances) {
+    Start();
+    form->menu.Click("TMessage");
+    EXPECT_TRUE(form->time_messages.form.Visible());
+    form->time_messages.form["Text3"].SetText("kept");
+    form->time_messages.form.RequestClose();
+    form->menu.Click("TMessage");
+    EXPECT_EQ(form->time_messages.form["Text3"].Text(), "kept");
+    form->menu.Click("Gmessage");
+    form->menu.Click("Gmessage");
+    EXPECT_TRUE(form->greet.form.Visible());
+    form->menu.Click("namealertfun");
+    EXPECT_TRUE(form->name_alert.form.Visible());
+    EXPECT_EQ(loaded, (std::vector<std::string>{"Form3", "Form4", "Form8"}));
+}
+
+TEST_F(Form1Tools, StartUpLoadsTheNameAlertWindowHidden) {
+    world.settings.values["SaveAlertMessage\\Message1"] = "bob";
+    world.settings.values["SaveAlertMessage\\Enable"] = "1";
+    Start();
+    EXPECT_EQ(form->form["Label11"].Text(), "Disabled");
+    world.clock.Advance(1);
+    EXPECT_EQ(loaded, (std::vector<std::string>{"Form8"}));
+    EXPECT_FALSE(form->name_alert.form.Visible());
+    EXPECT_EQ(form->Label11.Get(), "Enabled");
+    EXPECT_EQ(form->form["Label11"].Text(), "Enabled");
+    EXPECT_EQ(form->form["Label11"].ForeColour(), 0x00FF00u);
+    form->menu.Click("namealertfun");
+    EXPECT_EQ(form->name_alert.form["Text1"].Text(), "bob");
+    EXPECT_EQ(loaded.size(), 1u);
+}
+
+TEST_F(Form1Tools, TheNameAlertWindowsWordsSoundTheAlert) {
+    game = std::make_unique<SimGame>(world.windows);
+    Start();
+    world.clock.Advance(555 + 50 + 200);
+    form->menu.Click("namealertfun");
+    form->name_alert.form["Text4"].SetText("J\xC3\xBCrgen");
+    form->name_alert.form["Command1"].Click();
+    game->AddChatRow(
+        "\x10"
+        "Bob\x11: hi j\xC3\xBCrgen");
+    world.clock.Advance(200);
+    EXPECT_FALSE(world.sound.plays.empty());
+    const size_t plays = world.sound.plays.size();
+    form->name_alert.form["Command2"].Click();
+    EXPECT_EQ(form->form["Label11"].Text(), "Disabled");
+    game->AddChatRow(
+        "\x10"
+        "Bob\x11: j\xC3\xBCrgen again");
+    world.clock.Advance(200);
+    EXPECT_EQ(world.sound.plays.size(), plays);
+}
+
+TEST_F(Form1Tools, StartAndStopShowTheirStatusOnTheMainWindow) {
+    Start();
+    form->menu.Click("TMessage");
+    form->time_messages.form["Command2"].Click();
+    EXPECT_EQ(form->form["Label6"].Text(), "Enabled");
+    EXPECT_EQ(form->form["Label6"].ForeColour(), 0x00FF00u);
+    form->menu.Click("Gmessage");
+    form->greet.form["Command1"].Click();
+    EXPECT_EQ(form->form["Label5"].Text(), "Enabled");
+    form->greet.form["Command2"].Click();
+    EXPECT_EQ(form->form["Label5"].Text(), "Disabled");
+    EXPECT_EQ(form->form["Label5"].ForeColour(), 0x0000FFu);
+    form->time_messages.form.RequestClose();
+    EXPECT_EQ(form->form["Label6"].Text(), "Enabled") << "closing only hides";
+}
+
+TEST_F(Form1Tools, TimedMessagesReachTheGameThroughTheMainWindow) {
+    Bind();
+    world.local_clock.now = {2008, 1, 24, 7, 5, 9};
+    form->menu.Click("TMessage");
+    Form3& w = form->time_messages;
+    w.form["Text1"].SetText("%date %time");
+    w.form["Text4"].SetText("abc");
+    w.form["Command1"].Click();
+    w.form["Command2"].Click();
+    world.clock.Advance(5040);
+    EXPECT_EQ(Sent(),
+              (std::vector<std::string>{"01-24-2008 07:05:09", "Its currently 07:05:09!", ""}));
+}
+
+TEST_F(Form1Tools, ChannelButtonOpensTheChannelWindowAndJoins) {
+    Bind();
+    form->form["Command6"].Click();
+    ASSERT_TRUE(form->channel);
+    EXPECT_TRUE(form->channel->form.Visible());
+    EXPECT_EQ(form->channel->form["List4"].Rows().size(), 14u);
+    form->channel->form["List4"].ClickRow(3);
+    form->channel->form["List4"].DoubleClick();
+    EXPECT_EQ(Sent(), (std::vector<std::string>{"/join Public Chat"}));
+    // Open: pressing the button again keeps it as it is.
+    form->channel->form["Text3"].SetText("typed");
+    form->form["Command6"].Click();
+    EXPECT_EQ(form->channel->form["Text3"].Text(), "typed");
+    EXPECT_EQ(std::count(loaded.begin(), loaded.end(), "FormChannel"), 1);
+    // Closed: the next opening builds it anew.
+    form->channel->form["Command1"].Click();
+    EXPECT_FALSE(form->channel);
+    EXPECT_EQ(unloaded, (std::vector<std::string>{"FormChannel"}));
+    form->form["Command6"].Click();
+    ASSERT_TRUE(form->channel);
+    EXPECT_EQ(form->channel->form["Text3"].Text(), "");
+    EXPECT_EQ(form->channel->form["List4"].Rows().size(), 14u);
+    form->channel->form.RequestClose();
+    EXPECT_EQ(unloaded.size(), 2u);
+}
+
+TEST_F(Form1Tools, LoggingEntriesSwitchAndMoveTheirChecks) {
+    Start();
+    form->menu.Click("enab");
+    EXPECT_TRUE(form->menu.Checked("enab"));
+    EXPECT_FALSE(form->menu.Checked("disab"));
+    EXPECT_EQ(world.settings.values["Logfile\\Log"], "1");
+    form->menu.Click("disab");
+    EXPECT_FALSE(form->menu.Checked("enab"));
+    EXPECT_TRUE(form->menu.Checked("disab"));
+    EXPECT_EQ(world.settings.values["Logfile\\Log"], "0");
+}
+
+TEST_F(Form1Tools, RestoredLoggingMovesTheChecks) {
+    world.settings.values["Logfile\\Log"] = "1";
+    Start();
+    world.clock.Advance(1);
+    EXPECT_TRUE(form->menu.Checked("enab"));
+    EXPECT_FALSE(form->menu.Checked("disab"));
+}
+
+TEST_F(Form1Tools, HomePageOpensThroughTheShellInTheProgramsFolder) {
+    Start();
+    form->menu.Click("hp");
+    ASSERT_EQ(world.shell.calls.size(), 1u);
+    EXPECT_EQ(world.shell.calls[0].operation, "Open");
+    EXPECT_EQ(world.shell.calls[0].file, kHomePage);
+    EXPECT_EQ(world.shell.calls[0].working_folder, "C:/Games/Quorvane");
+}
+
+TEST_F(Form1Tools, ExitEndsAtOnceWithoutSaving) {
+    Start();
+    form->menu.Click("exit");
+    EXPECT_EQ(world.process.ended, 1);
+    EXPECT_TRUE(world.settings.values.empty());
+}
+
+TEST_F(Form1Tools, StyleEntriesDoNothingYet) {
+    Start();
+    for (const char* entry : {"scstyle", "bluestyle", "silver"}) {
+        EXPECT_TRUE(form->menu.Click(entry));
+    }
+    EXPECT_TRUE(form->menu.Checked("scstyle"));
+    EXPECT_TRUE(world.settings.values.empty());
+    EXPECT_TRUE(loaded.empty());
+}
+
+TEST_F(Form1Tools, MenuCommandsByIdReachTheirEntries) {
+    Start();
+    EXPECT_TRUE(form->menu.ClickId(kMenuTMessage));
+    EXPECT_TRUE(form->time_messages.form.Visible());
+    EXPECT_FALSE(form->menu.ClickId(999));
+    EXPECT_FALSE(form->menu.Click("nothing"));
+}
+
+// The settings come back after a restart whether the machine key takes them or refuses them.
+void SaveEverything(Form1& form) {
+    form.menu.Click("TMessage");
+    form.time_messages.form["Text3"].SetText("third \xE2\x82\xAC");
+    form.time_messages.form["Command2"].Click();
+    form.menu.Click("Gmessage");
+    form.greet.form["Text1"].SetText("hi %user");
+    form.greet.form["Command1"].Click();
+    form.menu.Click("namealertfun");
+    form.name_alert.form["Text6"].SetText("\xC3\xA4rger");
+    form.name_alert.form["Command1"].Click();
+}
+
+void ExpectEverythingBack(SimWorld& world) {
+    Form1 again(world.platform, world.chat_view);
+    again.Start();
+    world.clock.Advance(1);
+    EXPECT_EQ(again.Label11.Get(), "Enabled");
+    again.menu.Click("TMessage");
+    again.menu.Click("Gmessage");
+    EXPECT_EQ(again.time_messages.form["Text3"].Text(), "third \xE2\x82\xAC");
+    EXPECT_EQ(again.greet.form["Text1"].Text(), "hi %user");
+    EXPECT_EQ(again.name_alert.form["Text6"].Text(), "\xC3\xA4rger");
+    EXPECT_EQ(again.form["Label6"].Text(), "Disabled") << "the on/off state is not saved";
+}
+
+TEST_F(Form1Tools, SettingsComeBackAfterARestart) {
+    Start();
+    SaveEverything(*form);
+    EXPECT_TRUE(world.settings.user_values.empty());
+    form.reset();
+    ExpectEverythingBack(world);
+}
+
+TEST_F(Form1Tools, SettingsComeBackAfterARestartWhenTheMachineRefusesThem) {
+    world.settings.machine_refused = true;
+    Start();
+    SaveEverything(*form);
+    EXPECT_TRUE(world.settings.values.empty());
+    EXPECT_EQ(world.settings.user_values["SaveGreetMessage\\Message"], "hi %user");
+    form.reset();
+    ExpectEverythingBack(world);
+}
+
+}  // namespace
+}  // namespace qv
