@@ -1,7 +1,6 @@
 #include "app/form1.h"
 
 #include "app/form1_layout.h"
-#include "core/number_text.h"
 
 namespace qv {
 
@@ -71,6 +70,8 @@ Form1::Form1(Platform& p, ChatView& view, FormState& form_state)
     WireControls();
     WireUserLists();
     WireTools();
+    WireSettings();
+    WireSkins();
     WireHistory();
     WireCapture();
 }
@@ -94,28 +95,6 @@ void Form1::Start() {
     Timer11.SetEnabled(true);
     idle.Start();
     StartUserLists();
-}
-
-}  // namespace qv
-
-namespace qv {
-
-void Form1::Timer11_Timer() {
-    // Missing or unreadable values leave the design-time state.
-    if (auto hide = platform.settings.Read("SaveHide\\Hide")) {
-        if (auto value = ParseInt16(*hide); value && *value >= 0 && *value <= 2) {
-            form["Check1"].SetValue(*value);
-        }
-    }
-    const std::string log = platform.settings.Read(kLogSettingName).value_or("");
-    if (log == "1") log_switch.enab_Click();
-    if (log == "0") log_switch.disab_Click();
-    Timer11.SetEnabled(false);
-    MakeSound(AlertToneImage_, kToneFreq1, kToneFreq2, kToneDuration);
-    // Tool windows and menu bar: the logging checks follow the restore, and the
-    // name alert window is loaded hidden, restoring its words and switch.
-    SyncLogMenuChecks();
-    name_alert.Load();
 }
 
 }  // namespace qv

@@ -63,7 +63,9 @@ class Form1 {
     // Runs the Load steps and switches on the timers that run from load.
     void Start();
 
-    // The start-up restore: logging switch, "Hide offline friends", the alert tone.
+    // The start-up restore, once, 1 ms after start: keeps the design-time pictures, brings
+    // back the skin, "Hide offline friends" and the logging switch, renders the alert tone and
+    // loads the name alert window hidden (form1_settings.cpp).
     void Timer11_Timer();
 
   private:
@@ -141,7 +143,7 @@ class Form1 {
   private:
     void WireUserLists();
     void StartUserLists();
-    // ---- Tool windows and menu bar: the tool windows and the menus ----
+    // ---- Tool windows and menu bar ----
     // Wired in form1_tools.cpp. Each tool window is the program's single instance, loaded on
     // first use; the channel window is made anew on each opening.
   public:
@@ -168,6 +170,23 @@ class Form1 {
     std::string ChannelCaption();  // the caption of Label1, the game's channel name
     void LoadedToolWindow(FormState& window);
     std::unique_ptr<FormChannel> unloaded_channel_;  // let go at the next opening
+
+    // ---- Settings restore, shut-down and skins (form1_settings.cpp, form1_skins.cpp) ----
+  public:
+    // Closing the main window: saves "Hide offline friends", gives the game's list scroll
+    // bars the 13-row rule, leaves the game on its Channel tab and ends the program.
+    void Form_Unload();
+    // The Style menu: each writes its value, sets the check marks, places Send and Whisper
+    // and shows the skin's pictures from their boxes. The same skin again repeats every step.
+    void scstyle_Click();
+    void bluestyle_Click();
+    void silver_Click();
+
+  private:
+    struct Skin;
+    void WireSettings();
+    void WireSkins();
+    void ApplySkin(const Skin& skin);
 
     // ---- Message history (Form6) and handle capture (Form2) ----
     // Wired in form1_history.cpp and form1_capture.cpp.

@@ -1,6 +1,7 @@
 #include "app/form1_layout.h"
 
 #include "app/form1.h"
+#include "app/skin_pictures.h"
 #include "chat/loading_note.h"
 #include "tools/status_words.h"
 
@@ -11,7 +12,26 @@ constexpr uint32_t kWhite = 0x00FFFFFF;
 constexpr uint32_t kBlack = 0x00000000;
 constexpr uint32_t kMainBackground = 0x00180E0C;  // dark blue-black
 constexpr uint32_t kGreen = 0x0000FF00;
-constexpr uint32_t kStatusFrame = 0x00A0A0A0;     // Shape1, light grey
+constexpr uint32_t kStatusFrame = 0x00A0A0A0;  // Shape1 and Shape2, light grey
+
+struct PictureSize {
+    int width;
+    int height;
+};
+constexpr PictureSize kBackground{768, 540};
+constexpr PictureSize kSmallButton{73, 27};   // Send, Whisper
+constexpr PictureSize kLargeButton{100, 50};  // Quit, Channels, Create, Join
+
+ControlSpec HiddenPicture(const char* name, int picture, PictureSize size) {
+    ControlSpec spec;
+    spec.kind = ControlKind::kPicture;
+    spec.name = name;
+    spec.width = size.width;
+    spec.height = size.height;
+    spec.flags = kHidden;
+    spec.picture = picture;
+    return spec;
+}
 
 }  // namespace
 
@@ -24,6 +44,8 @@ FormSpec Form1Layout() {
     spec.frame = FormFrame::kMain;
     spec.back = kMainBackground;
     spec.font = {"Verdana", 9.75, false};
+    // The design-time look is the Starcraft skin.
+    spec.picture = kStarcraftPictures.background;
     using K = ControlKind;
     spec.controls = {
         // The chat view and the user lists are made by the main window itself, here.
@@ -63,7 +85,8 @@ FormSpec Form1Layout() {
          kDefaultColour,
          kDefaultColour,
          {},
-         kIdCommand1},
+         kIdCommand1,
+         kStarcraftPictures.send},
         {K::kPictureButton,
          "Command7",
          "Create",
@@ -75,7 +98,8 @@ FormSpec Form1Layout() {
          kDefaultColour,
          kDefaultColour,
          {},
-         kIdCommand7},
+         kIdCommand7,
+         kStarcraftPictures.create},
         {K::kPictureButton,
          "Command8",
          "Join",
@@ -87,7 +111,8 @@ FormSpec Form1Layout() {
          kDefaultColour,
          kDefaultColour,
          {},
-         kIdCommand8},
+         kIdCommand8,
+         kStarcraftPictures.join},
         {K::kPictureButton,
          "Command5",
          "Quit",
@@ -99,7 +124,8 @@ FormSpec Form1Layout() {
          kDefaultColour,
          kDefaultColour,
          {},
-         kIdCommand5},
+         kIdCommand5,
+         kStarcraftPictures.quit},
         // Below the visible client area: a player never sees it.
         {K::kTextBox,
          "Text9",
@@ -191,9 +217,9 @@ FormSpec Form1Layout() {
          kDefaultColour,
          kDefaultColour,
          {},
-         kIdCommand4},
-        // ---- Tool windows and menu bar: the status block and the channel button
-        // of the main window's layout table.
+         kIdCommand4,
+         kStarcraftPictures.whisper},
+        // ---- Tool windows and menu bar: the status block and the channel button ----
         {K::kFrame, "Shape1", "", 12, 18, 102, 161, 0, kStatusFrame},
         {K::kLabel, "Label4(0)", "Greet Message", 24, 20, 81, 57, 0, kWhite, kTransparent},
         {K::kLabel, "Label5", kMainDisabled, 24, 56, 81, 25, 0, kStatusRed, kTransparent},
@@ -212,7 +238,36 @@ FormSpec Form1Layout() {
          kDefaultColour,
          kDefaultColour,
          {},
-         kIdCommand6},
+         kIdCommand6,
+         kStarcraftPictures.channels},
+
+        // ---- Skins ----
+        // The frame round the view options and "Hide offline friends".
+        {K::kFrame, "Shape2", "", 12, 184, 102, 113, 0, kStatusFrame},
+        // Hidden boxes that only hold pictures: Picture1 to Picture7 keep the design-time
+        // pictures once the window has started; Picture8 to Picture14 hold the Blue skin,
+        // Picture15 to Picture21 the Silver skin.
+        HiddenPicture("Picture1", 0, kBackground),
+        HiddenPicture("Picture2", 0, kSmallButton),
+        HiddenPicture("Picture3", 0, kSmallButton),
+        HiddenPicture("Picture4", 0, kLargeButton),
+        HiddenPicture("Picture5", 0, kLargeButton),
+        HiddenPicture("Picture6", 0, kLargeButton),
+        HiddenPicture("Picture7", 0, kLargeButton),
+        HiddenPicture("Picture8", kBluePictures.background, kBackground),
+        HiddenPicture("Picture9", kBluePictures.channels, kLargeButton),
+        HiddenPicture("Picture10", kBluePictures.create, kLargeButton),
+        HiddenPicture("Picture11", kBluePictures.join, kLargeButton),
+        HiddenPicture("Picture12", kBluePictures.quit, kLargeButton),
+        HiddenPicture("Picture13", kBluePictures.send, kSmallButton),
+        HiddenPicture("Picture14", kBluePictures.whisper, kSmallButton),
+        HiddenPicture("Picture15", kSilverPictures.background, kBackground),
+        HiddenPicture("Picture16", kSilverPictures.channels, kLargeButton),
+        HiddenPicture("Picture17", kSilverPictures.create, kLargeButton),
+        HiddenPicture("Picture18", kSilverPictures.join, kLargeButton),
+        HiddenPicture("Picture19", kSilverPictures.quit, kLargeButton),
+        HiddenPicture("Picture20", kSilverPictures.send, kSmallButton),
+        HiddenPicture("Picture21", kSilverPictures.whisper, kSmallButton),
 
         // ---- Message history and handle capture ----
         // A hidden button that shows the history window; nothing presses it.

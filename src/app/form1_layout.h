@@ -27,7 +27,7 @@ enum MainControlId : int {
     kIdOption1 = 1303,   // Channel view
     kIdOption2 = 1304,   // Friends view
     kIdOption3 = 1305,   // Both view
-    // Tool windows and menu bar
+    // Tool windows and menu bar.
     kIdCommand6 = 1006,  // channel list window
 
     // ---- Message history and handle capture ----

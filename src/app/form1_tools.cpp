@@ -1,6 +1,7 @@
-// Form1's wiring of the tool windows and the menu bar: the menu entries, the status block
-// of the layout table, and the main-window items the tool windows reach: the outgoing line boxes, the status labels, `List1` and
-// `Timer6` for the greeting, `Label1` for the channel window.
+// Form1's wiring of the tool windows and the menu bar: the menu entries, the status block of
+// the main window, and the main-window items the tool windows reach: the outgoing line
+// boxes, the status labels, `List1` and `Timer6` for the greeting, `Label1` for the channel
+// window. The Style entries are wired with the skins (form1_skins.cpp).
 #include "app/form1.h"
 
 namespace qv {
@@ -11,10 +12,6 @@ void Form1::WireTools() {
     menu.OnClick("TMessage", [this] { TMessage_Click(); });
     menu.OnClick("namealertfun", [this] { namealertfun_Click(); });
     menu.OnClick("Mhistroy", [this] { Mhistroy_Click(); });
-    // The skins are not built yet; until then the Style entries do nothing.
-    menu.OnClick("scstyle", [] {});
-    menu.OnClick("bluestyle", [] {});
-    menu.OnClick("silver", [] {});
     menu.OnClick("enab", [this] { enab_Click(); });
     menu.OnClick("disab", [this] { disab_Click(); });
     menu.OnClick("hp", [this] { hp_Click(); });

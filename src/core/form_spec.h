@@ -56,6 +56,7 @@ struct ControlSpec {
     uint32_t back = kDefaultColour;
     ControlFont font{};
     int id = 0;  // the control's window id; 0: the window numbers it
+    int picture = 0;  // the picture number it holds at load (0: none)
 };
 
 enum class FormFrame {
@@ -75,6 +76,7 @@ struct FormSpec {
     uint32_t back = kDefaultColour;
     ControlFont font{};
     std::vector<ControlSpec> controls;
+    int picture = 0;  // the background picture number at load (0: the back colour)
 };
 
 }  // namespace qv

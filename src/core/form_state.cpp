@@ -10,6 +10,7 @@ FormControl::FormControl(const ControlSpec& spec)
       fore_(spec.fore),
       visible_((spec.flags & kHidden) == 0),
       bounds_{spec.left, spec.top, spec.width, spec.height},
+      picture_(spec.picture),
       value_((spec.flags & kChecked) ? 1 : 0) {}
 
 bool FormControl::SetText(const std::string& text) {
@@ -118,7 +119,8 @@ void FormControl::MouseDown(int button) {
     if (enabled_ && on_mouse_down_) on_mouse_down_(button);
 }
 
-FormState::FormState(FormSpec spec) : spec_(std::move(spec)), caption_(spec_.caption) {
+FormState::FormState(FormSpec spec)
+    : spec_(std::move(spec)), caption_(spec_.caption), picture_(spec_.picture) {
     for (const ControlSpec& control : spec_.controls) {
         controls_.push_back(std::make_unique<FormControl>(control));
     }

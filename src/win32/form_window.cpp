@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <cstdio>
 
 #include "win32/win32_text.h"
@@ -104,6 +105,7 @@ FormWindow::~FormWindow() {
     }
     for (auto& [key, font] : fonts_) DeleteObject(font);
     for (auto& [colour, brush] : brushes_) DeleteObject(brush);
+    if (background_brush_) DeleteObject(background_brush_);
 }
 
 HFONT FormWindow::FontFor(const ControlFont& font) {
@@ -336,7 +338,8 @@ void FormWindow::MirrorForm(FormProperty property) {
             }
             break;
         case FormProperty::kPicture:
-            InvalidateRect(hwnd_, nullptr, FALSE);
+            // The controls that show the background through them repaint too.
+            RedrawWindow(hwnd_, nullptr, nullptr, RDW_INVALIDATE | RDW_ALLCHILDREN);
             break;
     }
 }
@@ -468,14 +471,20 @@ void FormWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
     RECT r = item.rcItem;
     const bool pressed = (item.itemState & ODS_SELECTED) != 0;
     if (HBITMAP picture = PictureOf(control.Picture())) {
+        // No button face: the window's background shows round the picture, which stands
+        // centred at its own size (shrunk only when it is larger than the button).
+        PaintBackgroundBehind(item.hDC, control);
         HDC source = CreateCompatibleDC(item.hDC);
         HGDIOBJ old = SelectObject(source, picture);
         BITMAP info{};
         GetObjectW(picture, sizeof info, &info);
+        const int w = std::min<int>(info.bmWidth, r.right - r.left);
+        const int h = std::min<int>(info.bmHeight, r.bottom - r.top);
         const int shift = pressed ? 1 : 0;
-        FillRect(item.hDC, &r, BrushFor(ScreenColour(state_.Spec().back, RGB(0, 0, 0))));
-        StretchBlt(item.hDC, r.left + shift, r.top + shift, r.right - r.left, r.bottom - r.top,
-                   source, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
+        const int x = r.left + (r.right - r.left - w) / 2 + shift;
+        const int y = r.top + (r.bottom - r.top - h) / 2 + shift;
+        SetStretchBltMode(item.hDC, HALFTONE);
+        StretchBlt(item.hDC, x, y, w, h, source, 0, 0, info.bmWidth, info.bmHeight, SRCCOPY);
         SelectObject(source, old);
         DeleteDC(source);
         return;
@@ -493,12 +502,47 @@ void FormWindow::OnDrawItem(const DRAWITEMSTRUCT& item) {
     SelectObject(item.hDC, old);
 }
 
+void FormWindow::PaintBackgroundBehind(HDC dc, const FormControl& control) {
+    const ControlRect b = control.Bounds();
+    RECT r{0, 0, b.width, b.height};
+    FillRect(dc, &r, BrushFor(ScreenColour(state_.Spec().back, GetSysColor(COLOR_BTNFACE))));
+    HBITMAP background = PictureOf(state_.Picture());
+    if (!background) return;
+    HDC source = CreateCompatibleDC(dc);
+    HGDIOBJ old = SelectObject(source, background);
+    BitBlt(dc, 0, 0, b.width, b.height, source, b.left, b.top, SRCCOPY);
+    SelectObject(source, old);
+    DeleteDC(source);
+}
+
+HBRUSH FormWindow::BackgroundBrush() {
+    const int picture = state_.Picture();
+    HBITMAP background = PictureOf(picture);
+    if (!background) return nullptr;
+    if (background_brush_ && background_brush_picture_ == picture) return background_brush_;
+    if (background_brush_) DeleteObject(background_brush_);
+    background_brush_ = CreatePatternBrush(background);
+    background_brush_picture_ = picture;
+    return background_brush_;
+}
+
 LRESULT FormWindow::OnControlColour(HDC dc, HWND control) {
     Entry* entry = EntryOf(control);
     const COLORREF form_back = ScreenColour(state_.Spec().back, GetSysColor(COLOR_BTNFACE));
     if (!entry) return reinterpret_cast<LRESULT>(BrushFor(form_back));
     const ControlSpec& spec = entry->control->Spec();
     const bool box = spec.kind == ControlKind::kTextBox || spec.kind == ControlKind::kListBox;
+    if (!box && spec.back == kTransparent) {
+        // A see-through check box or option over a background picture: the picture's part
+        // behind the control is its background, and its caption has no box of its own.
+        if (HBRUSH brush = BackgroundBrush()) {
+            const ControlRect b = entry->control->Bounds();
+            SetBrushOrgEx(dc, -b.left, -b.top, nullptr);
+            SetBkMode(dc, TRANSPARENT);
+            SetTextColor(dc, ScreenColour(entry->control->ForeColour(), GetSysColor(COLOR_BTNTEXT)));
+            return reinterpret_cast<LRESULT>(brush);
+        }
+    }
     const COLORREF back = ScreenColour(spec.back == kTransparent ? state_.Spec().back : spec.back,
                                        box ? GetSysColor(COLOR_WINDOW) : form_back);
     SetTextColor(dc, ScreenColour(entry->control->ForeColour(),

@@ -69,6 +69,10 @@ class FormWindow {
     void PaintControl(HDC dc, const FormControl& control);
     void OnDrawItem(const DRAWITEMSTRUCT& item);
     LRESULT OnControlColour(HDC dc, HWND control);
+    // Paints the window's background (picture or colour) behind a control into its own DC.
+    void PaintBackgroundBehind(HDC dc, const FormControl& control);
+    // A brush of the background picture (null without one), remade when the picture changes.
+    HBRUSH BackgroundBrush();
     void OnSurfaceMouseDown(int button, int x, int y);
     void InvalidateControl(const FormControl& control);
     Entry* FindEntry(std::string_view name);
@@ -87,6 +91,8 @@ class FormWindow {
     std::map<std::string, HFONT> fonts_;
     std::map<COLORREF, HBRUSH> brushes_;
     bool syncing_ = false;
+    HBRUSH background_brush_ = nullptr;
+    int background_brush_picture_ = 0;
 };
 
 // A colour of the tables on screen: system colours are looked up now.

@@ -6,7 +6,33 @@
 #include "win32/capture_window.h"
 #include "win32/history_window.h"
 
+#include "../../assets/resource_ids.h"
+#include "app/skin_pictures.h"
+
 namespace qv {
+
+// The skins' picture numbers are the bitmaps' resource ids.
+static_assert(kStarcraftPictures.background == IDB_SKIN_SC_BACKGROUND &&
+              kStarcraftPictures.send == IDB_SKIN_SC_SEND &&
+              kStarcraftPictures.whisper == IDB_SKIN_SC_WHISPER &&
+              kStarcraftPictures.quit == IDB_SKIN_SC_QUIT &&
+              kStarcraftPictures.channels == IDB_SKIN_SC_CHANNELS &&
+              kStarcraftPictures.create == IDB_SKIN_SC_CREATE &&
+              kStarcraftPictures.join == IDB_SKIN_SC_JOIN);
+static_assert(kBluePictures.background == IDB_SKIN_BLUE_BACKGROUND &&
+              kBluePictures.send == IDB_SKIN_BLUE_SEND &&
+              kBluePictures.whisper == IDB_SKIN_BLUE_WHISPER &&
+              kBluePictures.quit == IDB_SKIN_BLUE_QUIT &&
+              kBluePictures.channels == IDB_SKIN_BLUE_CHANNELS &&
+              kBluePictures.create == IDB_SKIN_BLUE_CREATE &&
+              kBluePictures.join == IDB_SKIN_BLUE_JOIN);
+static_assert(kSilverPictures.background == IDB_SKIN_SILVER_BACKGROUND &&
+              kSilverPictures.send == IDB_SKIN_SILVER_SEND &&
+              kSilverPictures.whisper == IDB_SKIN_SILVER_WHISPER &&
+              kSilverPictures.quit == IDB_SKIN_SILVER_QUIT &&
+              kSilverPictures.channels == IDB_SKIN_SILVER_CHANNELS &&
+              kSilverPictures.create == IDB_SKIN_SILVER_CREATE &&
+              kSilverPictures.join == IDB_SKIN_SILVER_JOIN);
 
 MainWindow::MainWindow() = default;
 
@@ -49,8 +75,7 @@ bool MainWindow::Create(int show_command) {
     window_.SetMessageHook([this](UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
         return OnMessage(msg, wp, lp, result);
     });
-    // Closing the main window ends the program.
-    layout_.OnCloseRequest([this] { DestroyWindow(window_.Handle()); });
+    // Closing the main window runs Form1's shut-down (Form_Unload), which ends the program.
     WireHistoryAndCapture();
 
     CreateToolWindows();
@@ -73,7 +98,7 @@ bool MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
     return false;
 }
 
-// ---- User lists and user commands ------------------------------------------------
+// ---- User lists and user commands ------------------------------------------------------
 
 void MainWindow::WireUserLists() {
     HWND hwnd = window_.Handle();
@@ -84,7 +109,7 @@ void MainWindow::WireUserLists() {
     form_->popup.SetScreen(popup_window_->Screen());
 }
 
-// ---- Tool windows and menu bar ----------------------------------------------
+// ---- Tool windows and menu bar ---------------------------------------------------------
 
 void MainWindow::CreateToolWindows() {
     tools_ = std::make_unique<ToolWindowsScreen>(*form_, window_.Handle());

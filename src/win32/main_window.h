@@ -12,6 +12,7 @@
 #include "core/form_state.h"
 #include "win32/form_window.h"
 #include "win32/listboxfx_main_lists.h"
+#include "win32/resource_pictures.h"
 #include "win32/rich_chat_view.h"
 #include "win32/user_popup_window.h"
 #include "win32/tool_windows.h"
@@ -41,7 +42,8 @@ class MainWindow {
 
     Win32Platform platform_;
     FormState layout_{Form1Layout()};
-    FormWindow window_{layout_};
+    // The skins' picture numbers are the program's bitmap resources.
+    FormWindow window_{layout_, ResourcePicture};
     std::unique_ptr<RichChatView> view_;
     // The user pop-up's window outlives Form1, which takes the window down before its controls.
     std::unique_ptr<UserPopupWindow> popup_window_;

@@ -49,7 +49,7 @@ bool GamePair::Start(const std::string& tag, const std::vector<std::string>& ini
     AppendLine(script_, "");
     for (const std::string& line : init) AppendLine(init_file, line);
 
-    SwitchLoggingOn();
+    if (switch_logging_on) SwitchLoggingOn();
     log_file_ = DayLogFile();
     DeleteFileW(log_file_.c_str());
 

@@ -67,6 +67,9 @@ class GamePair {
     DWORD companion_pid() const { return companion_.info.dwProcessId; }
 
     std::string error;
+    // Start stores "Logfile\Log" = "1" first, so the companion logs; false leaves the
+    // stored settings as they are.
+    bool switch_logging_on = true;
 
   private:
     std::wstring work_, script_, transcript_, handles_, log_file_;

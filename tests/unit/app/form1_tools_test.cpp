@@ -233,16 +233,6 @@ TEST_F(Form1Tools, ExitEndsAtOnceWithoutSaving) {
     EXPECT_TRUE(world.settings.values.empty());
 }
 
-TEST_F(Form1Tools, StyleEntriesDoNothingYet) {
-    Start();
-    for (const char* entry : {"scstyle", "bluestyle", "silver"}) {
-        EXPECT_TRUE(form->menu.Click(entry));
-    }
-    EXPECT_TRUE(form->menu.Checked("scstyle"));
-    EXPECT_TRUE(world.settings.values.empty());
-    EXPECT_TRUE(loaded.empty());
-}
-
 TEST_F(Form1Tools, MenuCommandsByIdReachTheirEntries) {
     Start();
     EXPECT_TRUE(form->menu.ClickId(kMenuTMessage));
