@@ -129,6 +129,26 @@ read_seeds = [
 ]
 write("list_read", read_seeds)
 
+# --- history: <switches> then the rows, separated by 0xFF ------------------------------------
+REFUSE, HANGS, TWICE = 1, 2, 4
+
+
+def history(switches, rows):
+    return bytes([switches]) + b"\xff".join(
+        r.encode("utf-8") if isinstance(r, str) else r for r in rows)
+
+
+history_seeds = [
+    history(0, ROWS),
+    history(0, ["\x13" "12:00:01: \x1b" "Welcome", "\x10\x10" "Bob\x11: hi", "keep \x17 this"]),
+    history(REFUSE, ["{\\rtf1\\ansi \\b x}", "back\\slash {" + AE + UE + SZ + EURO + "}"]),
+    history(HANGS, ROWS[:4]),
+    history(TWICE, ["a\x10", "\x10b", "\x08Pink x \x08Gr y", "\x08Gr\x08een z"]),
+    history(0, [""] * 5),
+    history(0, ["\x10" + "Player%d\x11: row %d " % (i, i) + "\x12green" * (i % 3) for i in range(60)]),
+]
+write("history", history_seeds)
+
 # --- user_rows: <rules byte><rows separated by \n> --------------------------------------------
 # Rules byte: bit 0 set = the friends list (first code only), bit 1 set = offline friends shown.
 CHANNEL, FRIENDS, FRIENDS_OFFLINE = 0, 1, 3

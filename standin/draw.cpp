@@ -134,12 +134,12 @@ void DrawButton(const DRAWITEMSTRUCT& item, const std::string& caption, bool hig
 
 void PaintScreen(HDC dc, const RECT& client, bool in_chat) {
     Fill(dc, client, kScreenColour);
-    const RECT chat_panel = {8, 36, 436, 404};
-    const RECT users_panel = {442, 36, 632, 302};
+    const RECT chat_panel = {8, 36, 436, 434};
+    const RECT users_panel = {442, 142, 632, 420};
     Frame(dc, chat_panel, kPanelFrameColour);
     Frame(dc, users_panel, kPanelFrameColour);
     if (!in_chat) {
-        RECT notice = {12, 442, 432, 470};
+        RECT notice = {12, 460, 432, 478};
         SetBkMode(dc, TRANSPARENT);
         SetTextColor(dc, kNoticeColour);
         DrawTextA(dc, "Not in the chat screen", -1, &notice, DT_LEFT | DT_VCENTER | DT_SINGLELINE);

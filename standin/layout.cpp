@@ -11,27 +11,30 @@ constexpr DWORD kList =
     LBS_OWNERDRAWFIXED | LBS_HASSTRINGS | LBS_NOINTEGRALHEIGHT | LBS_NOTIFY | WS_BORDER;
 constexpr DWORD kLabel = SS_LEFT | SS_CENTERIMAGE | SS_NOPREFIX | WS_VISIBLE;
 
-// A 640 x 480 Battle.net chat screen: the chat on the left with the input box and Send below
-// it, the tabs, channel name and user list on the right, the other buttons under the list.
+// A 640 x 480 Battle.net chat screen: the chat on the left with the input box below it, the
+// tabs, channel name and user list on the right with Send under the list, the other buttons
+// above and below it. Five spots of the screen lie on the controls the game has there, for
+// the companion's capture by position: input box (165, 449), chat list (229, 329), Send
+// (489, 457), channel user list (545, 297), channel name (529, 161).
 const ControlPlan kPlans[kControlCount] = {
-    {"EDIT", "", ES_AUTOHSCROLL | WS_BORDER | WS_VISIBLE, {12, 410, 352, 432}},
+    {"EDIT", "", ES_AUTOHSCROLL | WS_BORDER | WS_VISIBLE, {12, 436, 432, 458}},
     {"BUTTON", "Channel", kButton, {446, 10, 536, 34}},
     {"BUTTON", "Friends", kButton, {538, 10, 628, 34}},
-    {"BUTTON", "Create", kButton, {446, 408, 536, 434}},
-    {"BUTTON", "Join", kButton, {538, 408, 628, 434}},
-    {"BUTTON", "Whisper", kButton, {446, 306, 536, 332}},
-    {"BUTTON", "Quit", kButton, {538, 442, 628, 470}},
-    {"LISTBOX", "", kList | WS_VISIBLE, {446, 62, 610, 298}},
-    {"LISTBOX", "", kList, {446, 62, 610, 298}},
-    {"LISTBOX", "", kList | WS_VSCROLL | WS_VISIBLE, {12, 40, 432, 400}},
-    {"BUTTON", "Send", kButton, {358, 408, 432, 434}},
-    {"BUTTON", "Squelch", kButton, {538, 306, 628, 332}},
-    {"STATIC", "", SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX | WS_VISIBLE, {446, 38, 628, 58}},
-    {"SCROLLBAR", "", SBS_VERT | WS_VISIBLE, {610, 62, 628, 298}},
-    {"SCROLLBAR", "", SBS_VERT, {610, 62, 628, 298}},
+    {"BUTTON", "Create", kButton, {446, 44, 536, 70}},
+    {"BUTTON", "Join", kButton, {538, 44, 628, 70}},
+    {"BUTTON", "Whisper", kButton, {446, 420, 536, 444}},
+    {"BUTTON", "Quit", kButton, {538, 78, 628, 104}},
+    {"LISTBOX", "", kList | WS_VISIBLE, {446, 180, 610, 416}},
+    {"LISTBOX", "", kList, {446, 180, 610, 416}},
+    {"LISTBOX", "", kList | WS_VSCROLL | WS_VISIBLE, {12, 40, 432, 430}},
+    {"BUTTON", "Send", kButton, {446, 448, 628, 474}},
+    {"BUTTON", "Squelch", kButton, {538, 420, 628, 444}},
+    {"STATIC", "", SS_CENTER | SS_CENTERIMAGE | SS_NOPREFIX | WS_VISIBLE, {446, 146, 628, 176}},
+    {"SCROLLBAR", "", SBS_VERT | WS_VISIBLE, {610, 180, 628, 416}},
+    {"SCROLLBAR", "", SBS_VERT, {610, 180, 628, 416}},
     {"STATIC", "Battle.net", kLabel, {12, 8, 432, 34}},
-    {"BUTTON", "Options", kButton, {446, 442, 536, 470}},
-    {"STATIC", "Connected to Battle.net", kLabel, {12, 442, 432, 470}},
+    {"BUTTON", "Options", kButton, {446, 78, 536, 104}},
+    {"STATIC", "Connected to Battle.net", kLabel, {12, 460, 432, 478}},
 };
 
 // The channel-list screen the game shows between chats: a title, the channels, two buttons.

@@ -72,6 +72,8 @@ Form1::Form1(Platform& p, ChatView& view, FormState& form_state)
     WireTools();
     WireSettings();
     WireSkins();
+    WireHistory();
+    WireCapture();
 }
 
 void Form1::WireControls() {

@@ -15,6 +15,7 @@
 #include "chat/chat_scroll.h"
 #include "chat/chat_view.h"
 #include "chat/colour_renderer.h"
+#include "chat/history_window.h"
 #include "chat/idle_paths.h"
 #include "chat/line_processor.h"
 #include "chat/loading_note.h"
@@ -23,6 +24,7 @@
 #include "core/form_state.h"
 #include "core/timer.h"
 #include "gamelink/attach_scan.h"
+#include "gamelink/capture_window.h"
 #include "gamelink/game_control_map.h"
 #include "gamelink/send_paths.h"
 #include "platform/platform.h"
@@ -185,6 +187,44 @@ class Form1 {
     void WireSettings();
     void WireSkins();
     void ApplySkin(const Skin& skin);
+
+    // ---- Message history (Form6) and handle capture (Form2) ----
+    // Wired in form1_history.cpp and form1_capture.cpp.
+  public:
+    // The menu entry "This show all messages from the game" and the hidden button Command3
+    // (which nothing presses): show the history window, loading it on first use; a window
+    // that is open keeps its contents.
+    void Mhistroy_Click();
+    void Command3_Click();
+    // The capture's hot key, every 5 ms while switched on: INSERT starts a capture. Timer5 is
+    // off at start and nothing in the program switches it on; tests do, through Timer5.
+    void Timer5_Timer();
+    Timer Timer5{platform.timers, "Timer5", kCaptureTriggerMs};
+
+    // The loaded windows; null while not loaded.
+    Form6* LoadedForm6() { return history_ ? history_->form.get() : nullptr; }
+    FormState* LoadedForm6State() { return history_ ? history_->state.get() : nullptr; }
+    Form2* LoadedForm2() { return capture_ && capture_->Loaded() ? capture_.get() : nullptr; }
+
+    // Makes the screen of a history window being loaded (the Win32 window with its view, in
+    // tests a sim view); without one the window does not open.
+    std::function<std::unique_ptr<Form6Screen>(FormState&)> open_history_screen;
+    // Makes the hidden window of the capture when it loads; without one it has no window.
+    Form2::ScreenMaker open_capture_screen;
+    // Asks for ReleaseUnloadedWindows once the message being handled is done (a closed
+    // window must not be destroyed inside its own close handling).
+    std::function<void()> release_later;
+    // Destroys the history window that was closed.
+    void ReleaseUnloadedWindows() { unloaded_history_.reset(); }
+
+  private:
+    void WireHistory();
+    void WireCapture();
+    void UnloadForm6();
+    Form2& LoadForm2();
+    std::unique_ptr<Form6Instance> history_;
+    std::unique_ptr<Form6Instance> unloaded_history_;
+    std::unique_ptr<Form2> capture_;
 };
 
 }  // namespace qv

@@ -268,6 +268,21 @@ FormSpec Form1Layout() {
         HiddenPicture("Picture19", kSilverPictures.quit, kLargeButton),
         HiddenPicture("Picture20", kSilverPictures.send, kSmallButton),
         HiddenPicture("Picture21", kSilverPictures.whisper, kSmallButton),
+
+        // ---- Message history and handle capture ----
+        // A hidden button that shows the history window; nothing presses it.
+        {K::kButton,
+         "Command3",
+         "Command3",
+         0,
+         0,
+         81,
+         25,
+         kHidden | kNoTabStop,
+         kDefaultColour,
+         kDefaultColour,
+         {},
+         kIdCommand3},
     };
     return spec;
 }

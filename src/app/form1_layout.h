@@ -29,6 +29,9 @@ enum MainControlId : int {
     kIdOption3 = 1305,   // Both view
     // Tool windows and menu bar.
     kIdCommand6 = 1006,  // channel list window
+
+    // ---- Message history and handle capture ----
+    kIdCommand3 = 1003,  // hidden: shows the message history window
 };
 
 FormSpec Form1Layout();

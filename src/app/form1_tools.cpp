@@ -11,8 +11,7 @@ void Form1::WireTools() {
     menu.OnClick("Gmessage", [this] { Gmessage_Click(); });
     menu.OnClick("TMessage", [this] { TMessage_Click(); });
     menu.OnClick("namealertfun", [this] { namealertfun_Click(); });
-    // The message history window is not built yet; until then the entry does nothing.
-    menu.OnClick("Mhistroy", [] {});
+    menu.OnClick("Mhistroy", [this] { Mhistroy_Click(); });
     menu.OnClick("enab", [this] { enab_Click(); });
     menu.OnClick("disab", [this] { disab_Click(); });
     menu.OnClick("hp", [this] { hp_Click(); });

@@ -30,17 +30,31 @@ constexpr std::array<TagColourEntry, 7> kTagColours = {{
     {Word(ColourTag::kGel), kColourGel},
 }};
 
-// Merges neighbouring characters of one colour into runs. Span edges fall on markers, which
-// are single bytes, so no run splits a UTF-8 sequence.
-ColouredText ToRuns(const std::string& text, const std::vector<ChatColour>& colours) {
-    ColouredText runs;
-    for (size_t i = 0; i < text.size(); ++i) {
-        if (runs.empty() || runs.back().colour != colours[i]) {
-            runs.push_back({std::string(), colours[i]});
-        }
-        runs.back().text += text[i];
+// The colour a tag word gives its span, as an index into kTagColours plus one; 0 for a word
+// that is none of the seven.
+size_t TagSlot(std::string_view tag_word) {
+    for (size_t i = 0; i < kTagColours.size(); ++i) {
+        if (kTagColours[i].word == tag_word) return i + 1;
     }
-    return runs;
+    return 0;
+}
+
+// A stretch of the text that a tag coloured: [from, to).
+struct ColouredSpan {
+    size_t from;
+    size_t to;
+    ChatColour colour;
+};
+
+// Appends text[from, to) in `colour`, merged into the last run when it has that colour.
+void Append(ColouredText& runs, const std::string& text, size_t from, size_t to,
+            ChatColour colour) {
+    if (from >= to) return;
+    if (!runs.empty() && runs.back().colour == colour) {
+        runs.back().text.append(text, from, to - from);
+    } else {
+        runs.push_back({text.substr(from, to - from), colour});
+    }
 }
 
 }  // namespace
@@ -56,10 +70,15 @@ std::optional<ColouredText> ColourAndStripTags(const std::string& staged,
                                                ChatColour default_colour) {
     if (staged.find(kMarker) == std::string::npos) return std::nullopt;
     const std::string text = staged + ' ';  // every marker now has a space after it
-    std::vector<ChatColour> colours(text.size(), default_colour);
+
+    // Both passes note what they do to stretches of the text (a few entries per tag) and the
+    // runs are built from those notes at the end, so a long history costs time in proportion
+    // to its length, with no per-character bookkeeping.
 
     // Colouring: a tag colours its span, up to the next marker. The next search starts after
-    // the tag word's space, so a marker inside a word without a space is passed over.
+    // the tag word's space, so a marker inside a word without a space is passed over. Spans
+    // come in text order and never overlap; the text outside them keeps the default colour.
+    std::vector<ColouredSpan> spans;
     size_t search = 0;
     for (;;) {
         const size_t p = text.find(kMarker, search);
@@ -67,37 +86,48 @@ std::optional<ColouredText> ColourAndStripTags(const std::string& staged,
         const size_t q = text.find(' ', p);
         const size_t next = text.find(kMarker, p + 1);
         const size_t span_end = next == std::string::npos ? text.size() : next;
-        if (auto colour = TagColour(std::string_view(text).substr(p, q - p))) {
-            std::fill(colours.begin() + p, colours.begin() + span_end, *colour);
+        if (const size_t slot = TagSlot(std::string_view(text).substr(p, q - p))) {
+            spans.push_back({p, span_end, kTagColours[slot - 1].colour});
         }
         if (next == std::string::npos) break;
         search = q;
     }
 
     // Removal, left to right: a listed tag word goes with its space, any other marker stays.
-    std::string shown;
-    std::vector<ChatColour> shown_colours;
-    shown.reserve(text.size());
-    shown_colours.reserve(text.size());
-    auto keep = [&](size_t from, size_t to) {
-        shown.append(text, from, to - from);
-        shown_colours.insert(shown_colours.end(), colours.begin() + from, colours.begin() + to);
-    };
+    std::vector<std::pair<size_t, size_t>> kept;  // [from, to), in text order
     size_t i = 0;
     for (;;) {
         const size_t p = text.find(kMarker, i);
         if (p == std::string::npos) break;
-        keep(i, p);
+        kept.emplace_back(i, p);
         const size_t q = text.find(' ', p);
         if (kTagList.find(std::string_view(text).substr(p, q - p)) != std::string_view::npos) {
             i = q + 1;
         } else {
-            keep(p, p + 1);
+            kept.emplace_back(p, p + 1);
             i = p + 1;
         }
     }
-    keep(i, text.size());
-    return ToRuns(shown, shown_colours);
+    kept.emplace_back(i, text.size());
+
+    // The kept stretches in their colours.
+    ColouredText runs;
+    size_t span = 0;
+    for (auto [from, to] : kept) {
+        while (from < to) {
+            while (span < spans.size() && spans[span].to <= from) ++span;
+            if (span < spans.size() && spans[span].from <= from) {
+                const size_t end = std::min(to, spans[span].to);
+                Append(runs, text, from, end, spans[span].colour);
+                from = end;
+            } else {
+                const size_t end = span < spans.size() ? std::min(to, spans[span].from) : to;
+                Append(runs, text, from, end, default_colour);
+                from = end;
+            }
+        }
+    }
+    return runs;
 }
 
 std::optional<ColouredText> ColourRenderer::RenderColourTags(const std::string& staged) {

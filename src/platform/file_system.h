@@ -17,6 +17,18 @@ class FileSystem {
     virtual bool AppendToFile(const std::string& path, const std::string& bytes) = 0;
     // Replaces the file's content; false when it cannot be written.
     virtual bool WriteFile(const std::string& path, const std::string& bytes) = 0;
+
+    // Replaces the file's content in one step: afterwards the file holds either all of
+    // `bytes` or, on failure, what it held before; then `reason` says why in the system's
+    // words. Platforms that cannot do better write the file directly.
+    virtual bool ReplaceFile(const std::string& path, const std::string& bytes,
+                             std::string* reason) {
+        if (WriteFile(path, bytes)) return true;
+        if (reason) *reason = "The file could not be written.";
+        return false;
+    }
+    // The path as the player knows it from the system (separators of the system).
+    virtual std::string DisplayPath(const std::string& path) { return path; }
 };
 
 }  // namespace qv

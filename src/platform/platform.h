@@ -4,6 +4,7 @@
 
 #include "core/timer.h"
 #include "platform/cursor.h"
+#include "platform/dialogs.h"
 #include "platform/file_system.h"
 #include "platform/keyboard.h"
 #include "platform/local_clock.h"
@@ -26,6 +27,8 @@ struct Platform {
     TextCodec& codec;
     Keyboard& keyboard;
     CursorInput& cursor;
+    PointWindows& points;
+    Dialogs& dialogs;
 };
 
 }  // namespace qv

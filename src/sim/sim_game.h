@@ -6,6 +6,7 @@
 #include <array>
 #include <string>
 
+#include "sim/sim_screen.h"
 #include "sim/sim_window_system.h"
 
 namespace qv {
@@ -28,6 +29,10 @@ class SimGame {
     SimWindow& ChatList() { return windows_.Get(Control(9)); }
     SimWindow& SendButton() { return windows_.Get(Control(10)); }
     void AddChatRow(const std::string& row) { ChatList().rows.push_back(row); }
+
+    // Puts the 640 x 480 chat screen on `screen` with its top-left corner at x, y, its
+    // controls where the game lays them out (the stand-in game's layout).
+    void PlaceOnScreen(SimScreen& screen, int32_t x, int32_t y) const;
 
   private:
     SimWindowSystem& windows_;

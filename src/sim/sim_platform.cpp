@@ -84,6 +84,21 @@ bool SimFiles::WriteFile(const std::string& path, const std::string& bytes) {
     return true;
 }
 
+bool SimFiles::ReplaceFile(const std::string& path, const std::string& bytes,
+                           std::string* reason) {
+    std::string why;
+    if (auto refused = refusals.find(path); refused != refusals.end()) {
+        why = refused->second;
+    } else if (!FolderExists(ParentOf(path))) {
+        why = "The system cannot find the path specified.";
+    } else {
+        files[path] = bytes;
+        return true;
+    }
+    if (reason) *reason = why;
+    return false;
+}
+
 int16_t SimKeyboard::GetAsyncKeyState(int32_t virtual_key) {
     queries.push_back(virtual_key);
     auto it = scripted.find(virtual_key);

@@ -10,6 +10,7 @@
 #include "core/virtual_clock.h"
 #include "platform/platform.h"
 #include "sim/sim_chat_view.h"
+#include "sim/sim_screen.h"
 #include "sim/sim_shell.h"
 #include "sim/sim_window_system.h"
 
@@ -70,7 +71,12 @@ class SimFiles : public FileSystem {
     bool CreateFolder(const std::string& path) override;
     bool AppendToFile(const std::string& path, const std::string& bytes) override;
     bool WriteFile(const std::string& path, const std::string& bytes) override;
+    bool ReplaceFile(const std::string& path, const std::string& bytes,
+                     std::string* reason) override;
     bool FolderExists(const std::string& path) const;
+
+    // Files that refuse to be replaced, with the reason the system would give.
+    std::map<std::string, std::string> refusals;
 
     std::string program_folder = "C:/Games/Quorvane";
     std::string current_folder = "C:/Games/Quorvane";
@@ -109,10 +115,15 @@ class SimCursor : public CursorInput {
     void MouseEvent(uint32_t flags, int32_t, int32_t, uint32_t) override {
         events.push_back(flags);
     }
+    void SetCursorPos(int32_t x, int32_t y) override {
+        position = {x, y};
+        moves.push_back(position);
+    }
 
     CursorPoint position;
     int reads = 0;
     std::vector<uint32_t> events;
+    std::vector<CursorPoint> moves;  // every SetCursorPos, in order
 };
 
 // All of it together, ready to build a form on.
@@ -129,8 +140,10 @@ struct SimWorld {
     SimChatView chat_view;
     SimCursor cursor;
     SimShell shell;  // not part of Platform: the main window hands it to Form1
-    Platform platform{clock, windows,     process, settings, sound,
-                      files, local_clock, codec,   keyboard, cursor};
+    SimScreen screen{windows};
+    SimDialogs dialogs;
+    Platform platform{clock, windows,     process, settings, sound,  files,
+                      local_clock, codec, keyboard, cursor, screen, dialogs};
 };
 
 }  // namespace qv

@@ -105,6 +105,7 @@ int SimWindowSystem::ListGetCount(WindowHandle list) {
 int SimWindowSystem::ListGetTextLen(WindowHandle list, int row) {
     SimWindow* w = Find(list);
     if (!w) return 0;
+    ++w->length_queries;
     if (w->silent) return kNoAnswer;
     if (row < 0 || row >= static_cast<int>(w->rows.size())) return -1;
     return static_cast<int>(Utf16Length(w->rows[static_cast<size_t>(row)]));
@@ -122,6 +123,7 @@ ListRowRead SimWindowSystem::ListGetText(WindowHandle list, int row, int capacit
         read.length = 0;
         return read;
     }
+    ++w->text_queries;
     if (w->silent) {
         read.length = kNoAnswer;
         return read;

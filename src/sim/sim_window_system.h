@@ -28,6 +28,9 @@ struct SimWindow {
     // The window's program hangs: list messages get no answer (count 0, lengths kNoAnswer).
     bool silent = false;
     int clicks = 0;
+    // Row reads asked of this list box: LB_GETTEXTLEN and LB_GETTEXT.
+    int length_queries = 0;
+    int text_queries = 0;
     WindowHandle parent = 0;
     std::vector<WindowHandle> children;
 };

@@ -3,6 +3,8 @@
 #include "win32/user_list_windows.h"
 #include "app/form1_menu.h"
 #include "win32/menu_bar.h"
+#include "win32/capture_window.h"
+#include "win32/history_window.h"
 
 #include "../../assets/resource_ids.h"
 #include "app/skin_pictures.h"
@@ -74,6 +76,7 @@ bool MainWindow::Create(int show_command) {
         return OnMessage(msg, wp, lp, result);
     });
     // Closing the main window runs Form1's shut-down (Form_Unload), which ends the program.
+    WireHistoryAndCapture();
 
     CreateToolWindows();
 
@@ -85,7 +88,8 @@ bool MainWindow::Create(int show_command) {
     return true;
 }
 
-bool MainWindow::OnMessage(UINT msg, WPARAM, LPARAM, LRESULT* result) {
+bool MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
+    if (OnHistoryMessage(msg, wp, lp, result)) return true;
     if (msg == WM_DESTROY) {
         PostQuitMessage(0);
         *result = 0;
@@ -113,6 +117,59 @@ void MainWindow::CreateToolWindows() {
     window_.SetMessageHook([this](UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
         return tools_->OnMainMessage(msg, wp, lp, result) || OnMessage(msg, wp, lp, result);
     });
+}
+
+}  // namespace qv
+
+// ---- Message history and handle capture ------------------------------------------
+
+namespace qv {
+namespace {
+
+// Posted to the main window when a closed history window may be destroyed.
+constexpr UINT kReleaseUnloadedWindows = WM_APP + 11;
+// The end-to-end tests' switch: set in the environment, the capture's hot key timer runs from
+// start and the main window answers the message below with a handle box of the capture.
+constexpr wchar_t kTestCaptureSwitch[] = L"QV_TEST_CAPTURE";
+constexpr wchar_t kTestHandleBoxMessage[] = L"QuorvaneTestHandleBox";
+
+}  // namespace
+
+void MainWindow::WireHistoryAndCapture() {
+    form_->open_history_screen = [](FormState& state) -> std::unique_ptr<Form6Screen> {
+        auto window = std::make_unique<HistoryWindow>(state);
+        if (!window->Create()) return nullptr;
+        return window;
+    };
+    form_->open_capture_screen = [](FormState& state) -> std::unique_ptr<CaptureScreen> {
+        auto window = std::make_unique<CaptureWindow>(state);
+        if (!window->Create()) return nullptr;
+        return window;
+    };
+    form_->release_later = [this] {
+        PostMessageW(window_.Handle(), kReleaseUnloadedWindows, 0, 0);
+    };
+    wchar_t value[8] = {};
+    if (GetEnvironmentVariableW(kTestCaptureSwitch, value, 8) > 0 && value[0] == L'1') {
+        test_handle_box_message_ = RegisterWindowMessageW(kTestHandleBoxMessage);
+        form_->Timer5.SetEnabled(true);
+    }
+}
+
+bool MainWindow::OnHistoryMessage(UINT msg, WPARAM wp, LPARAM, LRESULT* result) {
+    if (msg == kReleaseUnloadedWindows) {
+        form_->ReleaseUnloadedWindows();
+        *result = 0;
+        return true;
+    }
+    if (test_handle_box_message_ != 0 && msg == test_handle_box_message_) {
+        // wParam: 0 text, 1 list, 2 button, 3 channel, 4 channeln; the handle the box holds.
+        *result = wp < kCaptureMarkers.size()
+                      ? HandleOf(form_->boxes.*kCaptureMarkers[wp].box)
+                      : -1;
+        return true;
+    }
+    return false;
 }
 
 }  // namespace qv

@@ -35,6 +35,11 @@ class MainWindow {
     void WireUserLists();
     void CreateToolWindows();  // tool windows and menu bar
 
+    // ---- Message history and handle capture, main_window.cpp's last block ----
+    void WireHistoryAndCapture();
+    bool OnHistoryMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result);
+    UINT test_handle_box_message_ = 0;  // answered only under the test switch
+
     Win32Platform platform_;
     FormState layout_{Form1Layout()};
     // The skins' picture numbers are the program's bitmap resources.

@@ -16,4 +16,6 @@ void Win32Cursor::MouseEvent(uint32_t flags, int32_t dx, int32_t dy, uint32_t da
     ::mouse_event(flags, static_cast<DWORD>(dx), static_cast<DWORD>(dy), data, 0);
 }
 
+void Win32Cursor::SetCursorPos(int32_t x, int32_t y) { ::SetCursorPos(x, y); }
+
 }  // namespace qv

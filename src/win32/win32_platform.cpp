@@ -253,6 +253,68 @@ bool Win32Files::WriteFile(const std::string& path, const std::string& bytes) {
     return WriteBytes(path, bytes, false);
 }
 
+namespace {
+
+// The system's words for an error code, without the line break it ends with.
+std::string SystemReason(DWORD code) {
+    wchar_t* text = nullptr;
+    const DWORD n = FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    std::wstring words = n > 0 && text ? std::wstring(text, n) : std::wstring();
+    if (text) LocalFree(text);
+    while (!words.empty() && (words.back() == L'\r' || words.back() == L'\n' || words.back() == L' '))
+        words.pop_back();
+    if (words.empty()) words = L"Error " + std::to_wstring(code) + L".";
+    return Narrow(words);
+}
+
+}  // namespace
+
+bool Win32Files::ReplaceFile(const std::string& path, const std::string& bytes,
+                             std::string* reason) {
+    const std::wstring target = Widen(path);
+    const size_t slash = path.find_last_of('/');
+    const std::wstring folder = Widen(slash == std::string::npos ? "." : path.substr(0, slash));
+    auto fail = [&](DWORD code, const std::wstring& temp) {
+        if (!temp.empty()) DeleteFileW(temp.c_str());
+        if (reason) *reason = SystemReason(code);
+        return false;
+    };
+    // A target that cannot be written at all (a folder, a read-only file) is told before any
+    // work is done; a file locked by another program fails at the replacement below.
+    const DWORD attributes = GetFileAttributesW(target.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES &&
+        (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))) {
+        return fail(ERROR_ACCESS_DENIED, L"");
+    }
+    wchar_t temp[MAX_PATH + 1] = {};
+    if (!GetTempFileNameW(folder.c_str(), L"qvh", 0, temp)) return fail(GetLastError(), L"");
+    HANDLE file = CreateFileW(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                              FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return fail(GetLastError(), temp);
+    DWORD written = 0;
+    const BOOL ok =
+        ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    const DWORD write_error = ok ? ERROR_SUCCESS : GetLastError();
+    const BOOL closed = CloseHandle(file);
+    if (!ok || written != bytes.size() || !closed) {
+        return fail(write_error != ERROR_SUCCESS ? write_error : ERROR_WRITE_FAULT, temp);
+    }
+    if (!MoveFileExW(temp, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+        return fail(GetLastError(), temp);
+    }
+    return true;
+}
+
+std::string Win32Files::DisplayPath(const std::string& path) {
+    std::string shown = path;
+    for (char& c : shown) {
+        if (c == '/') c = '\\';
+    }
+    return shown;
+}
+
 // ---- clock and text -------------------------------------------------------------------
 
 LocalDateTime Win32Clock::Now() {

@@ -10,6 +10,7 @@
 #include "win32/game_messages.h"
 #include "win32/win32_cursor.h"
 #include "win32/registry_settings.h"
+#include "win32/win32_screen.h"
 
 namespace qv {
 
@@ -73,6 +74,10 @@ class Win32Files : public FileSystem {
     bool CreateFolder(const std::string& path) override;
     bool AppendToFile(const std::string& path, const std::string& bytes) override;
     bool WriteFile(const std::string& path, const std::string& bytes) override;
+    // Written to a new file beside the target first, which then takes the target's place.
+    bool ReplaceFile(const std::string& path, const std::string& bytes,
+                     std::string* reason) override;
+    std::string DisplayPath(const std::string& path) override;
 };
 
 class Win32Clock : public LocalClock {
@@ -103,8 +108,10 @@ struct Win32Platform {
     Win32Codec codec;
     Win32Keyboard keyboard;
     Win32Cursor cursor;
-    Platform platform{timers, windows, process, settings, sound,
-                      files,  clock,   codec,   keyboard, cursor};
+    Win32PointWindows points;
+    Win32Dialogs dialogs;
+    Platform platform{timers, windows, process, settings, sound,  files,
+                      clock,  codec,   keyboard, cursor,  points, dialogs};
 };
 
 // A game handle kept as a signed 32-bit number; window handles fit in 32 bits.

@@ -55,6 +55,8 @@ class GamePair {
     bool Answers(DWORD ms) const;
 
     const std::wstring& log_file() const { return log_file_; }
+    // The companion's current folder (where it saves "StarcraftLOG.rtf").
+    const std::wstring& work_folder() const { return work_; }
     std::string Log() const { return ReadFileBytes(log_file_); }
     // The last `bytes` bytes of the log, cheap to read while it grows.
     std::string LogTail(size_t bytes) const;

@@ -306,13 +306,6 @@ TEST_F(Form1Tools, ExitEndsAtOnceWithoutSaving) {
     EXPECT_TRUE(world.settings.values.empty());
 }
 
-TEST_F(Form1Tools, HistoryEntryDoesNothingYet) {
-    Start();
-    EXPECT_TRUE(form->menu.Click("Mhistroy"));
-    EXPECT_TRUE(world.settings.values.empty());
-    EXPECT_TRUE(loaded.empty());
-}
-
 TEST_F(Form1Tools, MenuCommandsByIdReachTheirEntries) {
     Start();
     EXPECT_TRUE(form->menu.ClickId(kMenuTMessage));

@@ -1,0 +1,443 @@
+// The message history window and the handle capture, against the stand-in game as a player
+// would use them: the history of a long chat list loads, shows in colour and saves as RTF
+// that reads back to the same text; INSERT (with the capture's trigger switched on through the
+// test switch) binds the game's controls by pointing the cursor at five spots of its screen.
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "app/form1_layout.h"
+#include "app/form1_menu.h"
+#include "chat/colour_renderer.h"
+#include "chat/history_layout.h"
+#include "chat/history_text.h"
+#include "chat/history_window.h"
+#include "e2e/expected_text.h"
+#include "e2e/game_pair.h"
+#include "gamelink/capture_window.h"
+#include "win32/rich_history_view.h"
+
+namespace {
+
+using e2e::WaitUntil;
+using Clock = std::chrono::steady_clock;
+
+// Enough rows for a history far beyond the RichEdit's default 32,767 characters.
+constexpr int kHistoryRows = 2500;
+// The chat list of the by-hand measurement (DISABLED_ below).
+constexpr int kLongHistoryRows = 5000;
+constexpr int kWelcomeRows = 5;
+constexpr POINT kPlayersCursor{900, 700};
+
+double Seconds(Clock::time_point since) {
+    return std::chrono::duration<double>(Clock::now() - since).count();
+}
+
+// A top-level window of the companion's process with this class, or null.
+HWND CompanionWindow(DWORD pid, const wchar_t* window_class) {
+    HWND window = nullptr;
+    while ((window = FindWindowExW(nullptr, window, window_class, nullptr))) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner == pid) return window;
+    }
+    return nullptr;
+}
+
+// Presses a button of another process's window as its click would: BN_CLICKED to its parent.
+// Waits until the handler has run (the history's Load runs to its end inside it).
+bool Press(HWND window, int id, DWORD timeout_ms = 60000) {
+    HWND button = GetDlgItem(window, id);
+    DWORD_PTR result = 0;
+    return button && SendMessageTimeoutW(window, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                                         reinterpret_cast<LPARAM>(button), SMTO_NORMAL, timeout_ms,
+                                         &result) != 0;
+}
+
+std::string ReadFile(const std::wstring& path) { return e2e::ReadFileBytes(path); }
+
+// The game's chat rows as the companion reads them, in UTF-8.
+std::vector<std::string> GameRows(HWND list) {
+    std::vector<std::string> rows;
+    const LRESULT n = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < n; ++i) {
+        const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
+        std::wstring row(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+        const LRESULT got = SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i),
+                                         reinterpret_cast<LPARAM>(row.data()));
+        row.resize(got > 0 ? static_cast<size_t>(got) : 0);
+        rows.push_back(qv::Narrow(row));
+    }
+    return rows;
+}
+
+// The history view as the companion must show it: the rows with CR LF, converted, the tags
+// removed by the renderer's passes.
+std::string ExpectedHistoryView(const std::vector<std::string>& rows) {
+    const std::string text = qv::HistoryText(rows);
+    const auto shown = qv::ColourAndStripTags(text, qv::kHistoryTextColour);
+    if (!shown) return text;
+    std::string out;
+    for (const qv::ColouredRun& run : *shown) out += run.text;
+    return out;
+}
+
+// The dialog of the companion's process whose text names `needle`, or null.
+HWND CompanionMessageBox(DWORD pid, std::string* text) {
+    HWND window = nullptr;
+    while ((window = FindWindowExW(nullptr, window, L"#32770", nullptr))) {
+        DWORD owner = 0;
+        GetWindowThreadProcessId(window, &owner);
+        if (owner != pid || !IsWindowVisible(window)) continue;
+        *text = e2e::WindowText(GetDlgItem(window, 0xFFFF));
+        return window;
+    }
+    return nullptr;
+}
+
+class HistoryWindow : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() { ASSERT_TRUE(Open("history", kHistoryRows)); }
+
+    // Starts the pair with `rows` chat rows (colour codes, cp1252 letters, braces and
+    // "{\rtf1"), opens the history window, presses Load and waits until the view shows the
+    // whole list; prints how long that took (reported, not asserted).
+    static bool Open(const std::string& tag, int rows) {
+        pair_ = new e2e::GamePair;
+        const std::vector<std::string> init = {"channel Clan QV",
+                                               "burst 0 " + std::to_string(rows - kWelcomeRows)};
+        if (!pair_->Start(tag, init)) {
+            ADD_FAILURE() << pair_->error;
+            return false;
+        }
+        if (!pair_->WaitBound(1, 30000)) {
+            ADD_FAILURE() << "the companion never bound the chat screen";
+            return false;
+        }
+        const DWORD pid = pair_->companion_pid();
+        // The menu entry "This show all messages from the game" shows the history window (a
+        // WM_COMMAND with the entry's id, as the menu sends it).
+        PostMessageW(pair_->main(), WM_COMMAND, MAKEWPARAM(qv::kMenuMhistroy, 0), 0);
+        if (!WaitUntil([&] { return (window_ = CompanionWindow(pid, L"QuorvaneForm6")); }, 10000) ||
+            !WaitUntil([&] { return IsWindowVisible(window_) != FALSE; }, 10000)) {
+            ADD_FAILURE() << "the history window never showed";
+            return false;
+        }
+        SetWindowPos(window_, HWND_TOP, 20, 20, 0, 0, SWP_NOSIZE);
+
+        const auto pressed = Clock::now();
+        if (!Press(window_, qv::kIdHistoryCommand1)) {
+            ADD_FAILURE() << "Load never returned";
+            return false;
+        }
+        const double load_seconds = Seconds(pressed);
+        const std::vector<std::string> game_rows = GameRows(pair_->GameControl(9));
+        EXPECT_EQ(game_rows.size(), static_cast<size_t>(rows));
+        expected_ = ExpectedHistoryView(game_rows);
+        if (!WaitUntil([&] { return View() == expected_; }, 120000)) {
+            ADD_FAILURE() << "the history never showed as expected";
+            return false;
+        }
+        std::printf("[   INFO   ] %d rows: Load %.2f s, shown coloured %.2f s after the press\n",
+                    rows, load_seconds, Seconds(pressed));
+        return true;
+    }
+    static void TearDownTestSuite() {
+        delete pair_;
+        pair_ = nullptr;
+    }
+
+    static HWND ViewControl() { return GetDlgItem(window_, qv::kIdHistoryRichTextBox1); }
+    static std::string View() { return e2e::WindowText(ViewControl()); }
+    static std::wstring SavedFile() { return pair_->work_folder() + L"\\StarcraftLOG.rtf"; }
+
+    static inline e2e::GamePair* pair_ = nullptr;
+    static inline HWND window_ = nullptr;
+    static inline std::string expected_;
+};
+
+TEST_F(HistoryWindow, TheWholeChatListShowsInColourAndLiterally) {
+    EXPECT_EQ(View(), expected_);
+    EXPECT_GT(expected_.size(), 32767u * 3) << "far beyond the RichEdit's default limit";
+    EXPECT_NE(expected_.find("{\\rtf1"), std::string::npos);
+    EXPECT_NE(expected_.find("J\xc3\xbcrgen"), std::string::npos);
+    EXPECT_NE(expected_.find("Welcome to the Quorvane Starcraft Chat"), std::string::npos);
+    const std::wstring path = e2e::OutDir() + L"\\history-window.bmp";
+    ASSERT_TRUE(e2e::SaveScreenshot(path));
+}
+
+TEST_F(HistoryWindow, SaveWritesRtfThatReadsBackToTheSameText) {
+    DeleteFileW(SavedFile().c_str());
+    ASSERT_TRUE(Press(window_, qv::kIdHistoryCommand2));
+    const std::string saved = ReadFile(SavedFile());
+    ASSERT_GE(saved.size(), 8u);
+    EXPECT_EQ(saved.rfind("{\\rtf", 0), 0u);
+    EXPECT_EQ(saved.substr(saved.size() - 3), "}\r\n") << "the RTF document, then CR LF";
+    HWND host = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr,
+                                nullptr, nullptr);
+    {
+        qv::RichHistoryView reader(host, 1, 0, 0, 100, 100);
+        ASSERT_TRUE(reader.ReadRtf(saved));
+        EXPECT_EQ(reader.Text(), View());
+    }
+    DestroyWindow(host);
+    // Saving again overwrites the file.
+    ASSERT_TRUE(Press(window_, qv::kIdHistoryCommand2));
+    EXPECT_EQ(ReadFile(SavedFile()), saved);
+}
+
+TEST_F(HistoryWindow, AFileThatCannotBeWrittenIsToldAndKept) {
+    ASSERT_TRUE(Press(window_, qv::kIdHistoryCommand2));
+    const std::string before = ReadFile(SavedFile());
+    ASSERT_FALSE(before.empty());
+    SetFileAttributesW(SavedFile().c_str(), FILE_ATTRIBUTE_READONLY);
+    // The message box waits for the player: press Save without waiting for it.
+    HWND save = GetDlgItem(window_, qv::kIdHistoryCommand2);
+    PostMessageW(window_, WM_COMMAND, MAKEWPARAM(qv::kIdHistoryCommand2, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(save));
+    std::string text;
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitUntil(
+        [&] { return (box = CompanionMessageBox(pair_->companion_pid(), &text)) != nullptr; },
+        10000));
+    EXPECT_NE(text.find("StarcraftLOG.rtf"), std::string::npos) << text;
+    EXPECT_NE(text.find(e2e::Narrow(pair_->work_folder())), std::string::npos) << text;
+    const std::wstring shot = e2e::OutDir() + L"\\e2e-history-save-refused.bmp";
+    e2e::SaveScreenshot(shot);
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 10000));
+    SetFileAttributesW(SavedFile().c_str(), FILE_ATTRIBUTE_NORMAL);
+    EXPECT_EQ(ReadFile(SavedFile()), before);
+    EXPECT_EQ(View(), expected_) << "nothing else changed";
+    std::printf("[   INFO   ] the player was told: %s\n", text.c_str());
+}
+
+TEST_F(HistoryWindow, ResizingMovesTheControlsAndClosingUnloads) {
+    RECT client{};
+    GetClientRect(window_, &client);
+    RECT outer{};
+    GetWindowRect(window_, &outer);
+    const int frame_w = (outer.right - outer.left) - client.right;
+    const int frame_h = (outer.bottom - outer.top) - client.bottom;
+    SetWindowPos(window_, nullptr, 0, 0, frame_w + 304, frame_h + 558, SWP_NOMOVE | SWP_NOZORDER);
+    RECT view{};
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            GetWindowRect(ViewControl(), &view);
+            return view.right - view.left == 296;
+        },
+        5000));
+    const std::wstring path = e2e::OutDir() + L"\\e2e-history-half.bmp";
+    ASSERT_TRUE(e2e::SaveScreenshot(path));
+    SetWindowPos(window_, nullptr, 0, 0, frame_w + 608, frame_h + 558, SWP_NOMOVE | SWP_NOZORDER);
+    ASSERT_TRUE(WaitUntil(
+        [&] {
+            GetWindowRect(ViewControl(), &view);
+            return view.right - view.left == 593;
+        },
+        5000));
+    PostMessageW(window_, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(WaitUntil([&] { return !IsWindow(window_); }, 10000)) << "closing unloads it";
+    // Opening again (here by the hidden Command3) loads it afresh: an empty view.
+    ASSERT_TRUE(Press(pair_->main(), qv::kIdCommand3));
+    ASSERT_TRUE(WaitUntil(
+        [&] { return (window_ = CompanionWindow(pair_->companion_pid(), L"QuorvaneForm6")); },
+        10000));
+    EXPECT_EQ(View(), "");
+    PostMessageW(window_, WM_CLOSE, 0, 0);
+}
+
+// The 5,000-row figure, run by hand (--gtest_also_run_disabled_tests): the whole list loads
+// and shows; the times are printed.
+class LongHistory : public HistoryWindow {
+  protected:
+    static void SetUpTestSuite() {}
+};
+
+TEST_F(LongHistory, DISABLED_FiveThousandRowsLoadAndShow) {
+    ASSERT_TRUE(Open("history-long", kLongHistoryRows));
+    EXPECT_EQ(View(), expected_);
+}
+
+// ---- the handle capture -------------------------------------------------------------------
+
+// The five capture boxes the companion holds, through its test switch.
+LRESULT HandleBox(HWND main, int index) {
+    static const UINT message = RegisterWindowMessageW(L"QuorvaneTestHandleBox");
+    DWORD_PTR result = 0;
+    if (!SendMessageTimeoutW(main, message, static_cast<WPARAM>(index), 0, SMTO_NORMAL, 2000,
+                             &result)) {
+        return -2;
+    }
+    return static_cast<LRESULT>(result);
+}
+enum Box { kText, kList, kButton, kChannel, kChanneln };
+
+LRESULT HandleOf(HWND window) { return static_cast<LRESULT>(reinterpret_cast<intptr_t>(window)); }
+
+void PressInsert() {
+    INPUT key[2] = {};
+    key[0].type = key[1].type = INPUT_KEYBOARD;
+    key[0].ki.wVk = key[1].ki.wVk = VK_INSERT;
+    key[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(1, &key[0], sizeof(INPUT));
+    Sleep(100);
+    SendInput(1, &key[1], sizeof(INPUT));
+}
+
+// The stand-in and the companion with the capture's trigger switched on (the test switch in
+// the companion's environment).
+class HandleCapture : public ::testing::Test {
+  protected:
+    bool Start(const std::string& tag, const std::wstring& standin_arguments = L"") {
+        SetEnvironmentVariableW(L"QV_TEST_CAPTURE", L"1");
+        std::vector<std::string> init = {"channel Clan QV", "join Alice\\x090 RATS"};
+        for (int i = 0; i < 20; ++i)
+            init.push_back("chat \\x10Player\\x11: row " + std::to_string(i));
+        const bool started = pair_.Start(tag, init, standin_arguments);
+        SetEnvironmentVariableW(L"QV_TEST_CAPTURE", nullptr);
+        return started;
+    }
+    // Presses INSERT with the cursor at the player's place, notes every place the cursor
+    // visits, and returns once the capture has ended: all five spots visited, the cursor back
+    // and the capture window unloaded. The cursor is watched every millisecond, and `list`
+    // and the chat view are asked for at once: the companion answers right after its end step
+    // (a sent message comes before any timer), before the attach scan can bind again.
+    std::vector<POINT> Capture(double* seconds, LRESULT* list_at_end = nullptr,
+                               std::string* view_at_end = nullptr) {
+        SetCursorPos(kPlayersCursor.x, kPlayersCursor.y);
+        std::vector<POINT> visited;
+        const auto pressed = Clock::now();
+        PressInsert();
+        while (Seconds(pressed) < 10) {
+            POINT p{};
+            GetCursorPos(&p);
+            if (visited.empty() || p.x != visited.back().x || p.y != visited.back().y) {
+                visited.push_back(p);
+            }
+            if (AllSpotsVisited(visited) && p.x == kPlayersCursor.x && p.y == kPlayersCursor.y &&
+                !CompanionWindow(pair_.companion_pid(), L"QuorvaneForm2")) {
+                if (list_at_end) *list_at_end = HandleBox(pair_.main(), kList);
+                if (view_at_end) *view_at_end = pair_.View();
+                break;
+            }
+            Sleep(1);
+        }
+        *seconds = Seconds(pressed);
+        return visited;
+    }
+
+    // Each spot's first visit, in the order of the markers (-1 for a spot never visited).
+    // Under Wine another process may read an earlier cursor place again for a moment, so
+    // only first visits tell the order.
+    static std::vector<int> FirstVisits(const std::vector<POINT>& visited) {
+        std::vector<int> first;
+        for (const qv::CaptureMarker& marker : qv::kCaptureMarkers) {
+            int at = -1;
+            for (size_t i = 0; i < visited.size() && at < 0; ++i) {
+                if (visited[i].x == marker.spot.x && visited[i].y == marker.spot.y) {
+                    at = static_cast<int>(i);
+                }
+            }
+            first.push_back(at);
+        }
+        return first;
+    }
+    static bool AllSpotsVisited(const std::vector<POINT>& visited) {
+        for (int at : FirstVisits(visited)) {
+            if (at < 0) return false;
+        }
+        return true;
+    }
+
+    e2e::GamePair pair_;
+};
+
+TEST_F(HandleCapture, InsertBindsTheFiveControlsByPositionAndTheScanBindsAgain) {
+    ASSERT_TRUE(Start("capture")) << pair_.error;
+    ASSERT_TRUE(pair_.WaitBound(1, 30000));
+    ASSERT_TRUE(WaitUntil([&] { return !pair_.View().empty(); }, 10000));
+    HWND main = pair_.main();
+    ASSERT_EQ(HandleBox(main, kList), HandleOf(pair_.GameControl(9)));
+    double seconds = 0;
+    LRESULT list = -1;
+    std::string view = "unread";
+    const std::vector<POINT> visited = Capture(&seconds, &list, &view);
+    POINT now{};
+    GetCursorPos(&now);
+    std::printf("[   INFO   ] the capture ended %.2f s after INSERT\n", seconds);
+    const std::vector<int> first = FirstVisits(visited);
+    for (size_t i = 0; i < first.size(); ++i) {
+        EXPECT_GE(first[i], 1) << "spot " << i << " visited after the player's place";
+        if (i > 0) EXPECT_GT(first[i], first[i - 1]) << "the spots in the markers' order";
+    }
+    // Nowhere else: only the player's place and the five spots.
+    for (const POINT& p : visited) {
+        bool known = p.x == kPlayersCursor.x && p.y == kPlayersCursor.y;
+        for (const qv::CaptureMarker& marker : qv::kCaptureMarkers) {
+            known = known || (p.x == marker.spot.x && p.y == marker.spot.y);
+        }
+        EXPECT_TRUE(known) << p.x << ", " << p.y;
+    }
+    // `list` as the end left it: "0", or (when the attach scan's 555 ms check fell just
+    // after the end) the chat list bound again. The game the scan cannot find below shows
+    // the "0" for certain; here the second binding shows the reset.
+    EXPECT_TRUE(list == 0 || list == HandleOf(pair_.GameControl(9))) << list;
+    EXPECT_EQ(view, "") << "the mirror reset emptied the chat view";
+    EXPECT_EQ(now.x, kPlayersCursor.x);
+    EXPECT_EQ(now.y, kPlayersCursor.y);
+    EXPECT_EQ(HandleBox(main, kText), HandleOf(pair_.GameControl(0)));
+    EXPECT_EQ(HandleBox(main, kButton), HandleOf(pair_.GameControl(10)));
+    EXPECT_EQ(HandleBox(main, kChannel), HandleOf(pair_.GameControl(7)));
+    EXPECT_EQ(HandleBox(main, kChanneln), HandleOf(pair_.GameControl(12)));
+    // Then the attach scan binds the chat list again: new welcome lines, the chat back.
+    EXPECT_TRUE(pair_.WaitBound(2, 10000));
+    EXPECT_TRUE(
+        WaitUntil([&] { return HandleBox(main, kList) == HandleOf(pair_.GameControl(9)); }, 5000));
+    EXPECT_TRUE(WaitUntil([&] { return !pair_.View().empty(); }, 10000));
+    const std::wstring path = e2e::OutDir() + L"\\e2e-capture.bmp";
+    ASSERT_TRUE(e2e::SaveScreenshot(path));
+}
+
+TEST_F(HandleCapture, AGameTheScanCannotFindIsBoundByPosition) {
+    // A window title the attach scan does not look for: only the capture can bind it.
+    ASSERT_TRUE(Start("capture-title", L"--title \"Warcraft II\"")) << pair_.error;
+    HWND main = pair_.main();
+    Sleep(1000);
+    ASSERT_EQ(HandleBox(main, kText), 0);
+    double seconds = 0;
+    LRESULT list = -1;
+    std::string view = "unread";
+    Capture(&seconds, &list, &view);
+    // The chat list was bound at step 4 (its welcome lines reached the game) and given up at
+    // the end: the scan cannot find this game, so `list` stays "0" and the view empty.
+    EXPECT_EQ(list, 0);
+    EXPECT_EQ(view, "");
+    EXPECT_TRUE(pair_.WaitBound(1, 5000)) << "the welcome lines of the binding at step 4";
+    Sleep(600);  // longer than the attach scan's check
+    EXPECT_EQ(HandleBox(main, kList), 0);
+    EXPECT_EQ(pair_.View(), "");
+    EXPECT_EQ(HandleBox(main, kText), HandleOf(pair_.GameControl(0)));
+    EXPECT_EQ(HandleBox(main, kButton), HandleOf(pair_.GameControl(10)));
+    EXPECT_EQ(HandleBox(main, kChannel), HandleOf(pair_.GameControl(7)));
+    EXPECT_EQ(HandleBox(main, kChanneln), HandleOf(pair_.GameControl(12)));
+    // The captured input box and Send button carry a typed line into the game.
+    const size_t from = pair_.Transcript().size();
+    HWND text4 = pair_.Control(e2e::kControlText4);
+    SendMessageW(text4, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(L"bound by position"));
+    SendMessageW(text4, WM_CHAR, VK_RETURN, 0);
+    EXPECT_TRUE(WaitUntil(
+        [&] {
+            for (const std::string& line : pair_.TranscriptSince(from)) {
+                if (line == "sent bound by position") return true;
+            }
+            return false;
+        },
+        10000))
+        << "the game never received the typed line";
+}
+
+}  // namespace

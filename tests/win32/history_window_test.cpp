@@ -1,0 +1,328 @@
+// The message history window on a real screen under Wine: the history view shows chat text
+// literally and coloured, takes any length, streams out RTF that a rich-text control reads
+// back to the same text, the window's controls follow its size, and files are replaced whole.
+#include "win32/history_window.h"
+
+#include <gtest/gtest.h>
+#include <richedit.h>
+
+#include <chrono>
+#include <cstdio>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "chat/colour_renderer.h"
+#include "core/number_text.h"
+#include "win32/win32_platform.h"
+#include "win32/win32_text.h"
+
+namespace qv {
+namespace {
+
+void Pump() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+std::wstring TempFolder(const wchar_t* tag) {
+    wchar_t temp[MAX_PATH] = {};
+    GetTempPathW(MAX_PATH, temp);
+    std::wstring folder = std::wstring(temp) + L"qv-history-" + tag + L"-" +
+                          std::to_wstring(GetCurrentProcessId());
+    CreateDirectoryW(folder.c_str(), nullptr);
+    return folder;
+}
+
+std::string ReadAll(const std::wstring& path) {
+    std::string data;
+    HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING,
+                              0, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return data;
+    char buffer[65536];
+    DWORD got = 0;
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) data.append(buffer, got);
+    CloseHandle(file);
+    return data;
+}
+
+// Rows as the game writes them: a yellow time stamp, a white name, grey text; some with more.
+std::string TypicalRow(int i) {
+    std::string row = "\x13" "12:00:" + std::to_string(10 + i % 50) + ": \x10Player" +
+                      std::to_string(i % 97) + "\x10: \x11line " + std::to_string(i);
+    if (i % 7 == 0) row += " \x12green {brace} back\\slash J\xc3\xbcrgen \xe2\x82\xac";
+    return row;
+}
+
+// Form6 with its real window over a list box of this process that holds the game's rows.
+class HistoryWindowTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        LoadLibraryW(L"Msftedit.dll");
+        WNDCLASSW wc{};
+        wc.lpfnWndProc = DefWindowProcW;
+        wc.hInstance = GetModuleHandleW(nullptr);
+        wc.lpszClassName = L"HistoryTestGame";
+        RegisterClassW(&wc);
+        game_ = CreateWindowExW(0, wc.lpszClassName, L"game", WS_OVERLAPPEDWINDOW, 0, 0, 300, 300,
+                                nullptr, nullptr, wc.hInstance, nullptr);
+        list_ = CreateWindowExW(0, L"LISTBOX", L"", WS_CHILD | LBS_HASSTRINGS, 0, 0, 200, 200,
+                                game_, nullptr, wc.hInstance, nullptr);
+        state_ = std::make_unique<FormState>(Form6Layout());
+        window_ = std::make_unique<HistoryWindow>(*state_);
+        ASSERT_TRUE(window_->Create());
+        form_ = std::make_unique<Form6>(platform_.platform, boxes_, *state_, window_->View());
+        form_->hWnd = window_->Handle();
+        int width = 0, height = 0;
+        window_->InnerSize(&width, &height);
+        form_->Form_Load(width, height);
+        window_->Bind(*form_);
+        state_->Show();
+        form_->Form_Resize(width, height);
+        boxes_.list.Set(std::to_string(reinterpret_cast<intptr_t>(list_)));
+    }
+    void TearDown() override {
+        form_.reset();
+        window_.reset();
+        state_.reset();
+        DestroyWindow(game_);
+    }
+
+    void AddRow(const std::string& row) {
+        SendMessageW(list_, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(Widen(row).c_str()));
+    }
+    // Load, then the display step without waiting its 1.5 s.
+    void LoadAndShow() {
+        form_->Command1_Click();
+        ASSERT_TRUE(form_->Timer1.Enabled());
+        form_->Timer1_Timer();
+    }
+    HWND View() { return window_->RichView().Handle(); }
+    COLORREF ColourOf(LONG from, LONG to) {
+        CHARRANGE range{from, to};
+        SendMessageW(View(), EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&range));
+        CHARFORMAT2W format{};
+        format.cbSize = sizeof format;
+        SendMessageW(View(), EM_GETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
+        EXPECT_TRUE(format.dwMask & CFM_COLOR) << "mixed colours in " << from << ".." << to;
+        return format.crTextColor;
+    }
+    RECT ChildRect(HWND child) {
+        RECT r{};
+        GetWindowRect(child, &r);
+        MapWindowPoints(nullptr, window_->Window(), reinterpret_cast<POINT*>(&r), 2);
+        return r;
+    }
+
+    Win32Platform platform_;
+    HandleBoxes boxes_;
+    HWND game_ = nullptr;
+    HWND list_ = nullptr;
+    std::unique_ptr<FormState> state_;
+    std::unique_ptr<HistoryWindow> window_;
+    std::unique_ptr<Form6> form_;
+};
+
+TEST_F(HistoryWindowTest, TheWindowIsBuiltFromItsTable) {
+    HWND window = window_->Window();
+    wchar_t caption[64] = {};
+    GetWindowTextW(window, caption, 64);
+    EXPECT_EQ(Narrow(caption), "Message History");
+    RECT client{};
+    GetClientRect(window, &client);
+    EXPECT_EQ(client.right, 608);
+    EXPECT_EQ(client.bottom, 558);
+    EXPECT_TRUE(GetWindowLongW(window, GWL_STYLE) & WS_THICKFRAME) << "sizable";
+    EXPECT_EQ(GetWindow(window, GW_OWNER), nullptr);
+    wchar_t text[128] = {};
+    GetWindowTextW(GetDlgItem(window, kIdHistoryCommand1), text, 128);
+    EXPECT_EQ(Narrow(text), "Load Message History / This loads all the messages from the game");
+    GetWindowTextW(GetDlgItem(window, kIdHistoryCommand2), text, 128);
+    EXPECT_EQ(Narrow(text), "Save Message History");
+    EXPECT_FALSE(IsWindowVisible(GetDlgItem(window, kIdHistoryText1)));
+    const RECT view = ChildRect(View());
+    EXPECT_EQ(view.left, 8);
+    EXPECT_EQ(view.top, 8);
+    EXPECT_EQ(view.right - view.left, 593);
+    EXPECT_EQ(view.bottom - view.top, 441);
+}
+
+TEST_F(HistoryWindowTest, ChatTextShowsLiterallyInItsColours) {
+    AddRow("{\\rtf1\\ansi \\b bold?}");
+    AddRow("\x13" "12:00:01: \x1b" "back\\slash {x} J\xc3\xbcrgen \xe2\x82\xac");
+    AddRow("keep \x17 this");
+    LoadAndShow();
+    const std::string expected =
+        "{\\rtf1\\ansi \\b bold?}\r\n12:00:01: back\\slash {x} J\xc3\xbcrgen \xe2\x82\xac\r\n"
+        "keep \x17 this\r\n ";
+    EXPECT_EQ(window_->View().Text(), expected);
+    const COLORREF grey = RichChatView::Resolve(kHistoryTextColour);
+    // Positions count a paragraph break as one character.
+    EXPECT_EQ(ColourOf(0, 22), grey) << "text before the first tag, its paragraph break too";
+    EXPECT_EQ(ColourOf(22, 32), RGB(255, 255, 0)) << "the Gel span: the time stamp";
+    EXPECT_EQ(ColourOf(32, 69), RGB(255, 0, 0)) << "the Red span: to the end, U+0017 too";
+}
+
+TEST_F(HistoryWindowTest, RtfRoundTripGivesTheSameText) {
+    AddRow("{\\rtf1 \\par} back\\slash {brace} J\xc3\xbcrgen \xc3\xa4\xc3\xbc\xc3\x9f \xe2\x82\xac");
+    AddRow("\x10Name\x11: \x12green \x1ayellow \x14" "cyan \x1bred \x13gel");
+    AddRow("\x08Pink stays, \x17 stays too");
+    AddRow("");
+    LoadAndShow();
+    const std::string rtf = window_->View().RtfDocument();
+    ASSERT_EQ(rtf.rfind("{\\rtf", 0), 0u) << rtf.substr(0, 40);
+    EXPECT_EQ(rtf.back(), '}') << "the document ends with its closing brace, nothing after it";
+    RichHistoryView other(window_->Window(), 7001, 0, 0, 100, 100);
+    ASSERT_TRUE(other.ReadRtf(rtf + "\r\n"));
+    EXPECT_EQ(other.Text(), window_->View().Text());
+}
+
+TEST_F(HistoryWindowTest, SaveWritesTheRtfDocumentAndCrLfOverTheOldFile) {
+    const std::wstring folder = TempFolder(L"save");
+    wchar_t before[MAX_PATH] = {};
+    GetCurrentDirectoryW(MAX_PATH, before);
+    SetCurrentDirectoryW(folder.c_str());
+    const std::wstring file = folder + L"\\StarcraftLOG.rtf";
+    AddRow("\x13" "12:00:01: \x1b" "first");
+    LoadAndShow();
+    form_->Command2_Click();
+    const std::string first = ReadAll(file);
+    EXPECT_EQ(first, window_->View().RtfDocument() + "\r\n");
+
+    SendMessageW(list_, LB_RESETCONTENT, 0, 0);
+    AddRow("\x10second {\\rtf1}");
+    LoadAndShow();
+    form_->Command2_Click();
+    const std::string second = ReadAll(file);
+    EXPECT_EQ(second, window_->View().RtfDocument() + "\r\n");
+    EXPECT_EQ(second.find("first"), std::string::npos);
+    RichHistoryView reader(window_->Window(), 7002, 0, 0, 100, 100);
+    ASSERT_TRUE(reader.ReadRtf(second));
+    EXPECT_EQ(reader.Text(), "second {\\rtf1}\r\n ");
+    SetCurrentDirectoryW(before);
+    DeleteFileW(file.c_str());
+    RemoveDirectoryW(folder.c_str());
+}
+
+TEST_F(HistoryWindowTest, ReplacingAFileThatCannotBeWrittenLeavesItAsItWas) {
+    const std::wstring folder = TempFolder(L"refuse");
+    Win32Files files;
+    const std::string base = Narrow(folder);
+    std::string reason;
+    // A folder in the file's place.
+    const std::wstring as_folder = folder + L"\\StarcraftLOG.rtf";
+    CreateDirectoryW(as_folder.c_str(), nullptr);
+    EXPECT_FALSE(files.ReplaceFile(base + "/StarcraftLOG.rtf", "x", &reason));
+    EXPECT_FALSE(reason.empty());
+    EXPECT_TRUE(GetFileAttributesW(as_folder.c_str()) & FILE_ATTRIBUTE_DIRECTORY);
+    RemoveDirectoryW(as_folder.c_str());
+    // A read-only file.
+    const std::wstring locked = folder + L"\\locked.rtf";
+    ASSERT_TRUE(files.WriteFile(base + "/locked.rtf", "old"));
+    SetFileAttributesW(locked.c_str(), FILE_ATTRIBUTE_READONLY);
+    reason.clear();
+    EXPECT_FALSE(files.ReplaceFile(base + "/locked.rtf", "new", &reason));
+    EXPECT_FALSE(reason.empty());
+    EXPECT_EQ(ReadAll(locked), "old");
+    SetFileAttributesW(locked.c_str(), FILE_ATTRIBUTE_NORMAL);
+    // A file another program holds open without sharing.
+    HANDLE held = CreateFileW(locked.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+    ASSERT_NE(held, INVALID_HANDLE_VALUE);
+    reason.clear();
+    EXPECT_FALSE(files.ReplaceFile(base + "/locked.rtf", "new", &reason));
+    EXPECT_FALSE(reason.empty());
+    CloseHandle(held);
+    EXPECT_EQ(ReadAll(locked), "old");
+    // A folder that does not exist.
+    reason.clear();
+    EXPECT_FALSE(files.ReplaceFile(base + "/missing/StarcraftLOG.rtf", "x", &reason));
+    EXPECT_FALSE(reason.empty());
+    // And a replacement that works leaves no file of its own behind.
+    EXPECT_TRUE(files.ReplaceFile(base + "/locked.rtf", "new", &reason));
+    EXPECT_EQ(ReadAll(locked), "new");
+    WIN32_FIND_DATAW found{};
+    int count = 0;
+    HANDLE search = FindFirstFileW((folder + L"\\*").c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        do {
+            if (found.cFileName[0] != L'.') ++count;
+        } while (FindNextFileW(search, &found));
+        FindClose(search);
+    }
+    EXPECT_EQ(count, 1);
+    EXPECT_EQ(files.DisplayPath("C:/a/b.rtf"), "C:\\a\\b.rtf");
+    DeleteFileW(locked.c_str());
+    RemoveDirectoryW(folder.c_str());
+}
+
+TEST_F(HistoryWindowTest, ControlsFollowTheWindowsSizeWithoutDrift) {
+    HWND window = window_->Window();
+    HWND load = GetDlgItem(window, kIdHistoryCommand1);
+    auto resize_client = [&](int width, int height) {
+        RECT outer{0, 0, width, height};
+        AdjustWindowRectEx(&outer, GetWindowLongW(window, GWL_STYLE), FALSE,
+                           GetWindowLongW(window, GWL_EXSTYLE));
+        SetWindowPos(window, nullptr, 0, 0, outer.right - outer.left, outer.bottom - outer.top,
+                     SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+        Pump();
+    };
+    resize_client(304, 558);  // half the width
+    RECT r = ChildRect(load);
+    EXPECT_EQ(r.left, 4);
+    EXPECT_EQ(r.top, 456);
+    EXPECT_EQ(r.right - r.left, 296) << "593 / 2 = 296.5, halves to even";
+    EXPECT_EQ(r.bottom - r.top, 25);
+    RECT view = ChildRect(View());
+    EXPECT_EQ(view.left, 4);
+    EXPECT_EQ(view.right - view.left, 296);
+    EXPECT_EQ(view.bottom - view.top, 441);
+
+    for (int i = 0; i < 20; ++i) resize_client(300 + 37 * i, 200 + 23 * i);
+    ShowWindow(window, SW_MINIMIZE);
+    Pump();
+    ShowWindow(window, SW_RESTORE);
+    Pump();
+    resize_client(608, 558);
+    r = ChildRect(load);
+    EXPECT_EQ(r.left, 8);
+    EXPECT_EQ(r.top, 456);
+    EXPECT_EQ(r.right - r.left, 593);
+    EXPECT_EQ(r.bottom - r.top, 25);
+    view = ChildRect(View());
+    EXPECT_EQ(view.right - view.left, 593);
+    EXPECT_EQ(view.bottom - view.top, 441);
+}
+
+// How long the real view takes to show the history of a long chat list, for the closing note.
+TEST_F(HistoryWindowTest, LongHistoriesLoadAndShowWhole) {
+    for (int rows : {5000}) {
+        SendMessageW(list_, WM_SETREDRAW, FALSE, 0);
+        SendMessageW(list_, LB_RESETCONTENT, 0, 0);
+        for (int i = 0; i < rows; ++i) AddRow(TypicalRow(i));
+        const auto start = std::chrono::steady_clock::now();
+        form_->Command1_Click();
+        const auto loaded = std::chrono::steady_clock::now();
+        form_->Timer1_Timer();
+        const auto shown = std::chrono::steady_clock::now();
+        const std::string text = window_->View().Text();
+        size_t paragraphs = 1;
+        for (size_t at = text.find("\r\n"); at != std::string::npos;
+             at = text.find("\r\n", at + 2)) {
+            ++paragraphs;
+        }
+        EXPECT_EQ(paragraphs, static_cast<size_t>(rows) + 1)
+            << "Wine's plain-text reader must not split a CR LF between two pieces";
+
+        EXPECT_GT(text.size(), 32767u);
+        EXPECT_EQ(text.find('\x08'), std::string::npos);
+        std::printf("[   INFO   ] %d rows: load %.3f s, display and colouring %.3f s\n", rows,
+                    std::chrono::duration<double>(loaded - start).count(),
+                    std::chrono::duration<double>(shown - loaded).count());
+    }
+}
+
+}  // namespace
+}  // namespace qv
