@@ -6,7 +6,7 @@
 #define IDR_LISTBOXFX1_PROPS 3102
 #define IDR_LISTBOXFX2_PROPS 3103
 
-// Skins (Part 1.104), drawn by tools/make_skins.py: per skin the main window's background
+// Skins, drawn by tools/make_skins.py: per skin the main window's background
 // (768 x 540), then the faces of Send and Whisper (73 x 27) and of Quit, Channels, Create
 // and Join (100 x 50).
 // Starcraft
@@ -39,7 +39,7 @@
 #define IDB_POPUP_STARCRAFT 3111
 #define IDB_POPUP_BLUE 3112
 #define IDB_POPUP_SILVER 3113
-// Tool windows (issue 9): the channel window's background and picture buttons
+// Tool windows: the channel window's background and picture buttons
 // (tools/make_channel_art.py); src/tools/tool_pictures.h holds the same numbers.
 #define IDB_CHANNEL_BACK 3301
 #define IDB_CHANNEL_JOIN 3302

@@ -9,7 +9,7 @@ Per skin (prefix sc_ for "Starcraft", blue_ for "Blue", silver_ for "Silver"):
 
 A background is a brushed metal body (a bevel round the 765 pixels of the main window's
 client width; the picture's last 3 columns are never seen) with areas set into it, each in a
-bevelled metal frame, where the layout table of spec Part 1.104 puts the controls:
+bevelled metal frame, where the main window's layout table puts the controls:
   - the labels' panel round Shape1 and Shape2 (x 12..114, y 18..297): the status captions
     (white), "Disabled" / "Enabled" (red / green), the view options and "Hide offline
     friends" are drawn straight onto the picture there, so it is dark in every skin;
@@ -56,7 +56,7 @@ LARGE = (100, 50)  # Quit, Channels, Create, Join
 FONT_BOLD = "/usr/share/fonts/truetype/dejavu/DejaVuSans-Bold.ttf"
 
 # Inner (dark) areas of the background, (left, top, right, bottom) inclusive, around the
-# controls of the layout table of Part 1.104; each gets a bevelled frame FRAME pixels wide
+# controls of the main window's layout table; each gets a bevelled frame FRAME pixels wide
 # outside it.
 FRAME = 3
 STATUS_PANEL = (8, 12, 117, 299)  # Shape1 12,18 102x161 and Shape2 12,184 102x113: the labels

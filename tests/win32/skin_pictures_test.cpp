@@ -1,7 +1,7 @@
 // The skins' pictures as the program finds them among its resources: every one of the 21
-// loads, has the size Part 1.104 gives it and is a 24-bit picture; behind the labels that are
-// drawn straight onto a background (white captions, red / green states, the channel's name)
-// every background stays dark.
+// loads, has the size of its place in the main window and is a 24-bit picture; behind the
+// labels that are drawn straight onto a background (white captions, red / green states, the
+// channel's name) every background stays dark.
 #include <windows.h>
 
 #include <gtest/gtest.h>
