@@ -1,7 +1,7 @@
 // The main window's controls as a table: what each is, where it stands and how it looks.
 #pragma once
 
-#include "core/form_spec.h"
+#include "core/form_table.h"
 
 namespace qv {
 

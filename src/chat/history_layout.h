@@ -6,7 +6,7 @@
 #include <optional>
 #include <vector>
 
-#include "core/form_spec.h"
+#include "core/form_table.h"
 
 namespace qv {
 

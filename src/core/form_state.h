@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/form_spec.h"
+#include "core/form_table.h"
 
 namespace qv {
 

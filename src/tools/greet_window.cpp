@@ -15,15 +15,9 @@ int16_t ToCount16(int count) {
 }  // namespace
 
 FormSpec Form4Layout() {
-    FormSpec layout;
-    layout.name = "Form4";
-    layout.caption = "Greet message";
     // Wide enough to show the whole default greeting in its box.
-    layout.client_width = 660;
-    layout.client_height = 220;
-    layout.frame = FormFrame::kFixed;
-    layout.font = {"Verdana", 8.25, false};
-    const ControlFont bold{"Verdana", 8.25, true};
+    FormSpec layout = ToolWindowLayout("Form4", "Greet message", 660, 220);
+    const ControlFont bold = kToolBoldFont;
     using K = ControlKind;
     const uint32_t t = kTransparent;
     const uint32_t d = kDefaultColour;

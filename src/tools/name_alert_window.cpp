@@ -13,14 +13,8 @@ std::string MessageName(int k) {
 }  // namespace
 
 FormSpec Form8Layout() {
-    FormSpec layout;
-    layout.name = "Form8";
-    layout.caption = "Name Alert";
-    layout.client_width = 340;
-    layout.client_height = 262;
-    layout.frame = FormFrame::kFixed;
-    layout.font = {"Verdana", 8.25, false};
-    const ControlFont bold{"Verdana", 8.25, true};
+    FormSpec layout = ToolWindowLayout("Form8", "Name Alert", 340, 262);
+    const ControlFont bold = kToolBoldFont;
     using K = ControlKind;
     const uint32_t t = kTransparent;
     const uint32_t d = kDefaultColour;

@@ -13,14 +13,8 @@ constexpr const char* kMessageBoxes[3] = {"Text1", "Text2", "Text3"};
 }  // namespace
 
 FormSpec Form3Layout() {
-    FormSpec layout;
-    layout.name = "Form3";
-    layout.caption = "Time messages";
-    layout.client_width = 420;
-    layout.client_height = 276;
-    layout.frame = FormFrame::kFixed;
-    layout.font = {"Verdana", 8.25, false};
-    const ControlFont bold{"Verdana", 8.25, true};
+    FormSpec layout = ToolWindowLayout("Form3", "Time messages", 420, 276);
+    const ControlFont bold = kToolBoldFont;
     using K = ControlKind;
     const uint32_t t = kTransparent;
     const uint32_t d = kDefaultColour;

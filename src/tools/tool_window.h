@@ -9,6 +9,23 @@
 
 namespace qv {
 
+// The tool windows' font, and its bold cut for their headings.
+constexpr ControlFont kToolFont{"Verdana", 8.25, false};
+constexpr ControlFont kToolBoldFont{"Verdana", 8.25, true};
+
+// A tool window's table before its controls: a fixed frame of the given client size in the
+// tool windows' font.
+inline FormSpec ToolWindowLayout(const char* name, const char* caption, int width, int height) {
+    FormSpec layout;
+    layout.name = name;
+    layout.caption = caption;
+    layout.client_width = width;
+    layout.client_height = height;
+    layout.frame = FormFrame::kFixed;
+    layout.font = kToolFont;
+    return layout;
+}
+
 class ToolWindow {
   public:
     explicit ToolWindow(FormSpec spec) : form(std::move(spec)) {}

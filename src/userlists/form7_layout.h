@@ -2,7 +2,7 @@
 // pixel they are whole pixels.
 #pragma once
 
-#include "core/form_spec.h"
+#include "core/form_table.h"
 
 namespace qv {
 

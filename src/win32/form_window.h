@@ -1,4 +1,4 @@
-// Any window of fixed controls on screen, built from its table (core/form_spec.h) and kept in
+// Any window of fixed controls on screen, built from its table (core/form_table.h) and kept in
 // step with its state (core/form_state.h): the state says what to show, the window shows it
 // and hands the player's clicks, typing and presses back to the state. Labels, frames, lines
 // and pictures are painted by the window itself on its background, so they need no window

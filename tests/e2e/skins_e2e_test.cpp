@@ -14,100 +14,30 @@
 
 #include "app/form1_layout.h"
 #include "app/form1_menu.h"
+#include "e2e/companion_windows.h"
 #include "e2e/game_pair.h"
 #include "tools/name_alert_window.h"
 
 namespace {
 
 using e2e::GamePair;
+using e2e::MenuId;
+using e2e::Press;
+using e2e::RefuseMachineWrites;
+using e2e::RegistryText;
+using e2e::RemoveSettings;
+using e2e::SetText;
+using e2e::ToolControl;
+using e2e::WaitToolWindow;
 using e2e::WaitUntil;
 
 constexpr int kBindTimeoutMs = 30000;
-constexpr int kFirstToolControlId = 2000;  // FormWindow numbers a table's controls from here
-constexpr const wchar_t* kSettingsKey = L"Software\\QuorvaneDIZuvo";
-
-int MenuId(const char* caption) {
-    for (const qv::MenuTable& menu : qv::Form1Menu()) {
-        for (const qv::MenuEntryTable& entry : menu.entries) {
-            if (std::strcmp(entry.caption, caption) == 0) return entry.id;
-        }
-    }
-    return 0;
-}
 
 // Picks the menu entry as the menu does and waits until the window has handled it.
 void PickMenu(HWND main, const char* caption) {
     DWORD_PTR result = 0;
     SendMessageTimeoutW(main, WM_COMMAND, MAKEWPARAM(MenuId(caption), 0), 0, SMTO_ABORTIFHUNG, 5000,
                         &result);
-}
-
-void Press(HWND button) {
-    SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, 0);
-    SendMessageW(button, WM_LBUTTONUP, 0, 0);
-}
-
-void SetText(HWND control, const std::string& utf8) {
-    SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(e2e::Widen(utf8).c_str()));
-}
-
-HWND WaitToolWindow(DWORD pid, const wchar_t* form_class) {
-    HWND found = nullptr;
-    WaitUntil(
-        [&] {
-            HWND window = nullptr;
-            while ((window = FindWindowExW(nullptr, window, form_class, nullptr))) {
-                DWORD owner = 0;
-                GetWindowThreadProcessId(window, &owner);
-                if (owner == pid && IsWindowVisible(window)) {
-                    found = window;
-                    return true;
-                }
-            }
-            return false;
-        },
-        10000);
-    return found;
-}
-
-HWND ToolControl(HWND window, const qv::FormSpec& spec, const char* name) {
-    for (size_t i = 0; i < spec.controls.size(); ++i) {
-        if (std::strcmp(spec.controls[i].name, name) == 0) {
-            return GetDlgItem(window, kFirstToolControlId + static_cast<int>(i));
-        }
-    }
-    return nullptr;
-}
-
-std::optional<std::wstring> RegistryText(HKEY root, const wchar_t* group, const wchar_t* name) {
-    wchar_t data[512] = {};
-    DWORD size = sizeof data;
-    const std::wstring key = std::wstring(kSettingsKey) + L"\\" + group;
-    if (RegGetValueW(root, key.c_str(), name, RRF_RT_REG_SZ, nullptr, data, &size) !=
-        ERROR_SUCCESS) {
-        return std::nullopt;
-    }
-    return std::wstring(data);
-}
-
-void RemoveSettings() {
-    RegDeleteTreeW(HKEY_LOCAL_MACHINE, kSettingsKey);
-    RegDeleteKeyW(HKEY_LOCAL_MACHINE, kSettingsKey);
-    RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
-    RegDeleteKeyW(HKEY_CURRENT_USER, kSettingsKey);
-}
-
-// The machine key as an ordinary account meets it: a volatile key takes no lasting subkeys,
-// so every value the companion writes below it is refused.
-bool RefuseMachineWrites() {
-    RemoveSettings();
-    HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kSettingsKey, 0, nullptr, REG_OPTION_VOLATILE,
-                        KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS) {
-        return false;
-    }
-    RegCloseKey(key);
-    return true;
 }
 
 // Where a control of the main window stands, in the window's client pixels.

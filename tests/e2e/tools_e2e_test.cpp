@@ -12,6 +12,7 @@
 
 #include "app/form1_layout.h"
 #include "app/form1_menu.h"
+#include "e2e/companion_windows.h"
 #include "e2e/game_pair.h"
 #include "tools/channel_window.h"
 #include "tools/greet_window.h"
@@ -22,65 +23,21 @@ namespace {
 
 using e2e::CountPrefix;
 using e2e::GamePair;
+using e2e::MenuId;
+using e2e::Press;
+using e2e::RefuseMachineWrites;
+using e2e::RegistryText;
+using e2e::RemoveSettings;
+using e2e::SetText;
+using e2e::ToolControl;
+using e2e::WaitToolWindow;
 using e2e::WaitUntil;
 
 constexpr int kBindTimeoutMs = 30000;
-constexpr int kFirstToolControlId = 2000;  // FormWindow numbers a table's controls from here
-constexpr const wchar_t* kSettingsKey = L"Software\\QuorvaneDIZuvo";
-
-// The command id of the menu entry with this caption, from the menu bar's table.
-int MenuId(const char* caption) {
-    for (const qv::MenuTable& menu : qv::Form1Menu()) {
-        for (const qv::MenuEntryTable& entry : menu.entries) {
-            if (std::strcmp(entry.caption, caption) == 0) return entry.id;
-        }
-    }
-    return 0;
-}
 
 // Picks the menu entry as the menu does: a WM_COMMAND with the entry's id to the main window.
 void PickMenu(HWND main, const char* caption) {
     PostMessageW(main, WM_COMMAND, MAKEWPARAM(MenuId(caption), 0), 0);
-}
-
-// The companion's top-level window of the class "Quorvane" + form name, once it is visible.
-HWND WaitToolWindow(DWORD pid, const wchar_t* form_class, int timeout_ms = 10000) {
-    HWND found = nullptr;
-    WaitUntil(
-        [&] {
-            HWND window = nullptr;
-            while ((window = FindWindowExW(nullptr, window, form_class, nullptr))) {
-                DWORD owner = 0;
-                GetWindowThreadProcessId(window, &owner);
-                if (owner == pid && IsWindowVisible(window)) {
-                    found = window;
-                    return true;
-                }
-            }
-            return false;
-        },
-        timeout_ms);
-    return found;
-}
-
-// The window of a control of a tool window's table.
-HWND ToolControl(HWND window, const qv::FormSpec& layout, const char* name) {
-    for (size_t i = 0; i < layout.controls.size(); ++i) {
-        if (std::strcmp(layout.controls[i].name, name) == 0) {
-            return GetDlgItem(window, kFirstToolControlId + static_cast<int>(i));
-        }
-    }
-    return nullptr;
-}
-
-void SetText(HWND control, const std::string& utf8) {
-    SendMessageW(control, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(e2e::Widen(utf8).c_str()));
-}
-
-// A press and release of the button, as the platform notes measured: one BN_CLICKED.
-void Press(HWND button) {
-    SendMessageW(button, WM_LBUTTONDOWN, MK_LBUTTON, 0);
-    SendMessageW(button, WM_LBUTTONUP, 0, 0);
 }
 
 // Mouse input at a point of the screen: move, then the button events, each with the point.
@@ -135,37 +92,6 @@ void Shot(const wchar_t* name) {
     const std::wstring path = e2e::OutDir() + L"\\" + name;
     EXPECT_TRUE(e2e::SaveScreenshot(path));
     std::printf("screenshot: %s\n", e2e::Narrow(path).c_str());
-}
-
-std::optional<std::wstring> RegistryText(HKEY root, const wchar_t* group, const wchar_t* name) {
-    wchar_t data[512] = {};
-    DWORD size = sizeof data;
-    const std::wstring key = std::wstring(kSettingsKey) + L"\\" + group;
-    if (RegGetValueW(root, key.c_str(), name, RRF_RT_REG_SZ, nullptr, data, &size) !=
-        ERROR_SUCCESS) {
-        return std::nullopt;
-    }
-    return std::wstring(data);
-}
-
-void RemoveSettings() {
-    RegDeleteTreeW(HKEY_LOCAL_MACHINE, kSettingsKey);
-    RegDeleteKeyW(HKEY_LOCAL_MACHINE, kSettingsKey);
-    RegDeleteTreeW(HKEY_CURRENT_USER, kSettingsKey);
-    RegDeleteKeyW(HKEY_CURRENT_USER, kSettingsKey);
-}
-
-// The machine key as an ordinary account meets it: the registry refuses every value the
-// companion writes below it (a volatile key takes no lasting subkeys).
-bool RefuseMachineWrites() {
-    RemoveSettings();
-    HKEY key = nullptr;
-    if (RegCreateKeyExW(HKEY_LOCAL_MACHINE, kSettingsKey, 0, nullptr, REG_OPTION_VOLATILE,
-                        KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS) {
-        return false;
-    }
-    RegCloseKey(key);
-    return true;
 }
 
 class ToolWindowsE2E : public ::testing::Test {
