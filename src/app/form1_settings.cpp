@@ -50,7 +50,7 @@ void Form1::Timer11_Timer() {
 void Form1::Form_Unload() {
     // A value the store refuses is lost; the shut-down goes on.
     platform.settings.Write(kHideSettingName, DecimalText(form["Check1"].Value()));
-    upkeep.SetGameScrollBars();
+    upkeep.SetGameScrollBarsOnce();
     // Friends, then Channel: the game is left on its Channel tab.
     platform.windows.Click(HandleOf(boxes.handlefreunde));
     platform.windows.Click(HandleOf(boxes.handlekanal));

@@ -202,8 +202,9 @@ void SimWindowSystem::Click(WindowHandle button) {
 
 uint32_t SimWindowSystem::GetStyle(WindowHandle window) {
     SimWindow* w = Find(window);
-    if (!w) return 0;
-    return w->visible ? kStyleVisible : 0;
+    const uint32_t style = w && w->visible ? kStyleVisible : 0;
+    if (on_get_style) on_get_style(window);
+    return style;
 }
 
 void SimWindowSystem::ShowWindow(WindowHandle window, int command) {

@@ -49,6 +49,9 @@ class SimWindowSystem : public WindowSystem {
     // Runs once, just before the next LB_GETTEXT of that list, to change a row between
     // the program's length query and its read.
     void BeforeNextGetText(std::function<void()> hook) { before_get_text_ = std::move(hook); }
+    // Runs after each style query has been answered, with the window asked about: the other
+    // program changing its windows between two looks.
+    std::function<void(WindowHandle)> on_get_style;
 
     // Every message sent, as "name handle [text]" lines, for tests that check orders.
     std::vector<std::string> log;

@@ -16,30 +16,34 @@ bool GameListUpkeep::GameWindowVisible(const TextField& box) {
     return (platform_.windows.GetStyle(HandleOf(box)) & kStyleVisible) != 0;
 }
 
-void GameListUpkeep::SetGameScrollBars() {
+void GameListUpkeep::ScrollBarRule(const TextField& list, const TextField& own,
+                                   const TextField& other) {
     WindowSystem& windows = platform_.windows;
-    // Each count is asked anew; exactly 13 rows change nothing.
+    if (windows.ListGetCount(HandleOf(list)) > kGameListRowsShown) {
+        windows.ShowWindow(HandleOf(own), kShowNormal);
+    }
+    if (windows.ListGetCount(HandleOf(list)) > kGameListRowsShown) {
+        windows.ShowWindow(HandleOf(other), kShowHide);
+    }
+    if (windows.ListGetCount(HandleOf(list)) < kGameListRowsShown) {
+        windows.ShowWindow(HandleOf(own), kShowHide);
+    }
+}
+
+void GameListUpkeep::SetGameScrollBars() {
     if (GameWindowVisible(boxes_.channel)) {
-        if (windows.ListGetCount(HandleOf(boxes_.channel)) > kGameListRowsShown) {
-            windows.ShowWindow(HandleOf(boxes_.scrollbarhandle), kShowNormal);
-        }
-        if (windows.ListGetCount(HandleOf(boxes_.channel)) > kGameListRowsShown) {
-            windows.ShowWindow(HandleOf(boxes_.scrollbarfreunde), kShowHide);
-        }
-        if (windows.ListGetCount(HandleOf(boxes_.channel)) < kGameListRowsShown) {
-            windows.ShowWindow(HandleOf(boxes_.scrollbarhandle), kShowHide);
-        }
+        ScrollBarRule(boxes_.channel, boxes_.scrollbarhandle, boxes_.scrollbarfreunde);
     }
     if (!GameWindowVisible(boxes_.channel)) {
-        if (windows.ListGetCount(HandleOf(boxes_.Text13)) > kGameListRowsShown) {
-            windows.ShowWindow(HandleOf(boxes_.scrollbarfreunde), kShowNormal);
-        }
-        if (windows.ListGetCount(HandleOf(boxes_.Text13)) > kGameListRowsShown) {
-            windows.ShowWindow(HandleOf(boxes_.scrollbarhandle), kShowHide);
-        }
-        if (windows.ListGetCount(HandleOf(boxes_.Text13)) < kGameListRowsShown) {
-            windows.ShowWindow(HandleOf(boxes_.scrollbarfreunde), kShowHide);
-        }
+        ScrollBarRule(boxes_.Text13, boxes_.scrollbarfreunde, boxes_.scrollbarhandle);
+    }
+}
+
+void GameListUpkeep::SetGameScrollBarsOnce() {
+    if (GameWindowVisible(boxes_.channel)) {
+        ScrollBarRule(boxes_.channel, boxes_.scrollbarhandle, boxes_.scrollbarfreunde);
+    } else {
+        ScrollBarRule(boxes_.Text13, boxes_.scrollbarfreunde, boxes_.scrollbarhandle);
     }
 }
 

@@ -25,8 +25,11 @@ class GameListUpkeep {
                    std::function<WindowHandle()> main_window);
 
     void Timer12_Timer();
-    // The 13-row rule for the game's two list scroll bars; also run at shut-down.
+    // The 13-row rule for the game's two list scroll bars, every tick: the channel list's
+    // style is asked once for its own rule and again for the friends rule.
     void SetGameScrollBars();
+    // The rule at shut-down: one look at the channel list's style picks which rule runs.
+    void SetGameScrollBarsOnce();
     // Friends tab while the main window is active, Channel tab once it is left.
     void KeepGameTabs();
 
@@ -35,6 +38,9 @@ class GameListUpkeep {
 
   private:
     bool GameWindowVisible(const TextField& box);
+    // The three tests on `list`'s count (asked afresh for each): above 13 shows `own` and
+    // hides `other`, below 13 hides `own`; exactly 13 changes nothing.
+    void ScrollBarRule(const TextField& list, const TextField& own, const TextField& other);
 
     Platform& platform_;
     HandleBoxes& boxes_;

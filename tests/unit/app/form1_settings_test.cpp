@@ -69,6 +69,14 @@ TEST_F(SettingsRestore, AFirstRunKeepsTheDesignStateAndKeepsTheDesignPictures) {
     EXPECT_TRUE(world.settings.values.empty()) << "a first run writes nothing";
 }
 
+TEST_F(SettingsRestore, TheRestoredSkinIsWrittenAgainByItsMenuHandler) {
+    // Only a per-user value: the handler's write goes to the machine key and so shows.
+    world.settings.user_values["SaveStyle\\Style"] = "3";
+    StartCounting();
+    EXPECT_EQ(world.settings.values["SaveStyle\\Style"], "3");
+    EXPECT_EQ(form->form.Picture(), kSilverPictures.background);
+}
+
 TEST_F(SettingsRestore, TheStoredSkinComesBackAndIsWrittenBack) {
     world.settings.values["SaveStyle\\Style"] = "2";
     StartCounting();
@@ -228,6 +236,36 @@ TEST_F(ShutDown, OnTheFriendsTabTheFriendsCountDecidesAndTheGameEndsOnItsChannel
     EXPECT_TRUE(FriendsScroll().visible);
     EXPECT_FALSE(ChannelScroll().visible);
     EXPECT_EQ(ClickedRows(before), (std::vector<int>{2, 1})) << "Friends tab, then Channel tab";
+}
+
+TEST_F(ShutDown, OnTheFriendsTabFewerThanThirteenFriendsHideTheFriendsBarOnly) {
+    Start();
+    ChannelList().visible = false;
+    FriendsList().visible = true;
+    Rows(ChannelList(), 40);
+    Rows(FriendsList(), 12);
+    ChannelScroll().visible = true;
+    FriendsScroll().visible = true;
+    form->form.RequestClose();
+    EXPECT_FALSE(FriendsScroll().visible);
+    EXPECT_TRUE(ChannelScroll().visible) << "the channel count plays no part on this tab";
+}
+
+TEST_F(ShutDown, TheChannelListsStyleIsAskedOnceSoOneRuleRuns) {
+    Rows(ChannelList(), 20);
+    Rows(FriendsList(), 20);
+    Start();
+    ChannelScroll().visible = false;
+    FriendsScroll().visible = false;
+    // The game leaves its channel tab while the shut-down looks: a second look at the style
+    // would run the friends rule as well and show the friends bar.
+    int looks = 0;
+    world.windows.on_get_style = [&](WindowHandle window) {
+        if (window == game.Control(7) && ++looks == 1) ChannelList().visible = false;
+    };
+    form->form.RequestClose();
+    EXPECT_TRUE(ChannelScroll().visible);
+    EXPECT_FALSE(FriendsScroll().visible);
 }
 
 TEST_F(ShutDown, NeverBoundOrWithARefusingStoreItStillClicksNothingHarmfulAndEnds) {

@@ -15,10 +15,11 @@ class ChannelWindow : public ToolFixture {
 TEST_F(ChannelWindow, BeforeTheGameIsAttachedItListsTheFourteenChannels) {
     window.Form_Load("");
     const auto& rows = window.form["List4"].Rows();
-    ASSERT_EQ(rows.size(), 14u);
-    EXPECT_EQ(rows.front(), "Blizzard Tech Support");
-    EXPECT_EQ(rows[3], "Public Chat");
-    EXPECT_EQ(rows.back(), "Season V");
+    EXPECT_EQ(rows, (std::vector<std::string>{
+                        "Blizzard Tech Support", "Open Tech Support", "Blizzard Chat",
+                        "Public Chat", "Brood War Games", "Brood War Ladder", "Clan Recruitment",
+                        "Terran Strategy", "Zerg Strategy", "Protoss Strategy", "Custom Maps",
+                        "WCG Info", "WCG Zone", "Season V"}));
     EXPECT_EQ(window.form["Text3"].Text(), "");
     EXPECT_EQ(window.form.Caption(), "Join a Channel");
 }
