@@ -18,8 +18,9 @@ class TestScreen : public Form6Screen {
     HistoryView& View() override { return view; }
     WindowHandle Handle() const override { return 9090; }
     void InnerSize(int* w, int* h) override {
-        *w = width;
-        *h = height;
+        // Once bound the window may have been given another size by the time it shows.
+        *w = bound && shown_width ? shown_width : width;
+        *h = bound && shown_height ? shown_height : height;
     }
     void Bind(Form6& form) override { bound = &form; }
     void Unloaded() override { unloaded = true; }
@@ -27,6 +28,8 @@ class TestScreen : public Form6Screen {
     SimHistoryView view;
     int width = kHistoryClientWidth;
     int height = kHistoryClientHeight;
+    int shown_width = 0;  // 0: the size stays as loaded
+    int shown_height = 0;
     Form6* bound = nullptr;
     bool unloaded = false;
 };
@@ -38,6 +41,8 @@ class Form1HistoryTest : public ::testing::Test {
         form = std::make_unique<Form1>(world.platform, world.chat_view);
         form->open_history_screen = [this](FormState&) {
             auto screen = std::make_unique<TestScreen>();
+            screen->shown_width = shown_width;
+            screen->shown_height = shown_height;
             screens.push_back(screen.get());
             return screen;
         };
@@ -50,7 +55,27 @@ class Form1HistoryTest : public ::testing::Test {
     std::unique_ptr<Form1> form;
     std::vector<TestScreen*> screens;
     int releases = 0;
+    int shown_width = 0;
+    int shown_height = 0;
 };
+
+TEST_F(Form1HistoryTest, TheFirstShowingRescalesToTheSizeTheWindowWasGiven) {
+    Start();
+    form->Mhistroy_Click();
+    ASSERT_NE(form->LoadedForm6State(), nullptr);
+    const ControlRect design = (*form->LoadedForm6State())["Command1"].Bounds();
+    form->LoadedForm6State()->Hide();
+    form->LoadedForm6State()->RequestClose();
+
+    shown_width = kHistoryClientWidth * 2;
+    shown_height = kHistoryClientHeight * 2;
+    form->Mhistroy_Click();
+    ASSERT_NE(form->LoadedForm6State(), nullptr);
+    const ControlRect shown = (*form->LoadedForm6State())["Command1"].Bounds();
+    EXPECT_NEAR(shown.left, design.left * 2, 1);
+    EXPECT_NEAR(shown.top, design.top * 2, 1);
+    EXPECT_NEAR(shown.width, design.width * 2, 1);
+}
 
 TEST_F(Form1HistoryTest, Command3IsAHiddenButton) {
     Start();
