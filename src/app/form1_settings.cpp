@@ -1,6 +1,8 @@
 // Form1's settings restore at start and its shut-down when the main window is closed.
 #include "app/form1.h"
 #include "core/number_text.h"
+#include "core/rounding.h"
+#include "tools/tool_text.h"
 
 namespace qv {
 namespace {
@@ -32,11 +34,12 @@ void Form1::Timer11_Timer() {
     } else if (style == "3") {
         silver_Click();
     }
-    // A check box holds 0, 1 or 2; anything else leaves the box as it is.
+    // The stored text as a 16-bit number, halves to even ("1.0" is 1); a check box holds 0, 1
+    // or 2, and anything else leaves the box as it is.
     if (auto hide = platform.settings.Read(kHideSettingName)) {
-        if (auto value = ParseInt16(*hide); value && *value >= 0 && *value <= 2) {
-            form["Check1"].SetValue(*value);
-        }
+        const std::optional<double> number = ParseEntryNumber(*hide);
+        const std::optional<int16_t> value = number ? ToInt16HalfEven(*number) : std::nullopt;
+        if (value && *value >= 0 && *value <= 2) form["Check1"].SetValue(*value);
     }
     const std::string log = platform.settings.Read(kLogSettingName).value_or("");
     if (log == "1") enab_Click();

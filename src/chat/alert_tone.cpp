@@ -5,6 +5,8 @@
 #include <limits>
 #include <new>
 
+#include "core/rounding.h"
+
 namespace qv {
 namespace {
 
@@ -37,14 +39,6 @@ ToneFault ToSample(double value, int16_t& sample) {
 void PutId(char (&field)[4], const char* id) { std::memcpy(field, id, 4); }
 
 }  // namespace
-
-double RoundHalfEven(double value) {
-    const double floor = std::floor(value);
-    const double diff = value - floor;
-    if (diff < 0.5) return floor;
-    if (diff > 0.5) return floor + 1;
-    return std::fmod(floor, 2.0) == 0 ? floor : floor + 1;
-}
 
 void CopyBytes(const void* source, void* destination, int32_t length) {
     if (length < 1 || destination == nullptr) return;

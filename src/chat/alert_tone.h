@@ -82,7 +82,4 @@ void CopyBytes(const void* source, void* destination, int32_t length);
 // The player's result is not looked at.
 void PlayWavData(SoundPlayer& sound, const AlertToneImage& wave_data, uint32_t flag);
 
-// Rounds to the nearest integer, halves to the even neighbour.
-double RoundHalfEven(double value);
-
 }  // namespace qv

@@ -7,30 +7,11 @@
 #include <limits>
 #include <optional>
 
+#include "core/rounding.h"
+
 namespace qv {
 
 constexpr int kTwipsPerPixel = 15;
-
-// The nearest whole number; a half goes to the even neighbour (2.5 -> 2, 3.5 -> 4).
-inline double RoundHalfEven(double value) {
-    const double below = std::floor(value);
-    const double fraction = value - below;
-    if (fraction > 0.5) return below + 1;
-    if (fraction < 0.5) return below;
-    return std::fmod(below, 2.0) == 0.0 ? below : below + 1;
-}
-
-// The value rounded halves to even as a signed 16-bit number; nothing when it does not fit
-// (or is not a number), as an assignment to a 16-bit field would fail.
-inline std::optional<int16_t> ToInt16HalfEven(double value) {
-    if (!std::isfinite(value)) return std::nullopt;
-    const double rounded = RoundHalfEven(value);
-    if (rounded < std::numeric_limits<int16_t>::min() ||
-        rounded > std::numeric_limits<int16_t>::max()) {
-        return std::nullopt;
-    }
-    return static_cast<int16_t>(rounded);
-}
 
 // Twips to whole pixels at 15 twips per pixel, halves to even, kept within 32-bit range.
 inline int TwipsToPixels(double twips) {

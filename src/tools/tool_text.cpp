@@ -4,6 +4,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "core/rounding.h"
+
 namespace qv {
 namespace {
 
@@ -141,7 +143,7 @@ IntervalEntry ApplyIntervalEntry(const std::string& text, int current_interval) 
     const std::optional<double> number = ParseEntryNumber(text);
     // Step 1: the timer takes the rounded number when it lies in its range.
     if (number) {
-        const double rounded = std::nearbyint(*number);
+        const double rounded = RoundHalfEven(*number);
         if (rounded >= 0 && rounded <= kTimerMostInterval) {
             result.interval = static_cast<int>(rounded);
         }

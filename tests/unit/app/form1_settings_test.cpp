@@ -128,8 +128,10 @@ TEST_F(SettingsRestore, TheHideValueSetsTheBoxOnlyWhenItIsAValidCheckBoxValue) {
         int value;
         int clicks;
     };
-    for (const Case& c : {Case{"1", 1, 0}, Case{"2", 2, 1}, Case{"3", 1, 0}, Case{"-1", 1, 0},
-                          Case{"abc", 1, 0}, Case{"", 1, 0}, Case{"70000", 1, 0}}) {
+    for (const Case& c :
+         {Case{"1", 1, 0}, Case{"2", 2, 1}, Case{"3", 1, 0}, Case{"-1", 1, 0}, Case{"abc", 1, 0},
+          Case{"", 1, 0}, Case{"70000", 1, 0}, Case{" 0.0 ", 0, 1}, Case{"0.4", 0, 1},
+          Case{"0.6", 1, 0}, Case{"2.5", 2, 1}, Case{"1e0", 1, 0}}) {
         SCOPED_TRACE(c.stored);
         SimWorld other;
         other.settings.values["SaveHide\\Hide"] = c.stored;

@@ -1,4 +1,5 @@
 #include "chat/alert_tone.h"
+#include "core/rounding.h"
 
 #include <gtest/gtest.h>
 
