@@ -27,8 +27,7 @@ LayoutPlace PlaceOf(const FormControl& control) {
 
 }  // namespace
 
-Form6::Form6(Platform& platform, const HandleBoxes& boxes, FormState& form_state,
-             HistoryView& view)
+Form6::Form6(Platform& platform, const HandleBoxes& boxes, FormState& form_state, HistoryView& view)
     : form(form_state),
       RichTextBox1(view),
       Timer1(platform.timers, "Timer1", kHistoryShowDelayMs, true),
@@ -68,8 +67,8 @@ void Form6::Form_Resize(int inner_width, int inner_height) {
     for (size_t i = 0; i < layout_.size(); ++i) {
         if (i < controls.size()) {
             FormControl& control = *controls[i];
-            const LayoutPlace place = ScaleControlLayout(layout_[i], PlaceOf(control),
-                                                         current_height, current_width);
+            const LayoutPlace place =
+                ScaleControlLayout(layout_[i], PlaceOf(control), current_height, current_width);
             ControlRect r = control.Bounds();
             if (place.top) r.top = TwipsToPixels(*place.top);
             if (place.left) r.left = TwipsToPixels(*place.left);
@@ -138,15 +137,15 @@ void Form6::RichTextBox1_Change() {
     // Steps 2 to 5 of the chat renderer on the view's own text: no marker, no change; else a
     // space appended, each tag's span coloured and the listed tag words removed. The view
     // keeps the result; nothing goes to the chat view and the pump is not touched.
-    std::optional<ColouredText> shown =
-        ColourAndStripTags(RichTextBox1.Text(), kHistoryTextColour);
+    std::optional<ColouredText> shown = ColourAndStripTags(RichTextBox1.Text(), kHistoryTextColour);
     if (shown) RichTextBox1.SetColouredText(*shown);
 }
 
 void Form6::Command2_Click() {
     FileSystem& files = platform_.files;
     std::string folder = files.CurrentFolder();
-    if (folder.empty() || folder.back() != '/') folder += '/';
+    // An unknown current folder leaves the bare name, which the system puts there.
+    if (!folder.empty() && folder.back() != '/') folder += '/';
     const std::string path = folder + kHistoryFileName;
     std::string reason;
     if (files.ReplaceFile(path, RichTextBox1.RtfDocument() + "\r\n", &reason)) return;

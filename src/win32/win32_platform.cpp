@@ -263,7 +263,8 @@ std::string SystemReason(DWORD code) {
         nullptr, code, 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
     std::wstring words = n > 0 && text ? std::wstring(text, n) : std::wstring();
     if (text) LocalFree(text);
-    while (!words.empty() && (words.back() == L'\r' || words.back() == L'\n' || words.back() == L' '))
+    while (!words.empty() &&
+           (words.back() == L'\r' || words.back() == L'\n' || words.back() == L' '))
         words.pop_back();
     if (words.empty()) words = L"Error " + std::to_wstring(code) + L".";
     return Narrow(words);
@@ -288,19 +289,28 @@ bool Win32Files::ReplaceFile(const std::string& path, const std::string& bytes,
         (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_READONLY))) {
         return fail(ERROR_ACCESS_DENIED, L"");
     }
+    // Writes all bytes into `name`, made anew; the error of the first step that fails.
+    auto write_whole = [&](const wchar_t* name) -> DWORD {
+        HANDLE file = CreateFileW(name, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file == INVALID_HANDLE_VALUE) return GetLastError();
+        DWORD written = 0;
+        const BOOL ok =
+            ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+        const DWORD write_error = ok ? ERROR_SUCCESS : GetLastError();
+        const BOOL closed = CloseHandle(file);
+        if (!ok || written != bytes.size() || !closed) {
+            return write_error != ERROR_SUCCESS ? write_error : ERROR_WRITE_FAULT;
+        }
+        return ERROR_SUCCESS;
+    };
     wchar_t temp[MAX_PATH + 1] = {};
-    if (!GetTempFileNameW(folder.c_str(), L"qvh", 0, temp)) return fail(GetLastError(), L"");
-    HANDLE file = CreateFileW(temp, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (file == INVALID_HANDLE_VALUE) return fail(GetLastError(), temp);
-    DWORD written = 0;
-    const BOOL ok =
-        ::WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
-    const DWORD write_error = ok ? ERROR_SUCCESS : GetLastError();
-    const BOOL closed = CloseHandle(file);
-    if (!ok || written != bytes.size() || !closed) {
-        return fail(write_error != ERROR_SUCCESS ? write_error : ERROR_WRITE_FAULT, temp);
+    if (!GetTempFileNameW(folder.c_str(), L"qvh", 0, temp)) {
+        // A folder that takes no new file may still hold a file that can be overwritten.
+        const DWORD direct = write_whole(target.c_str());
+        return direct == ERROR_SUCCESS ? true : fail(direct, L"");
     }
+    if (const DWORD error = write_whole(temp); error != ERROR_SUCCESS) return fail(error, temp);
     if (!MoveFileExW(temp, target.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
         return fail(GetLastError(), temp);
     }
