@@ -11,6 +11,7 @@
 
 #include "win32/win32_cursor.h"
 #include "win32/win32_screen.h"
+#include "win32/window_pictures.h"
 
 namespace qv {
 namespace {
@@ -21,42 +22,6 @@ void Pump() {
         TranslateMessage(&msg);
         DispatchMessageW(&msg);
     }
-}
-
-// Saves the screen rectangle of a window as a 24-bit BMP under the tests' out folder, when
-// the run names one (QV_OUT_DIR); tools/test.sh turns it into a PNG.
-void KeepPicture(HWND window, const char* file_name) {
-    const char* dir = std::getenv("QV_OUT_DIR");
-    if (!dir || !*dir) return;
-    std::string path = dir;
-    if (path[0] == '/') path = "Z:" + path;
-    path += "/";
-    path += file_name;
-    RECT r;
-    GetWindowRect(window, &r);
-    const int w = r.right - r.left;
-    const int h = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
-    HDC mem = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(mem, dib);
-    BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-    GdiFlush();
-    const DWORD size = static_cast<DWORD>(((w * 3 + 3) & ~3) * h);
-    BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(54 + size), 0, 0, 54};
-    if (FILE* out = std::fopen(path.c_str(), "wb")) {
-        std::fwrite(&file, sizeof file, 1, out);
-        std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out);
-        std::fwrite(bits, size, 1, out);
-        std::fclose(out);
-    }
-    SelectObject(mem, old);
-    DeleteObject(dib);
-    DeleteDC(mem);
-    ReleaseDC(nullptr, screen);
 }
 
 TEST(CaptureWindowOnScreen, HiddenBorderlessAtTheCornerWithClientPointsOnTheScreen) {
@@ -105,7 +70,7 @@ TEST(CaptureWindowOnScreen, HiddenBorderlessAtTheCornerWithClientPointsOnTheScre
     ShowWindow(hwnd, SW_SHOWNOACTIVATE);
     UpdateWindow(hwnd);
     Pump();
-    KeepPicture(hwnd, "capture-window.bmp");
+    SaveWindowPicture(hwnd, OutPath(L"capture-window.bmp"));
     ShowWindow(hwnd, SW_HIDE);
 }
 

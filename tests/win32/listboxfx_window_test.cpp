@@ -7,11 +7,13 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "unit/listcontrol/event_log.h"
 #include "win32/listboxfx_main_lists.h"
+#include "win32/window_pictures.h"
 
 namespace qv {
 namespace {
@@ -30,35 +32,6 @@ void Pump() {
 }
 
 LPARAM Point(int x, int y) { return MAKELPARAM(x, y); }
-
-// Saves the screen rectangle of a window as a 24-bit BMP.
-void SaveScreenshot(HWND window, const char* path) {
-    RECT r;
-    GetWindowRect(window, &r);
-    const int w = r.right - r.left;
-    const int h = r.bottom - r.top;
-    HDC screen = GetDC(nullptr);
-    HDC mem = CreateCompatibleDC(screen);
-    BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), w, h, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-    void* bits = nullptr;
-    HBITMAP dib = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(mem, dib);
-    BitBlt(mem, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-    GdiFlush();
-    const DWORD size = static_cast<DWORD>(((w * 3 + 3) & ~3) * h);
-    BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(54 + size), 0, 0, 54};
-    if (FILE* out = std::fopen(path, "wb")) {
-        std::fwrite(&file, sizeof file, 1, out);
-        std::fwrite(&info.bmiHeader, sizeof info.bmiHeader, 1, out);
-        std::fwrite(bits, size, 1, out);
-        std::fclose(out);
-    }
-    SelectObject(mem, old);
-    DeleteObject(dib);
-    DeleteDC(mem);
-    ReleaseDC(nullptr, screen);
-}
 
 const char* const kPlayers[] = {"Zeratul",  "artanis", "Raynor",  "kerrigan", "Fenix",
                                 "tassadar", "Mengsk",  "duran",   "Stukov",   "aldaris",
@@ -237,7 +210,9 @@ TEST_F(ListBoxFXWindowTest, DrawsBadgesSelectionAndCentredText) {
     }
     ASSERT_GE(bottom, top);
     EXPECT_LE(std::abs(top - (row - 1 - bottom)), 2) << top << " " << bottom;
-    if (const char* path = std::getenv("LISTBOXFX_SCREENSHOT")) SaveScreenshot(parent_, path);
+    if (const char* path = std::getenv("LISTBOXFX_SCREENSHOT")) {
+        SaveWindowPicture(parent_, std::wstring(path, path + std::strlen(path)));
+    }
 }
 
 }  // namespace
