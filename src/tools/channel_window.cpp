@@ -2,6 +2,7 @@
 
 #include "tools/tool_pictures.h"
 #include "tools/tool_text.h"
+#include "tools/tool_window.h"
 
 namespace qv {
 
@@ -21,14 +22,9 @@ const char* const kFixedChannels[kFixedChannelCount] = {"Blizzard Tech Support",
                                                         "Season V"};
 
 FormSpec FormChannelLayout() {
-    FormSpec layout;
-    layout.name = "FormChannel";
-    layout.caption = "Join a Channel";
-    layout.client_width = 300;
-    layout.client_height = 340;
-    layout.frame = FormFrame::kToolWindow;
-    layout.back = 0x00201810;
-    layout.font = {"Verdana", 8.25, false};
+    FormSpec layout =
+        ToolWindowLayout("FormChannel", "Join a Channel", 300, 340, FormFrame::kToolWindow);
+    layout.back = kChannelWindowBack;
     using K = ControlKind;
     const uint32_t white = 0x00FFFFFF;
     const uint32_t black = 0x00000000;

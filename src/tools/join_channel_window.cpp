@@ -1,18 +1,13 @@
 #include "tools/join_channel_window.h"
 
 #include "tools/tool_pictures.h"
+#include "tools/tool_window.h"
 
 namespace qv {
 
 FormSpec Form5Layout() {
-    FormSpec layout;
-    layout.name = "Form5";
-    layout.caption = "Join Channel";
-    layout.client_width = 260;
-    layout.client_height = 92;
-    layout.frame = FormFrame::kToolWindow;
-    layout.back = 0x00201810;
-    layout.font = {"Verdana", 8.25, false};
+    FormSpec layout = ToolWindowLayout("Form5", "Join Channel", 260, 92, FormFrame::kToolWindow);
+    layout.back = kChannelWindowBack;
     using K = ControlKind;
     layout.controls = {
         {K::kTextBox, "Text1", "Channel Name", 16, 14, 228, 22, 0, 0x00FFFFFF, 0x00000000},

@@ -13,15 +13,19 @@ namespace qv {
 constexpr ControlFont kToolFont{"Verdana", 8.25, false};
 constexpr ControlFont kToolBoldFont{"Verdana", 8.25, true};
 
-// A tool window's table before its controls: a fixed frame of the given client size in the
-// tool windows' font.
-inline FormSpec ToolWindowLayout(const char* name, const char* caption, int width, int height) {
+// The dark back of the channel join windows, behind their picture.
+constexpr uint32_t kChannelWindowBack = 0x00201810;
+
+// A tool window's table before its controls: a frame (fixed unless told) of the given client
+// size in the tool windows' font.
+inline FormSpec ToolWindowLayout(const char* name, const char* caption, int width, int height,
+                                 FormFrame frame = FormFrame::kFixed) {
     FormSpec layout;
     layout.name = name;
     layout.caption = caption;
     layout.client_width = width;
     layout.client_height = height;
-    layout.frame = FormFrame::kFixed;
+    layout.frame = frame;
     layout.font = kToolFont;
     return layout;
 }
