@@ -18,4 +18,13 @@ std::string ReplaceAll(std::string_view text, std::string_view what, std::string
     return out;
 }
 
+std::string WithoutLineBreaks(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    for (const char c : text) {
+        if (c != '\r' && c != '\n') out += c;
+    }
+    return out;
+}
+
 }  // namespace qv

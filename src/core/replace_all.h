@@ -10,4 +10,8 @@ namespace qv {
 // case-sensitive; the replacement is not searched again. An empty `what` changes nothing.
 std::string ReplaceAll(std::string_view text, std::string_view what, std::string_view with);
 
+// The text with every CR and LF left out: a name that another player chose goes into a line
+// typed into the game, and must not end that line and start a command of its own.
+std::string WithoutLineBreaks(std::string_view text);
+
 }  // namespace qv

@@ -82,8 +82,9 @@ void Form4::Form_QueryUnload() { form.Hide(); }
 void Form4::Timer1_Timer() {
     form["Text2"].SetText("");
     if (links_.user_copier) links_.user_copier(false);
+    // Compared as the window's 16-bit numbers: a list beyond their range stays at the largest.
     const int n = UserCount();
-    if (n > LastUserCount) {
+    if (ToCount16(n) > LastUserCount) {
         const std::string row = links_.user_row ? links_.user_row(n - 1) : std::string();
         form["Text2"].SetText(GreetUserName(row));
         const std::string line =

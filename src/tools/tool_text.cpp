@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <initializer_list>
 
 #include "core/rounding.h"
 
@@ -52,13 +53,52 @@ std::string TimePlaceholderText(const LocalDateTime& when) {
     return buffer;
 }
 
+namespace {
+
+struct Placeholder {
+    std::string_view name;
+    std::string_view value;
+};
+
+// Every placeholder of the text filled in one pass, left to right: a value put in is never
+// searched again, so a user named "%date" is greeted by that name. Values without a "%"
+// give the same text as filling the placeholders one after another in the order given.
+std::string FillPlaceholders(std::string_view text, std::initializer_list<Placeholder> fills) {
+    std::string out;
+    out.reserve(text.size());
+    size_t i = 0;
+    while (i < text.size()) {
+        const Placeholder* found = nullptr;
+        if (text[i] == '%') {
+            for (const Placeholder& fill : fills) {
+                if (text.substr(i, fill.name.size()) == fill.name) {
+                    found = &fill;
+                    break;
+                }
+            }
+        }
+        if (found) {
+            out.append(found->value);
+            i += found->name.size();
+        } else {
+            out += text[i++];
+        }
+    }
+    return out;
+}
+
+}  // namespace
+
 std::string FillDateTime(std::string_view text, const LocalDateTime& when) {
-    const std::string dated = ReplaceAll(text, "%date", DatePlaceholderText(when));
-    return ReplaceAll(dated, "%time", TimePlaceholderText(when));
+    const std::string date = DatePlaceholderText(when);
+    const std::string time = TimePlaceholderText(when);
+    return FillPlaceholders(text, {{"%date", date}, {"%time", time}});
 }
 
 std::string FillGreeting(std::string_view text, std::string_view user, const LocalDateTime& when) {
-    return FillDateTime(ReplaceAll(text, "%user", user), when);
+    const std::string date = DatePlaceholderText(when);
+    const std::string time = TimePlaceholderText(when);
+    return FillPlaceholders(text, {{"%user", user}, {"%date", date}, {"%time", time}});
 }
 
 std::string LeadingCharacters(std::string_view utf8, long count) {
@@ -94,13 +134,13 @@ std::string GreetUserName(std::string_view row) {
     // Text2 := the first p characters, then its first (length - 3): p - 3 in all.
     const long p = CharacterPosition(row, ' ');
     const std::string up_to_blank = LeadingCharacters(row, p);
-    return LeadingCharacters(up_to_blank, p - 3);
+    return WithoutLineBreaks(LeadingCharacters(up_to_blank, p - 3));
 }
 
 std::optional<std::string> CurrentChannelName(std::string_view caption) {
     const long p = CharacterPosition(caption, '(');
     if (p - 2 < 0) return std::nullopt;
-    return LeadingCharacters(caption, p - 2);
+    return WithoutLineBreaks(LeadingCharacters(caption, p - 2));
 }
 
 std::optional<double> ParseEntryNumber(const std::string& text) {

@@ -19,7 +19,7 @@ std::string TimePlaceholderText(const LocalDateTime& when);
 
 // The timed messages' fill: every "%date", then every "%time".
 std::string FillDateTime(std::string_view text, const LocalDateTime& when);
-// The greeting's fill: every "%user", then "%date", then "%time".
+// The greeting's fill: every "%user", "%date" and "%time", in one pass over the text.
 std::string FillGreeting(std::string_view text, std::string_view user, const LocalDateTime& when);
 
 // The first `count` characters of the text, counting characters as the program's strings do
@@ -32,12 +32,13 @@ std::string LeadingCharacters(std::string_view utf8, long count);
 long CharacterPosition(std::string_view utf8, char c);
 
 // The greeting's user name from the last row of the channel list: the first p - 3
-// characters, p being the position of the first blank (empty for p below 4).
+// characters, p being the position of the first blank (empty for p below 4), without the
+// line breaks it may hold.
 std::string GreetUserName(std::string_view row);
 
 // The channel window's current channel from the channel label's caption: the first p - 2
 // characters, p being the position of the first "(". Nothing when p - 2 is below zero (no
-// "(" or "(" first), empty text when "(" is the second character.
+// "(" or "(" first), empty text when "(" is the second character. Line breaks are left out.
 std::optional<std::string> CurrentChannelName(std::string_view caption);
 
 // "Set new time": the interval that the entry gives and the text the box is rewritten to,

@@ -1,17 +1,19 @@
 #include "userlists/user_commands.h"
 
+#include "core/replace_all.h"
+
 namespace qv {
 
 std::optional<std::string> UserNameOf(std::string_view row) {
     const size_t blank = row.find(' ');
     if (blank == std::string_view::npos) return std::nullopt;
-    return std::string(row.substr(0, blank));
+    return WithoutLineBreaks(row.substr(0, blank));
 }
 
 std::string NameWithBlankOf(std::string_view row) {
     const size_t blank = row.find(' ');
     if (blank == std::string_view::npos) return "";
-    return std::string(row.substr(0, blank + 1));
+    return WithoutLineBreaks(row.substr(0, blank + 1));
 }
 
 UserCommands::UserCommands(FormState& form, UserListBox& ListBoxFX1, Timer& Timer10)
@@ -32,7 +34,8 @@ void UserCommands::SendUserCommand(const std::string& prefix, bool refresh_after
 
 void UserCommands::Command4_Click() {
     const std::optional<std::string> name = SelectedUser();
-    if (!name) return;
+    // An empty name would make the first typed word the addressee.
+    if (!name || name->empty()) return;
     FormControl& text4 = form_["Text4"];
     text4.SetText(kWhisperCommand + *name + " " + text4.Text());
     form_["Command1"].Click();

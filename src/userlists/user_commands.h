@@ -21,7 +21,8 @@ constexpr const char* kFriendRemoveCommand = "/f r ";
 constexpr const char* kWhisperCommand = "/whisper ";
 
 // The user name of a shown row: the characters before its first blank (empty for a row that
-// begins with one); none for a row without a blank, the empty row included.
+// begins with one); none for a row without a blank, the empty row included. Line breaks in
+// the name are left out, since the name goes into a line typed into the game.
 std::optional<std::string> UserNameOf(std::string_view row);
 // The characters up to and including the first blank; empty when there is none.
 std::string NameWithBlankOf(std::string_view row);
@@ -40,7 +41,7 @@ class UserCommands {
     // nothing is sent and the typing box keeps what the player typed.
     void SendUserCommand(const std::string& prefix, bool refresh_after);
     // The main window's Whisper button: "/whisper ", the name, a blank and the typed text,
-    // sent. Mended like the commands: without a name it sends nothing.
+    // sent. Mended like the commands: without a name, or with an empty one, it sends nothing.
     void Command4_Click();
     // Appends the selected row's name and its blank to Text4; sends nothing.
     void ListBoxFX1_dblClick();

@@ -166,6 +166,10 @@ TEST_F(Greet, CountsBeyondSixteenBitsStayAtTheLargestCount) {
     for (int i = 0; i < 40000; ++i) List1.push_back("u" + std::to_string(i) + "xx y");
     window.Load();
     EXPECT_EQ(window.LastUserCount, 32767);
+    // Compared as 16-bit numbers, such a list has not grown: nobody is greeted tick after tick.
+    window.form["Command1"].Click();
+    world.clock.Advance(450 * 3);
+    EXPECT_TRUE(Sent().empty());
 }
 
 }  // namespace

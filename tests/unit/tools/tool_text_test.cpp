@@ -19,15 +19,17 @@ TEST(ToolText, AfternoonIsOnTheTwentyFourHourClock) {
     EXPECT_EQ(DatePlaceholderText({2026, 12, 6, 21, 5, 9}), "12-06-2026");
 }
 
-TEST(ToolText, GreetingFillsUserThenDateThenTime) {
+TEST(ToolText, GreetingFillsUserDateAndTimeInOnePass) {
     EXPECT_EQ(FillGreeting(
                   "/w %user Hello %user I'm using Dunmarrows Quorvane DI Zuvo! Its currently the "
                   "%date and it is %time",
                   "Alice", kJanuary24),
               "/w Alice Hello Alice I'm using Dunmarrows Quorvane DI Zuvo! Its currently the "
               "01-24-2008 and it is 07:05:09");
-    // A name that holds a placeholder is filled in its turn, as the order gives.
-    EXPECT_EQ(FillGreeting("%user", "x%timex", kJanuary24), "x07:05:09x");
+    // A user chooses their name: one that looks like a placeholder is greeted as it stands.
+    EXPECT_EQ(FillGreeting("/w %user hi %user at %time", "%date", kJanuary24),
+              "/w %date hi %date at 07:05:09");
+    EXPECT_EQ(FillGreeting("%user", "x%timex%user", kJanuary24), "x%timex%user");
 }
 
 TEST(ToolText, ReplacementIsNotSearchedAgain) {
@@ -44,6 +46,8 @@ TEST(ToolText, GreetNameIsTheFirstPMinusThreeCharacters) {
     EXPECT_EQ(GreetUserName("abc d"), "a");
     EXPECT_EQ(GreetUserName("abcd e"), "ab");
     EXPECT_EQ(GreetUserName(""), "");
+    // A name the greeting types into the game stays one line.
+    EXPECT_EQ(GreetUserName("a\r\n/quitxx 0 RATS"), "a/quit");
 }
 
 TEST(ToolText, GreetNameCountsCodePageLettersAsOneCharacterEach) {
@@ -72,6 +76,7 @@ TEST(ToolText, CurrentChannelIsTheCaptionUpToTheBlankBeforeItsParenthesis) {
     EXPECT_EQ(CurrentChannelName("No count"), std::nullopt);
     EXPECT_EQ(CurrentChannelName(""), std::nullopt);
     EXPECT_EQ(CurrentChannelName("Op M\xC3\xBCnchen (2)"), "Op M\xC3\xBCnchen");
+    EXPECT_EQ(CurrentChannelName("a\r\n/quit (2)"), "a/quit") << "joined as one line";
 }
 
 TEST(ToolText, CaptionWithItsParenthesisSeventeenthGivesFifteenCharacters) {

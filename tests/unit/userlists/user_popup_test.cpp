@@ -237,11 +237,20 @@ TEST_F(UserPopup, WithoutANameNoCommandSendsAnythingAndTheTypingBoxStays) {
 }
 
 TEST_F(UserPopup, ARowThatBeginsWithABlankGivesAnEmptyName) {
-    ChannelList().rows = {" lead\t0 RATS"};
+    ChannelList().rows = {" lead\t0 RATS", "Ev\r\n/quit\t0 RATS"};
     StartShown();
     OpenOn(0);
     Popup()["Command1"].Click();
     EXPECT_EQ(SentLines(), (std::vector<std::string>{"/stats "}));
+    // Whisper to an empty name would make "hello" the addressee of "there".
+    Text4().SetText("hello there");
+    Popup()["Command6"].Click();
+    EXPECT_EQ(SentLines().size(), 1u);
+    EXPECT_EQ(Text4().Text(), "hello there");
+    // A name with line breaks in it is typed into the game as one line.
+    OpenOn(1);
+    Popup()["Command1"].Click();
+    EXPECT_EQ(SentLines().back(), "/stats Ev/quit");
 }
 
 TEST_F(UserPopup, DoubleClickAppendsTheNameAndItsBlankAndSendsNothing) {
