@@ -33,6 +33,40 @@ void SendPaths::send_Click() { SendBox(time); }
 void SendPaths::send2_Click() { SendBox(time2); }
 void SendPaths::send3_Click() { SendBox(time3); }
 
+void SendPaths::SendNow(Outgoing box, const std::string& line) {
+    switch (box) {
+        case Outgoing::kTime:
+            time.Set(line);
+            send_Click();
+            break;
+        case Outgoing::kTime2:
+            time2.Set(line);
+            send2_Click();
+            break;
+        case Outgoing::kTime3:
+            time3.Set(line);
+            send3_Click();
+            break;
+    }
+}
+
+void SendPaths::SendLine(Outgoing box, std::string line) {
+    if (held_) {
+        waiting_.push_back({box, std::move(line)});
+        return;
+    }
+    SendNow(box, line);
+}
+
+void SendPaths::ReleaseBoxes() {
+    held_ = false;
+    while (!held_ && !waiting_.empty()) {
+        const WaitingLine next = std::move(waiting_.front());
+        waiting_.pop_front();
+        SendNow(next.box, next.line);
+    }
+}
+
 void SendPaths::Command5_Click() {
     GameClick(boxes_.quit);
     platform_.process.EndProgram();

@@ -3,6 +3,9 @@
 // control ("0") receives nothing.
 #pragma once
 
+#include <deque>
+#include <string>
+
 #include "core/change_field.h"
 #include "gamelink/game_control_map.h"
 #include "platform/platform.h"
@@ -28,6 +31,18 @@ class SendPaths {
     void send2_Click();
     void send3_Click();
 
+    // The outgoing boxes `time`, `time2`, `time3` with their send routines.
+    enum class Outgoing { kTime, kTime2, kTime3 };
+    // Puts the line into its box and sends it through the box's routine. While the boxes are
+    // held, the line waits and goes out right after the held lines, so no sender ever
+    // overwrites a line that another has put into a box and not yet sent.
+    void SendLine(Outgoing box, std::string line);
+    // The timed messages fill the three boxes and send them a moment later: from the fill to
+    // the send the boxes are held, then released, which sends the lines that waited, in the
+    // order they were made.
+    void HoldBoxes() { held_ = true; }
+    void ReleaseBoxes();
+
     void esel_Click() { GameClick(boxes_.button); }
     void Command7_Click() { GameClick(boxes_.create); }
     void Command8_Click() { GameClick(boxes_.join); }
@@ -41,6 +56,14 @@ class SendPaths {
 
   private:
     void SendBox(TextField& box);
+    void SendNow(Outgoing box, const std::string& line);
+
+    struct WaitingLine {
+        Outgoing box;
+        std::string line;
+    };
+    bool held_ = false;
+    std::deque<WaitingLine> waiting_;
 
     Platform& platform_;
     HandleBoxes& boxes_;

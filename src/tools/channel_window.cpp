@@ -69,8 +69,7 @@ void FormChannel::Command1_Click() { Unload(); }
 
 void FormChannel::Join() {
     // Exactly as typed or picked: nothing is trimmed or tested.
-    send_.time2.Set("/join " + form["Text3"].Text());
-    send_.send2_Click();
+    send_.SendLine(SendPaths::Outgoing::kTime2, "/join " + form["Text3"].Text());
 }
 
 void FormChannel::Unload() {

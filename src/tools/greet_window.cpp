@@ -89,10 +89,7 @@ void Form4::Timer1_Timer() {
         form["Text2"].SetText(GreetUserName(row));
         const std::string line =
             FillGreeting(form["Text1"].Text(), form["Text2"].Text(), platform_.clock.Now());
-        if (links_.send) {
-            links_.send->time.Set(line);
-            links_.send->send_Click();
-        }
+        if (links_.send) links_.send->SendLine(SendPaths::Outgoing::kTime, line);
     } else {
         form["Text2"].SetText("");
     }

@@ -22,8 +22,7 @@ Form5::Form5(SendPaths& send) : form(Form5Layout()), send_(send) {
 }
 
 void Form5::Command1_Click() {
-    send_.time2.Set("/join " + form["Text1"].Text());
-    send_.send2_Click();
+    send_.SendLine(SendPaths::Outgoing::kTime2, "/join " + form["Text1"].Text());
 }
 
 }  // namespace qv

@@ -93,6 +93,8 @@ void Form3::Timer1_Timer() {
     for (int k = 0; k < 3; ++k) {
         boxes[k]->Set(FillDateTime(form[kMessageBoxes[k]].Text(), platform_.clock.Now()));
     }
+    // Until they are sent, a greeting or a join waits behind them instead of taking a box.
+    send_.HoldBoxes();
     Timer2.SetEnabled(true);
 }
 
@@ -100,6 +102,7 @@ void Form3::Timer2_Timer() {
     send_.send_Click();
     send_.send2_Click();
     send_.send3_Click();
+    send_.ReleaseBoxes();
     Timer2.SetEnabled(false);
 }
 

@@ -168,10 +168,32 @@ TEST_F(Form1Tools, TimedMessagesReachTheGameThroughTheMainWindow) {
     w.form["Text1"].SetText("%date %time");
     w.form["Text4"].SetText("abc");
     w.form["Command1"].Click();
-    w.form["Command2"].Click();
+    w.form["Command2"].Click();  // t = 555: ticks at 5555, ..., each sent 40 ms later
     world.clock.Advance(5040);
-    EXPECT_EQ(Sent(),
-              (std::vector<std::string>{"01-24-2008 07:05:09", "Its currently 07:05:09!", ""}));
+    const std::vector<std::string> timed{"01-24-2008 07:05:09", "Its currently 07:05:09!", ""};
+    EXPECT_EQ(Sent(), timed);
+
+    // The greeting and a join made between a tick and its send take no box from the timed
+    // messages: each line reaches the game once, in the order they were made.
+    world.clock.Advance(30);  // t = 5625: greet ticks from here come at 6075, ..., 10575
+    form->menu.Click("Gmessage");
+    form->greet.form["Command1"].Click();
+    form->form["Command6"].Click();
+    form->channel->form["Text3"].SetText("Op QV");
+    world.clock.Advance(10400 - 5625);
+    GameUsers().rows = {"Ann\t0 RATS"};  // copied into List1 at 10475
+    world.clock.Advance(160);            // t = 10560: the boxes are filled since 10555
+    form->channel->form["Command2"].Click();
+    world.clock.Advance(15);  // 10575: the greeting
+    EXPECT_EQ(Sent(), timed) << "nothing goes out before the timed messages";
+    world.clock.Advance(20);  // 10595: the timed messages, then the join and the greeting
+    std::vector<std::string> expected = timed;
+    expected.insert(expected.end(), timed.begin(), timed.end());
+    expected.push_back("/join Op QV");
+    expected.push_back(
+        "/w Ann Hello Ann I'm using Dunmarrows Quorvane DI Zuvo! Its currently the 01-24-2008 and "
+        "it is 07:05:09");
+    EXPECT_EQ(Sent(), expected);
 }
 
 TEST_F(Form1Tools, ChannelButtonOpensTheChannelWindowAndJoins) {
