@@ -158,7 +158,17 @@ bool FormWindow::Create(HWND owner, int x, int y, HMENU menu) {
     default_font_ = FontFor(ControlFont{});
     SendMessageW(hwnd_, WM_SETFONT, reinterpret_cast<WPARAM>(default_font_), FALSE);
     for (Entry& entry : entries_) {
-        CreateControl(entry);
+        if (!CreateControl(entry)) {
+            // A window without one of its controls would lose what that control holds.
+            for (Entry& made : entries_) {
+                made.control->SetViewListener(nullptr);
+                made.hwnd = nullptr;
+            }
+            SetWindowLongPtrW(hwnd_, GWLP_USERDATA, 0);
+            DestroyWindow(hwnd_);
+            hwnd_ = nullptr;
+            return false;
+        }
         Entry* self = &entry;
         entry.control->SetViewListener([this, self](ControlProperty p) { Mirror(*self, p); });
     }
@@ -167,11 +177,11 @@ bool FormWindow::Create(HWND owner, int x, int y, HMENU menu) {
     return true;
 }
 
-void FormWindow::CreateControl(Entry& entry) {
+bool FormWindow::CreateControl(Entry& entry) {
     const FormControl& control = *entry.control;
     const ControlSpec& spec = control.Spec();
     entry.font = FontFor(spec.font);
-    if (Painted(spec.kind)) return;
+    if (Painted(spec.kind)) return true;
     const wchar_t* cls = L"BUTTON";
     DWORD style = WS_CHILD | WS_CLIPSIBLINGS;
     DWORD ex_style = 0;
@@ -193,7 +203,8 @@ void FormWindow::CreateControl(Entry& entry) {
             style |= BS_OWNERDRAW;
             break;
         case ControlKind::kCheckBox:
-            style |= BS_CHECKBOX;
+            // Three states: a value of 2 shows grey, as the state holds it.
+            style |= BS_3STATE;
             break;
         case ControlKind::kOptionButton:
             style |= BS_RADIOBUTTON;
@@ -204,21 +215,27 @@ void FormWindow::CreateControl(Entry& entry) {
             style |= LBS_NOTIFY | LBS_NOINTEGRALHEIGHT | WS_VSCROLL;
             break;
         default:
-            return;
+            return true;
     }
     const ControlRect r = control.Bounds();
-    entry.hwnd =
-        CreateWindowExW(ex_style, cls, Widen(control.Text()).c_str(), style, r.left, r.top, r.width,
-                        r.height, hwnd_, reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
-                        GetModuleHandleW(nullptr), nullptr);
-    if (!entry.hwnd) return;
+    // Made empty and given its text after: a long text at creation makes the control fail
+    // under Wine (a stored greeting of a megabyte), while the same text set later is taken.
+    entry.hwnd = CreateWindowExW(ex_style, cls, L"", style, r.left, r.top, r.width, r.height, hwnd_,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(entry.id)),
+                                 GetModuleHandleW(nullptr), nullptr);
+    if (!entry.hwnd || !IsWindow(entry.hwnd)) {
+        entry.hwnd = nullptr;
+        return false;
+    }
     SendMessageW(entry.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(entry.font), FALSE);
     SetWindowSubclass(entry.hwnd, ChildProc, static_cast<UINT_PTR>(entry.id),
                       reinterpret_cast<DWORD_PTR>(this));
+    if (!control.Text().empty()) Mirror(entry, ControlProperty::kText);
     Mirror(entry, ControlProperty::kValue);
     Mirror(entry, ControlProperty::kRows);
     if (!control.Enabled()) EnableWindow(entry.hwnd, FALSE);
     if (control.Visible()) ShowWindow(entry.hwnd, SW_SHOWNA);
+    return true;
 }
 
 FormWindow::Entry* FormWindow::FindEntry(std::string_view name) {
@@ -277,10 +294,10 @@ void FormWindow::Mirror(Entry& entry, ControlProperty property) {
     }
     switch (property) {
         case ControlProperty::kText:
-            if (!syncing_) {
-                syncing_ = true;
+            if (!entry.syncing) {
+                entry.syncing = true;
                 SetWindowTextW(entry.hwnd, Widen(control.Text()).c_str());
-                syncing_ = false;
+                entry.syncing = false;
             }
             break;
         case ControlProperty::kForeColour:
@@ -317,7 +334,7 @@ void FormWindow::Mirror(Entry& entry, ControlProperty property) {
             InvalidateRect(entry.hwnd, nullptr, TRUE);
             break;
         case ControlProperty::kSelection:
-            if (!syncing_) {
+            if (!entry.syncing) {
                 SendMessageW(entry.hwnd, LB_SETCURSEL, static_cast<WPARAM>(control.Selected()), 0);
             }
             break;
@@ -351,22 +368,26 @@ void FormWindow::OnCommand(HWND from, int code) {
     FormControl& control = *entry.control;
     switch (control.Spec().kind) {
         case ControlKind::kTextBox:
-            if (code == EN_CHANGE && !syncing_) {
+            if (code == EN_CHANGE && !entry.syncing) {
                 const int n = GetWindowTextLengthW(entry.hwnd);
                 std::wstring text(static_cast<size_t>(n) + 1, L'\0');
                 const int got = GetWindowTextW(entry.hwnd, text.data(), n + 1);
                 text.resize(got > 0 ? static_cast<size_t>(got) : 0);
-                syncing_ = true;
-                control.SetText(Narrow(text));
-                syncing_ = false;
+                const std::string typed = Narrow(text);
+                entry.syncing = true;
+                control.SetText(typed);
+                entry.syncing = false;
+                // A change handler that rewrote this very box: the box shows what it holds.
+                if (control.Text() != typed) Mirror(entry, ControlProperty::kText);
             }
             break;
         case ControlKind::kListBox:
             if (code == LBN_SELCHANGE) {
                 const int row = static_cast<int>(SendMessageW(entry.hwnd, LB_GETCURSEL, 0, 0));
-                syncing_ = true;
+                entry.syncing = true;
                 control.ClickRow(row);
-                syncing_ = false;
+                entry.syncing = false;
+                if (control.Selected() != row) Mirror(entry, ControlProperty::kSelection);
             } else if (code == LBN_DBLCLK) {
                 control.DoubleClick();
             }
@@ -539,7 +560,8 @@ LRESULT FormWindow::OnControlColour(HDC dc, HWND control) {
             const ControlRect b = entry->control->Bounds();
             SetBrushOrgEx(dc, -b.left, -b.top, nullptr);
             SetBkMode(dc, TRANSPARENT);
-            SetTextColor(dc, ScreenColour(entry->control->ForeColour(), GetSysColor(COLOR_BTNTEXT)));
+            SetTextColor(dc,
+                         ScreenColour(entry->control->ForeColour(), GetSysColor(COLOR_BTNTEXT)));
             return reinterpret_cast<LRESULT>(brush);
         }
     }

@@ -32,7 +32,8 @@ class FormWindow {
     FormWindow& operator=(const FormWindow&) = delete;
 
     // Creates the window and its controls, hidden, with its client area at the table's size.
-    // x, y place the outer window on the screen (CW_USEDEFAULT: the system chooses).
+    // x, y place the outer window on the screen (CW_USEDEFAULT: the system chooses). False,
+    // with no window left, when the window or any of its controls cannot be made.
     bool Create(HWND owner = nullptr, int x = CW_USEDEFAULT, int y = CW_USEDEFAULT,
                 HMENU menu = nullptr);
     HWND Handle() const { return hwnd_; }
@@ -55,13 +56,18 @@ class FormWindow {
         int id = 0;
         HFONT font = nullptr;
         ControlHook hook;
+        // True while the window and the state bring this control into step, so the change
+        // that one makes is not handed back to the other. Kept per control: what a handler
+        // writes into another control during a change still reaches the screen.
+        bool syncing = false;
     };
 
     static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     static LRESULT CALLBACK ChildProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp, UINT_PTR id,
                                       DWORD_PTR data);
     LRESULT Handle(UINT msg, WPARAM wp, LPARAM lp);
-    void CreateControl(Entry& entry);
+    // False when the control that the table asks for could not be made.
+    bool CreateControl(Entry& entry);
     void Mirror(Entry& entry, ControlProperty property);
     void MirrorForm(FormProperty property);
     void OnCommand(HWND from, int code);
@@ -90,7 +96,6 @@ class FormWindow {
     HFONT default_font_ = nullptr;
     std::map<std::string, HFONT> fonts_;
     std::map<COLORREF, HBRUSH> brushes_;
-    bool syncing_ = false;
     HBRUSH background_brush_ = nullptr;
     int background_brush_picture_ = 0;
 };

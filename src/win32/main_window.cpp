@@ -1,10 +1,10 @@
 #include "win32/main_window.h"
 
-#include "win32/user_list_windows.h"
 #include "app/form1_menu.h"
-#include "win32/menu_bar.h"
 #include "win32/capture_window.h"
 #include "win32/history_window.h"
+#include "win32/menu_bar.h"
+#include "win32/user_list_windows.h"
 
 #include "../../assets/resource_ids.h"
 #include "app/skin_pictures.h"
@@ -90,6 +90,19 @@ bool MainWindow::Create(int show_command) {
 
 bool MainWindow::OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
     if (OnHistoryMessage(msg, wp, lp, result)) return true;
+    switch (msg) {
+        case WM_QUERYENDSESSION:
+            *result = TRUE;
+            return true;
+        case WM_ENDSESSION:
+            // Logging off or shutting down Windows closes the window as its close box does:
+            // the offline box is saved and the game gets its scroll bars and tab back.
+            if (wp) form_->Form_Unload();
+            *result = 0;
+            return true;
+        default:
+            break;
+    }
     if (msg == WM_DESTROY) {
         PostQuitMessage(0);
         *result = 0;
@@ -164,9 +177,8 @@ bool MainWindow::OnHistoryMessage(UINT msg, WPARAM wp, LPARAM, LRESULT* result) 
     }
     if (test_handle_box_message_ != 0 && msg == test_handle_box_message_) {
         // wParam: 0 text, 1 list, 2 button, 3 channel, 4 channeln; the handle the box holds.
-        *result = wp < kCaptureMarkers.size()
-                      ? HandleOf(form_->boxes.*kCaptureMarkers[wp].box)
-                      : -1;
+        *result =
+            wp < kCaptureMarkers.size() ? HandleOf(form_->boxes.*kCaptureMarkers[wp].box) : -1;
         return true;
     }
     return false;

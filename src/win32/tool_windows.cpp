@@ -4,6 +4,7 @@
 
 #include "tools/join_channel_window.h"
 #include "win32/resource_pictures.h"
+#include "win32/win32_text.h"
 
 namespace qv {
 namespace {
@@ -21,24 +22,6 @@ std::unique_ptr<FormWindow> MakeToolWindow(FormState& state, int x, int y) {
     auto window = std::make_unique<FormWindow>(state, [](int id) { return ResourcePicture(id); });
     // Modeless and without an owner.
     if (!window->Create(nullptr, x, y)) return nullptr;
-    // A list box's click runs here rather than in the window's own command handling, which
-    // keeps what the click handler writes into the other controls off the screen while it
-    // mirrors the selection (FormWindow's one syncing flag covers every control).
-    FormWindow* shown = window.get();
-    window->SetMessageHook([shown, &state](UINT msg, WPARAM wp, LPARAM lp, LRESULT* result) {
-        if (msg != WM_COMMAND || HIWORD(wp) != LBN_SELCHANGE || lp == 0) return false;
-        for (auto& control : state.Controls()) {
-            if (control->Spec().kind != ControlKind::kListBox ||
-                shown->Control(control->Name()) != reinterpret_cast<HWND>(lp)) {
-                continue;
-            }
-            control->ClickRow(
-                static_cast<int>(SendMessageW(reinterpret_cast<HWND>(lp), LB_GETCURSEL, 0, 0)));
-            *result = 0;
-            return true;
-        }
-        return false;
-    });
     // Form5's name box takes at most 50 typed characters.
     if (std::strcmp(state.Spec().name, "Form5") == 0) {
         SendMessageW(window->Control("Text1"), EM_LIMITTEXT, kForm5NameLength, 0);
@@ -65,8 +48,15 @@ void ToolWindowsScreen::Loaded(FormState& state) {
     RECT main{};
     GetWindowRect(main_, &main);
     const int step = kToolCascadeStep * (loads_++ % kToolCascadeSteps);
-    windows_[&state] =
+    auto window =
         MakeToolWindow(state, main.left + kToolOffsetX + step, main.top + kToolOffsetY + step);
+    if (!window) {
+        // Its settings stay in the program; the player is told the window did not open.
+        const std::wstring text =
+            L"The window \"" + Widen(state.Caption()) + L"\" could not be opened.";
+        MessageBoxW(main_, text.c_str(), Widen(kMainCaption).c_str(), MB_OK | MB_ICONERROR);
+    }
+    windows_[&state] = std::move(window);
 }
 
 void ToolWindowsScreen::Unloaded(FormState& state) {

@@ -127,9 +127,11 @@ std::vector<std::string> BusyChannel() {
     return {"channel Clan QV", "users channel 15", "friend Alice\t0 RATS"};
 }
 
-// The first run: Blue skin, the box unticked, logging on, an alert word; then the player
-// closes the main window.
-void ChooseAndClose(GamePair& pair) {
+// How the first run ends: the player closes the main window, or logs off Windows.
+enum class Ending { kCloseBox, kLogOff };
+
+// The first run: Blue skin, the box unticked, logging on, an alert word; then the run ends.
+void ChooseAndClose(GamePair& pair, Ending ending) {
     const DWORD pid = pair.companion_pid();
     PickMenu(pair.main(), "Blue Style");
     Press(pair.Control(qv::kIdCheck1));
@@ -148,9 +150,17 @@ void ChooseAndClose(GamePair& pair) {
     pair.Script("scrollbar channel hide");
     pair.Script("mark close");
     ASSERT_TRUE(WaitUntil([&] { return Holds(pair.Transcript(), "mark close"); }, 5000));
-    PostMessageW(pair.main(), WM_CLOSE, 0, 0);
+    if (ending == Ending::kCloseBox) {
+        PostMessageW(pair.main(), WM_CLOSE, 0, 0);
+    } else {
+        DWORD_PTR may_end = 0;
+        ASSERT_TRUE(SendMessageTimeoutW(pair.main(), WM_QUERYENDSESSION, 0, ENDSESSION_LOGOFF,
+                                        SMTO_ABORTIFHUNG, 5000, &may_end));
+        EXPECT_TRUE(may_end);
+        PostMessageW(pair.main(), WM_ENDSESSION, TRUE, ENDSESSION_LOGOFF);
+    }
     ASSERT_EQ(WaitForSingleObject(pair.companion_process(), 10000), WAIT_OBJECT_0)
-        << "closing the main window did not end the companion";
+        << "the end of the run did not end the companion";
     ASSERT_TRUE(WaitUntil(
         [&] {
             const auto clicks = Clicks(Since(pair, "close"));
@@ -202,7 +212,7 @@ TEST_F(SkinsE2E, ClosingSavesAndARestartBringsEverythingBackWithTheMachineKeyWri
         pair.switch_logging_on = false;
         ASSERT_TRUE(pair.Start("restore-machine", BusyChannel())) << pair.error;
         ASSERT_TRUE(pair.WaitBound(1, kBindTimeoutMs));
-        ChooseAndClose(pair);
+        ChooseAndClose(pair, Ending::kCloseBox);
     }
     EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, L"SaveHide", L"Hide"), L"0");
     EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, L"SaveStyle", L"Style"), L"2");
@@ -223,7 +233,8 @@ TEST_F(SkinsE2E, ClosingSavesAndARestartBringsEverythingBackWithTheMachineKeyRef
         pair.switch_logging_on = false;
         ASSERT_TRUE(pair.Start("restore-user", BusyChannel())) << pair.error;
         ASSERT_TRUE(pair.WaitBound(1, kBindTimeoutMs));
-        ChooseAndClose(pair);
+        // Logging off runs the same closing steps as the close box.
+        ChooseAndClose(pair, Ending::kLogOff);
     }
     EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, L"SaveHide", L"Hide"), std::nullopt);
     EXPECT_EQ(RegistryText(HKEY_CURRENT_USER, L"SaveHide", L"Hide"), L"0");

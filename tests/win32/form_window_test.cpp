@@ -48,6 +48,7 @@ FormSpec Spec() {
         {K::kFrame, "Shape1", "", 170, 100, 100, 80, 0, kGreen},
         {K::kLabel, "Hidden", "never", 200, 10, 80, 20, kHidden, kGreen, kTransparent},
         {K::kPictureButton, "Command5", "Quit", 180, 120, 80, 40},
+        {K::kTextBox, "Text2", "", 10, 180, 100, 20, kHidden},
     };
     return spec;
 }
@@ -163,6 +164,31 @@ TEST_F(FormWindowTest, TypingClickingAndChoosingReachTheState) {
     EXPECT_EQ(state["Option1"].Value(), 0);
 }
 
+TEST_F(FormWindowTest, WhatAHandlerWritesIntoAnotherControlReachesTheScreen) {
+    // Typed text and a clicked row each change the state of another box from their handler.
+    state["Text1"].OnChange([&] { state["Text2"].SetText("typed " + state["Text1"].Text()); });
+    state["List1"].OnClick([&] { state["Text2"].SetText("row " + state["List1"].SelectedText()); });
+    state["List1"].AddRow("Public Chat");
+    SetWindowTextW(window.Control("Text1"), L"abc");
+    EXPECT_EQ(TextOf(window.Control("Text2")), "typed abc");
+    HWND list = window.Control("List1");
+    const LRESULT height = SendMessageW(list, LB_GETITEMHEIGHT, 0, 0);
+    const LPARAM point = MAKELPARAM(5, static_cast<int>(height / 2));
+    SendMessageW(list, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    SendMessageW(list, WM_LBUTTONUP, 0, point);
+    Pump();
+    EXPECT_EQ(TextOf(window.Control("Text2")), "row Public Chat");
+}
+
+TEST(FormWindowCreation, ABoxWithAMegabyteOfTextIsMadeAndShowsItAll) {
+    FormState state{Spec()};
+    state["Text1"].SetText(std::string(1 << 20, 'g'));
+    FormWindow window{state};
+    ASSERT_TRUE(window.Create(nullptr, 20, 20));
+    ASSERT_NE(window.Control("Text1"), nullptr);
+    EXPECT_EQ(GetWindowTextLengthW(window.Control("Text1")), 1 << 20);
+}
+
 TEST_F(FormWindowTest, TheStateShowsOnScreenWithoutRunningItsHandlersTwice) {
     int changes = 0;
     state["Text1"].OnChange([&] { ++changes; });
@@ -181,6 +207,9 @@ TEST_F(FormWindowTest, TheStateShowsOnScreenWithoutRunningItsHandlersTwice) {
     wchar_t caption[64] = {};
     GetWindowTextW(window.Handle(), caption, 64);
     EXPECT_EQ(std::wstring(caption), L"Anders");
+    // A check box's third value shows as its grey state.
+    state["Check1"].SetValue(2);
+    EXPECT_EQ(SendMessageW(window.Control("Check1"), BM_GETCHECK, 0, 0), BST_INDETERMINATE);
 }
 
 TEST_F(FormWindowTest, PressesOnLabelsControlsAndTheSurfaceAndTheCloseBox) {
