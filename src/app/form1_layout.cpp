@@ -23,14 +23,7 @@ constexpr PictureSize kSmallButton{73, 27};   // Send, Whisper
 constexpr PictureSize kLargeButton{100, 50};  // Quit, Channels, Create, Join
 
 ControlSpec HiddenPicture(const char* name, int picture, PictureSize size) {
-    ControlSpec spec;
-    spec.kind = ControlKind::kPicture;
-    spec.name = name;
-    spec.width = size.width;
-    spec.height = size.height;
-    spec.flags = kHidden;
-    spec.picture = picture;
-    return spec;
+    return PictureBox(name, {0, 0, size.width, size.height}).Flags(kHidden).Picture(picture);
 }
 
 }  // namespace
@@ -46,204 +39,64 @@ FormSpec Form1Layout() {
     spec.font = {"Verdana", 9.75, false};
     // The design-time look is the Starcraft skin.
     spec.picture = kStarcraftPictures.background;
-    using K = ControlKind;
+    const ControlFont small{"Verdana", 8.25, false};
+    const SkinPictures& sc = kStarcraftPictures;
+    constexpr uint32_t kClear = kTransparent;
     spec.controls = {
         // The chat view and the user lists are made by the main window itself, here.
-        {K::kHost,
-         "RichTextBox2",
-         "",
-         136,
-         16,
-         433,
-         468,
-         0,
-         kDefaultColour,
-         kDefaultColour,
-         {},
-         kIdRichTextBox2},
-        {K::kHost,
-         "ListBoxFX1",
-         "",
-         583,
-         54,
-         169,
-         433,
-         0,
-         kDefaultColour,
-         kDefaultColour,
-         {},
-         kIdListBoxFX1},
-        {K::kTextBox, "Text4", "", 136, 496, 433, 33, 0, kWhite, kBlack, {}, kIdText4},
-        {K::kPictureButton,
-         "Command1",
-         "Send",
-         584,
-         501,
-         81,
-         30,
-         0,
-         kDefaultColour,
-         kDefaultColour,
-         {},
-         kIdCommand1,
-         kStarcraftPictures.send},
-        {K::kPictureButton,
-         "Command7",
-         "Create",
-         12,
-         364,
-         102,
-         50,
-         0,
-         kDefaultColour,
-         kDefaultColour,
-         {},
-         kIdCommand7,
-         kStarcraftPictures.create},
-        {K::kPictureButton,
-         "Command8",
-         "Join",
-         12,
-         420,
-         102,
-         50,
-         0,
-         kDefaultColour,
-         kDefaultColour,
-         {},
-         kIdCommand8,
-         kStarcraftPictures.join},
-        {K::kPictureButton,
-         "Command5",
-         "Quit",
-         12,
-         476,
-         102,
-         50,
-         0,
-         kDefaultColour,
-         kDefaultColour,
-         {},
-         kIdCommand5,
-         kStarcraftPictures.quit},
+        Host("RichTextBox2", {136, 16, 433, 468}).Id(kIdRichTextBox2),
+        Host("ListBoxFX1", {583, 54, 169, 433}).Id(kIdListBoxFX1),
+        TextBox("Text4", "", {136, 496, 433, 33}).Colours(kWhite, kBlack).Id(kIdText4),
+        PictureButton("Command1", "Send", {584, 501, 81, 30}).Id(kIdCommand1).Picture(sc.send),
+        PictureButton("Command7", "Create", {12, 364, 102, 50}).Id(kIdCommand7).Picture(sc.create),
+        PictureButton("Command8", "Join", {12, 420, 102, 50}).Id(kIdCommand8).Picture(sc.join),
+        PictureButton("Command5", "Quit", {12, 476, 102, 50}).Id(kIdCommand5).Picture(sc.quit),
         // Below the visible client area: a player never sees it.
-        {K::kTextBox,
-         "Text9",
-         kLoadingNoteText,
-         136,
-         kMainClientHeight + 8,
-         433,
-         24,
-         kNoTabStop,
-         kDefaultColour,
-         kDefaultColour,
-         {},
-         kIdText9},
+        TextBox("Text9", kLoadingNoteText, {136, kMainClientHeight + 8, 433, 24})
+            .Flags(kNoTabStop)
+            .Id(kIdText9),
 
         // ---- User lists and user commands ----
         // The channel name as the game shows it, above the user list.
-        {K::kLabel, "Label1", "", 578, 16, 177, 33, 0, kWhite, kTransparent},
-        {K::kOptionButton,
-         "Option1",
-         "Channel",
-         16,
-         192,
-         89,
-         17,
-         kChecked,
-         kWhite,
-         kTransparent,
-         {},
-         kIdOption1},
-        {K::kOptionButton,
-         "Option2",
-         "Friends",
-         16,
-         208,
-         89,
-         17,
-         0,
-         kWhite,
-         kTransparent,
-         {},
-         kIdOption2},
-        {K::kOptionButton,
-         "Option3",
-         "Both",
-         16,
-         224,
-         89,
-         17,
-         0,
-         kWhite,
-         kTransparent,
-         {},
-         kIdOption3},
+        Label("Label1", "", {578, 16, 177, 33}).Colours(kWhite, kClear),
+        OptionButton("Option1", "Channel", {16, 192, 89, 17})
+            .Flags(kChecked)
+            .Colours(kWhite, kClear)
+            .Id(kIdOption1),
+        OptionButton("Option2", "Friends", {16, 208, 89, 17})
+            .Colours(kWhite, kClear)
+            .Id(kIdOption2),
+        OptionButton("Option3", "Both", {16, 224, 89, 17}).Colours(kWhite, kClear).Id(kIdOption3),
         // The check box has no caption of its own: Label7 beside it is its caption.
-        {K::kCheckBox,
-         "Check1",
-         "",
-         16,
-         256,
-         17,
-         25,
-         kChecked,
-         kWhite,
-         kTransparent,
-         {},
-         kIdCheck1},
-        {K::kLabel,
-         "Label7",
-         "Hide offline friends",
-         35,
-         256,
-         73,
-         33,
-         0,
-         kWhite,
-         kTransparent,
-         {"Verdana", 8.25, false}},
+        CheckBox("Check1", "", {16, 256, 17, 25})
+            .Flags(kChecked)
+            .Colours(kWhite, kClear)
+            .Id(kIdCheck1),
+        Label("Label7", "Hide offline friends", {35, 256, 73, 33})
+            .Colours(kWhite, kClear)
+            .Font(small),
         // In the Both view these stand in the gap between the two lists.
-        {K::kLabel, "Label8", "Friends", 584, 282, 169, 17, 0, kWhite, kTransparent},
-        {K::kLabel, "Label9", "Online", 584, 296, 169, 17, 0, kGreen, kTransparent},
-        {K::kPictureButton,
-         "Command4",
-         "Whisper",
-         669,
-         502,
-         81,
-         29,
-         0,
-         kDefaultColour,
-         kDefaultColour,
-         {},
-         kIdCommand4,
-         kStarcraftPictures.whisper},
+        Label("Label8", "Friends", {584, 282, 169, 17}).Colours(kWhite, kClear),
+        Label("Label9", "Online", {584, 296, 169, 17}).Colours(kGreen, kClear),
+        PictureButton("Command4", "Whisper", {669, 502, 81, 29})
+            .Id(kIdCommand4)
+            .Picture(sc.whisper),
+
         // ---- Tool windows and menu bar: the status block and the channel button ----
-        {K::kFrame, "Shape1", "", 12, 18, 102, 161, 0, kStatusFrame},
-        {K::kLabel, "Label4(0)", "Greet Message", 24, 20, 81, 57, 0, kWhite, kTransparent},
-        {K::kLabel, "Label5", kMainDisabled, 24, 56, 81, 25, 0, kStatusRed, kTransparent},
-        {K::kLabel, "Label4(1)", "Time Message", 24, 80, 81, 33, 0, kWhite, kTransparent},
-        {K::kLabel, "Label6", kMainDisabled, 24, 112, 81, 25, 0, kStatusRed, kTransparent},
-        {K::kLabel, "Label10", "Name Alert", 24, 136, 81, 17, 0, kWhite, kTransparent},
-        {K::kLabel, "Label11", kMainDisabled, 24, 152, 81, 17, 0, kStatusRed, kTransparent},
-        {K::kPictureButton,
-         "Command6",
-         "Channels",
-         12,
-         308,
-         102,
-         50,
-         0,
-         kDefaultColour,
-         kDefaultColour,
-         {},
-         kIdCommand6,
-         kStarcraftPictures.channels},
+        Frame("Shape1", {12, 18, 102, 161}).Fore(kStatusFrame),
+        Label("Label4(0)", "Greet Message", {24, 20, 81, 57}).Colours(kWhite, kClear),
+        Label("Label5", kMainDisabled, {24, 56, 81, 25}).Colours(kStatusRed, kClear),
+        Label("Label4(1)", "Time Message", {24, 80, 81, 33}).Colours(kWhite, kClear),
+        Label("Label6", kMainDisabled, {24, 112, 81, 25}).Colours(kStatusRed, kClear),
+        Label("Label10", "Name Alert", {24, 136, 81, 17}).Colours(kWhite, kClear),
+        Label("Label11", kMainDisabled, {24, 152, 81, 17}).Colours(kStatusRed, kClear),
+        PictureButton("Command6", "Channels", {12, 308, 102, 50})
+            .Id(kIdCommand6)
+            .Picture(sc.channels),
 
         // ---- Skins ----
         // The frame round the view options and "Hide offline friends".
-        {K::kFrame, "Shape2", "", 12, 184, 102, 113, 0, kStatusFrame},
+        Frame("Shape2", {12, 184, 102, 113}).Fore(kStatusFrame),
         // Hidden boxes that only hold pictures: Picture1 to Picture7 keep the design-time
         // pictures once the window has started; Picture8 to Picture14 hold the Blue skin,
         // Picture15 to Picture21 the Silver skin.
@@ -271,18 +124,7 @@ FormSpec Form1Layout() {
 
         // ---- Message history and handle capture ----
         // A hidden button that shows the history window; nothing presses it.
-        {K::kButton,
-         "Command3",
-         "Command3",
-         0,
-         0,
-         81,
-         25,
-         kHidden | kNoTabStop,
-         kDefaultColour,
-         kDefaultColour,
-         {},
-         kIdCommand3},
+        Button("Command3", "Command3", {0, 0, 81, 25}).Flags(kHidden | kNoTabStop).Id(kIdCommand3),
     };
     return spec;
 }

@@ -25,68 +25,25 @@ FormSpec Form6Layout() {
     spec.frame = FormFrame::kSizable;
     spec.back = kHistoryBackground;
     spec.font = {"MS Sans Serif", 8.25, false};
-    using K = ControlKind;
+    const ControlFont view_font{"Verdana", kHistoryViewPoints, false};
     // Twips at 15 to the pixel: 120, 120, 8895 x 6615 is 8, 8, 593 x 441.
     spec.controls = {
-        {K::kHost,
-         "RichTextBox1",
-         "",
-         8,
-         8,
-         593,
-         441,
-         0,
-         kDefaultColour,
-         kDefaultColour,
-         {"Verdana", kHistoryViewPoints, false},
-         kIdHistoryRichTextBox1},
-        {K::kPictureButton,
-         "Command1",
-         kHistoryLoadCaption,
-         8,
-         456,
-         593,
-         25,
-         0,
-         kDefaultColour,
-         kWhite,
-         kButtonFont,
-         kIdHistoryCommand1},
-        {K::kFrame, "Shape1", "", 8, 488, 593, 33, 0, kWindowText},
-        {K::kLabel,
-         "Label1",
-         kHistoryNote,
-         16,
-         496,
-         593,
-         25,
-         kCentred,
-         kWhite,
-         kTransparent},
-        {K::kPictureButton,
-         "Command2",
-         kHistorySaveCaption,
-         8,
-         528,
-         593,
-         25,
-         0,
-         kDefaultColour,
-         kWhite,
-         kButtonFont,
-         kIdHistoryCommand2},
-        {K::kTextBox,
-         "Text1",
-         "",
-         336,
-         152,
-         209,
-         225,
-         kHidden | kMultiLine | kNoTabStop,
-         kDefaultColour,
-         kDefaultColour,
-         {},
-         kIdHistoryText1},
+        Host("RichTextBox1", {8, 8, 593, 441}).Font(view_font).Id(kIdHistoryRichTextBox1),
+        PictureButton("Command1", kHistoryLoadCaption, {8, 456, 593, 25})
+            .Back(kWhite)
+            .Font(kButtonFont)
+            .Id(kIdHistoryCommand1),
+        Frame("Shape1", {8, 488, 593, 33}).Fore(kWindowText),
+        Label("Label1", kHistoryNote, {16, 496, 593, 25})
+            .Flags(kCentred)
+            .Colours(kWhite, kTransparent),
+        PictureButton("Command2", kHistorySaveCaption, {8, 528, 593, 25})
+            .Back(kWhite)
+            .Font(kButtonFont)
+            .Id(kIdHistoryCommand2),
+        TextBox("Text1", "", {336, 152, 209, 225})
+            .Flags(kHidden | kMultiLine | kNoTabStop)
+            .Id(kIdHistoryText1),
     };
     return spec;
 }

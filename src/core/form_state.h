@@ -14,16 +14,6 @@
 
 namespace qv {
 
-struct ControlRect {
-    int left = 0;
-    int top = 0;
-    int width = 0;
-    int height = 0;
-    bool operator==(const ControlRect& o) const {
-        return left == o.left && top == o.top && width == o.width && height == o.height;
-    }
-};
-
 // What changed, for the screen to mirror.
 enum class ControlProperty {
     kText,

@@ -6,11 +6,11 @@
 namespace qv {
 
 const std::array<CaptureMarker, 5> kCaptureMarkers = {{
-    {"Label1", 2160, 6600, 615, 255, {165, 449}, &HandleBoxes::text},      // chat input box
-    {"Label2", 3120, 4800, 615, 255, {229, 329}, &HandleBoxes::list},      // chat list box
-    {"Label3", 7080, 6720, 495, 255, {489, 457}, &HandleBoxes::button},    // Send button
-    {"Label4", 7800, 4320, 735, 255, {545, 297}, &HandleBoxes::channel},   // channel user list
-    {"Label6", 7320, 2280, 1215, 255, {529, 161}, &HandleBoxes::channeln}, // channel name
+    {"Label1", 2160, 6600, 615, 255, {165, 449}, &HandleBoxes::text},       // chat input box
+    {"Label2", 3120, 4800, 615, 255, {229, 329}, &HandleBoxes::list},       // chat list box
+    {"Label3", 7080, 6720, 495, 255, {489, 457}, &HandleBoxes::button},     // Send button
+    {"Label4", 7800, 4320, 735, 255, {545, 297}, &HandleBoxes::channel},    // channel user list
+    {"Label6", 7320, 2280, 1215, 255, {529, 161}, &HandleBoxes::channeln},  // channel name
 }};
 
 CursorPoint MarkerCentreInPixels(const CaptureMarker& marker, double twips_per_pixel) {
@@ -27,30 +27,16 @@ FormSpec Form2Layout() {
     spec.client_width = kCaptureClientWidth;
     spec.client_height = kCaptureClientHeight;
     spec.frame = FormFrame::kBorderless;
-    using K = ControlKind;
     // The markers at their twip rectangles, 15 twips to the pixel; their captions are not used.
     static const char* const kCaptions[] = {"input", "chat", "Send", "users", "channel"};
     for (size_t i = 0; i < kCaptureMarkers.size(); ++i) {
         const CaptureMarker& m = kCaptureMarkers[i];
-        ControlSpec label;
-        label.kind = K::kLabel;
-        label.name = m.name;
-        label.caption = kCaptions[i];
-        label.left = m.left / kTwipsPerPixel;
-        label.top = m.top / kTwipsPerPixel;
-        label.width = m.width / kTwipsPerPixel;
-        label.height = m.height / kTwipsPerPixel;
-        spec.controls.push_back(label);
+        spec.controls.push_back(Label(m.name, kCaptions[i],
+                                      {m.left / kTwipsPerPixel, m.top / kTwipsPerPixel,
+                                       m.width / kTwipsPerPixel, m.height / kTwipsPerPixel}));
     }
-    ControlSpec probe;
-    probe.kind = K::kLabel;
-    probe.name = "Label5";
-    probe.caption = "0";
-    probe.left = 8;
-    probe.top = 8;
-    probe.width = 120;
-    probe.height = 17;
-    spec.controls.push_back(probe);
+    // The probe's output: the handle under the cursor.
+    spec.controls.push_back(Label("Label5", "0", {8, 8, 120, 17}));
     return spec;
 }
 

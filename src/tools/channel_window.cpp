@@ -25,15 +25,14 @@ FormSpec FormChannelLayout() {
     FormSpec layout =
         ToolWindowLayout("FormChannel", "Join a Channel", 300, 340, FormFrame::kToolWindow);
     layout.back = kChannelWindowBack;
-    using K = ControlKind;
     const uint32_t white = 0x00FFFFFF;
     const uint32_t black = 0x00000000;
     layout.controls = {
         // Tall enough for the fourteen channels and the current one without scrolling.
-        {K::kListBox, "List4", "", 20, 52, 260, 204, 0, white, black},
-        {K::kTextBox, "Text3", "", 20, 264, 260, 22, 0, white, black},
-        {K::kPictureButton, "Command2", "", 20, 296, 96, 32},
-        {K::kPictureButton, "Command1", "", 184, 296, 96, 32},
+        ListBox("List4", {20, 52, 260, 204}).Colours(white, black),
+        TextBox("Text3", "", {20, 264, 260, 22}).Colours(white, black),
+        PictureButton("Command2", "", {20, 296, 96, 32}),
+        PictureButton("Command1", "", {184, 296, 96, 32}),
     };
     return layout;
 }

@@ -17,29 +17,24 @@ int16_t ToCount16(int count) {
 FormSpec Form4Layout() {
     // Wide enough to show the whole default greeting in its box.
     FormSpec layout = ToolWindowLayout("Form4", "Greet message", 660, 220);
-    const ControlFont bold = kToolBoldFont;
-    using K = ControlKind;
-    const uint32_t t = kTransparent;
-    const uint32_t d = kDefaultColour;
     layout.controls = {
-        {K::kLabel, "Label1", "Greet mesage", 12, 10, 200, 16, 0, d, t, bold},
-        {K::kTextBox, "Text1", kGreetDefaultText, 12, 28, 636, 22},
-        {K::kLabel, "Label2", "If you want to  whisper the message type: /w %user message", 12, 56,
-         396, 16, 0, d, t},
-        {K::kLabel, "Label4", "Commands:", 12, 80, 200, 16, 0, d, t, bold},
-        {K::kLabel, "Label5", "%user | Username of the user who joined the channel", 12, 98, 396,
-         16, 0, d, t},
-        {K::kLabel, "Label6", "%date | Date", 12, 114, 200, 16, 0, d, t},
-        {K::kLabel, "Label7", "%time | Time", 12, 130, 200, 16, 0, d, t},
-        {K::kLabel, "Label8", "For example: Hello %user its currently %time", 12, 150, 396, 16, 0,
-         d, t},
-        {K::kButton, "Command1", "Start", 12, 180, 90, 28},
-        {K::kButton, "Command2", "Stop", 110, 180, 90, 28},
-        {K::kLabel, "Label3", kStatusOff, 214, 186, 190, 20, 0, kStatusRed, t, bold},
+        ToolHeading("Label1", "Greet mesage", {12, 10, 200, 16}),
+        TextBox("Text1", kGreetDefaultText, {12, 28, 636, 22}),
+        ToolLabel("Label2", "If you want to  whisper the message type: /w %user message",
+                  {12, 56, 396, 16}),
+        ToolHeading("Label4", "Commands:", {12, 80, 200, 16}),
+        ToolLabel("Label5", "%user | Username of the user who joined the channel",
+                  {12, 98, 396, 16}),
+        ToolLabel("Label6", "%date | Date", {12, 114, 200, 16}),
+        ToolLabel("Label7", "%time | Time", {12, 130, 200, 16}),
+        ToolLabel("Label8", "For example: Hello %user its currently %time", {12, 150, 396, 16}),
+        Button("Command1", "Start", {12, 180, 90, 28}),
+        Button("Command2", "Stop", {110, 180, 90, 28}),
+        ToolHeading("Label3", kStatusOff, {214, 186, 190, 20}).Fore(kStatusRed),
         // Work box and time stamp, below the visible area of the window.
-        {K::kTextBox, "Text2", "Text2", 12, 232, 120, 22, kNoTabStop},
-        {K::kTextBox, "Text3", "Text3", 140, 232, 120, 22, kHidden | kNoTabStop},
-        {K::kButton, "Command3", "Command3", 268, 232, 90, 22, kHidden | kNoTabStop},
+        TextBox("Text2", "Text2", {12, 232, 120, 22}).Flags(kNoTabStop),
+        TextBox("Text3", "Text3", {140, 232, 120, 22}).Flags(kHidden | kNoTabStop),
+        Button("Command3", "Command3", {268, 232, 90, 22}).Flags(kHidden | kNoTabStop),
     };
     return layout;
 }

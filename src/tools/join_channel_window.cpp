@@ -8,10 +8,11 @@ namespace qv {
 FormSpec Form5Layout() {
     FormSpec layout = ToolWindowLayout("Form5", "Join Channel", 260, 92, FormFrame::kToolWindow);
     layout.back = kChannelWindowBack;
-    using K = ControlKind;
     layout.controls = {
-        {K::kTextBox, "Text1", "Channel Name", 16, 14, 228, 22, 0, 0x00FFFFFF, 0x00000000},
-        {K::kPictureButton, "Command1", "", 82, 48, 96, 32},
+        TextBox("Text1", "Channel Name", {16, 14, 228, 22})
+            .Colours(0x00FFFFFF, 0x00000000)
+            .MaxLength(kForm5NameLength),
+        PictureButton("Command1", "", {82, 48, 96, 32}),
     };
     return layout;
 }

@@ -14,28 +14,23 @@ std::string MessageName(int k) {
 
 FormSpec Form8Layout() {
     FormSpec layout = ToolWindowLayout("Form8", "Name Alert", 340, 262);
-    const ControlFont bold = kToolBoldFont;
-    using K = ControlKind;
-    const uint32_t t = kTransparent;
-    const uint32_t d = kDefaultColour;
     layout.controls = {
-        {K::kLabel, "Label1", "Names or Words, that plays the Alert Sound", 12, 10, 316, 16, 0, d,
-         t, bold},
-        {K::kTextBox, "Text1", "", 12, 32, 150, 22},
-        {K::kTextBox, "Text2", "", 178, 32, 150, 22},
-        {K::kTextBox, "Text3", "", 12, 62, 150, 22},
-        {K::kTextBox, "Text4", "", 178, 62, 150, 22},
-        {K::kTextBox, "Text5", "", 12, 92, 150, 22},
-        {K::kTextBox, "Text6", "", 178, 92, 150, 22},
-        {K::kTextBox, "Text7", "", 12, 122, 150, 22},
-        {K::kTextBox, "Text8", "", 178, 122, 150, 22},
-        {K::kLabel, "Label2",
-         "When one of these names or words appears in a chat line, the alert sound plays, so "
-         "you notice when someone talks to you or about you.",
-         12, 156, 316, 48, 0, d, t},
-        {K::kButton, "Command1", "Start", 12, 220, 90, 28},
-        {K::kButton, "Command2", "Stop", 110, 220, 90, 28},
-        {K::kLabel, "Label3", kStatusOff, 214, 226, 120, 20, 0, kStatusRed, t, bold},
+        ToolHeading("Label1", "Names or Words, that plays the Alert Sound", {12, 10, 316, 16}),
+        TextBox("Text1", "", {12, 32, 150, 22}),
+        TextBox("Text2", "", {178, 32, 150, 22}),
+        TextBox("Text3", "", {12, 62, 150, 22}),
+        TextBox("Text4", "", {178, 62, 150, 22}),
+        TextBox("Text5", "", {12, 92, 150, 22}),
+        TextBox("Text6", "", {178, 92, 150, 22}),
+        TextBox("Text7", "", {12, 122, 150, 22}),
+        TextBox("Text8", "", {178, 122, 150, 22}),
+        ToolLabel("Label2",
+                  "When one of these names or words appears in a chat line, the alert sound "
+                  "plays, so you notice when someone talks to you or about you.",
+                  {12, 156, 316, 48}),
+        Button("Command1", "Start", {12, 220, 90, 28}),
+        Button("Command2", "Stop", {110, 220, 90, 28}),
+        ToolHeading("Label3", kStatusOff, {214, 226, 120, 20}).Fore(kStatusRed),
     };
     return layout;
 }

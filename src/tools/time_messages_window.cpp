@@ -14,27 +14,23 @@ constexpr const char* kMessageBoxes[3] = {"Text1", "Text2", "Text3"};
 
 FormSpec Form3Layout() {
     FormSpec layout = ToolWindowLayout("Form3", "Time messages", 420, 276);
-    const ControlFont bold = kToolBoldFont;
-    using K = ControlKind;
-    const uint32_t t = kTransparent;
-    const uint32_t d = kDefaultColour;
     layout.controls = {
-        {K::kLabel, "Label1", "1st Message", 12, 10, 200, 16, 0, d, t},
-        {K::kTextBox, "Text1", kMessage1, 12, 28, 396, 22},
-        {K::kLabel, "Label2", "2nd Message", 12, 56, 200, 16, 0, d, t},
-        {K::kTextBox, "Text2", kMessage2, 12, 74, 396, 22},
-        {K::kLabel, "Label4", "3rd Message", 12, 102, 200, 16, 0, d, t},
-        {K::kTextBox, "Text3", "", 12, 120, 396, 22},
-        {K::kLabel, "Label5", "Time to send messages (Milliseconds)", 12, 152, 250, 16, 0, d, t},
-        {K::kTextBox, "Text4", "40000", 12, 170, 100, 22},
-        {K::kButton, "Command1", "Set new time", 120, 169, 110, 24},
-        {K::kLabel, "Label6", "Commands:", 270, 152, 140, 16, 0, d, t, bold},
-        {K::kLabel, "Label7", "%date | Date", 270, 170, 140, 16, 0, d, t},
-        {K::kLabel, "Label8", "%time | Time", 270, 186, 140, 16, 0, d, t},
-        {K::kLabel, "Label9", "For example: its currently %time !", 12, 204, 396, 16, 0, d, t},
-        {K::kButton, "Command2", "Start", 12, 234, 90, 28},
-        {K::kButton, "Command3", "Stop", 110, 234, 90, 28},
-        {K::kLabel, "Label3", kStatusOff, 214, 240, 190, 20, 0, kStatusRed, t, bold},
+        ToolLabel("Label1", "1st Message", {12, 10, 200, 16}),
+        TextBox("Text1", kMessage1, {12, 28, 396, 22}),
+        ToolLabel("Label2", "2nd Message", {12, 56, 200, 16}),
+        TextBox("Text2", kMessage2, {12, 74, 396, 22}),
+        ToolLabel("Label4", "3rd Message", {12, 102, 200, 16}),
+        TextBox("Text3", "", {12, 120, 396, 22}),
+        ToolLabel("Label5", "Time to send messages (Milliseconds)", {12, 152, 250, 16}),
+        TextBox("Text4", "40000", {12, 170, 100, 22}),
+        Button("Command1", "Set new time", {120, 169, 110, 24}),
+        ToolHeading("Label6", "Commands:", {270, 152, 140, 16}),
+        ToolLabel("Label7", "%date | Date", {270, 170, 140, 16}),
+        ToolLabel("Label8", "%time | Time", {270, 186, 140, 16}),
+        ToolLabel("Label9", "For example: its currently %time !", {12, 204, 396, 16}),
+        Button("Command2", "Start", {12, 234, 90, 28}),
+        Button("Command3", "Stop", {110, 234, 90, 28}),
+        ToolHeading("Label3", kStatusOff, {214, 240, 190, 20}).Fore(kStatusRed),
     };
     return layout;
 }

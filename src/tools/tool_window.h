@@ -16,6 +16,15 @@ constexpr ControlFont kToolBoldFont{"Verdana", 8.25, true};
 // The dark back of the channel join windows, behind their picture.
 constexpr uint32_t kChannelWindowBack = 0x00201810;
 
+// A label of the tool windows: the window's background shows round its text.
+inline ControlSpec ToolLabel(const char* name, const char* caption, ControlRect at) {
+    return Label(name, caption, at).Back(kTransparent);
+}
+// The same in bold, for headings and status words.
+inline ControlSpec ToolHeading(const char* name, const char* caption, ControlRect at) {
+    return ToolLabel(name, caption, at).Font(kToolBoldFont);
+}
+
 // A tool window's table before its controls: a frame (fixed unless told) of the given client
 // size in the tool windows' font.
 inline FormSpec ToolWindowLayout(const char* name, const char* caption, int width, int height,

@@ -13,18 +13,10 @@ constexpr int kColumnLeft = Px(120);
 constexpr int kColumnWidth = Px(1935);
 constexpr int kButtonHeight = Px(375);
 
-ControlSpec Button(const char* name, const char* caption, int top_twips) {
-    return {ControlKind::kPictureButton,
-            name,
-            caption,
-            kColumnLeft,
-            Px(top_twips),
-            kColumnWidth,
-            kButtonHeight,
-            0,
-            kDefaultColour,
-            kWhite,
-            {}};
+// One of the seven command buttons of the column, white, at its top in twips.
+ControlSpec CommandButton(const char* name, const char* caption, int top_twips) {
+    return PictureButton(name, caption, {kColumnLeft, Px(top_twips), kColumnWidth, kButtonHeight})
+        .Back(kWhite);
 }
 
 }  // namespace
@@ -38,33 +30,26 @@ FormSpec Form7Layout() {
     layout.frame = FormFrame::kToolWindow;
     layout.back = kPopupBack;
     layout.font = {"MS Sans Serif", 8.25, false};
-    using K = ControlKind;
+    const ControlRect whole{0, 0, kPopupClientWidth, kPopupClientHeight};
     // Tab order: the buttons top to bottom, then the label.
     layout.controls = {
-        Button("Command1", "Show Stats", 480),
-        Button("Command2", "Squelch / Ignore", 960),
-        Button("Command3", "Unsquelch / Unignore", 1440),
-        Button("Command4", "Add to Friendlist", 1920),
-        Button("Command5", "Remove from Friendlist", 2400),
-        Button("Command6", "Whisper", 3000),
-        Button("Command7", "Send", 3480),
+        CommandButton("Command1", "Show Stats", 480),
+        CommandButton("Command2", "Squelch / Ignore", 960),
+        CommandButton("Command3", "Unsquelch / Unignore", 1440),
+        CommandButton("Command4", "Add to Friendlist", 1920),
+        CommandButton("Command5", "Remove from Friendlist", 2400),
+        CommandButton("Command6", "Whisper", 3000),
+        CommandButton("Command7", "Send", 3480),
         // The separator between the five commands and Whisper / Send, across the window.
-        {K::kLine, "Line1", "", 0, Px(2880), kPopupClientWidth, 0, 0, kSeparator},
+        Line("Line1", {0, Px(2880), kPopupClientWidth, 0}).Fore(kSeparator),
         // The name label: its design text stays when the selected row holds no name.
-        {K::kLabel,
-         "Label1",
-         "",
-         kColumnLeft,
-         Px(120),
-         kColumnWidth,
-         Px(495),
-         kCentred,
-         kWhite,
-         kTransparent,
-         {"MS Sans Serif", 8.25, true}},
+        Label("Label1", "", {kColumnLeft, Px(120), kColumnWidth, Px(495)})
+            .Flags(kCentred)
+            .Colours(kWhite, kTransparent)
+            .Font({"MS Sans Serif", 8.25, true}),
         // Hidden holders of the other two skins' backgrounds.
-        {K::kPicture, "Picture2", "", 0, 0, kPopupClientWidth, kPopupClientHeight, kHidden},
-        {K::kPicture, "Picture3", "", 0, 0, kPopupClientWidth, kPopupClientHeight, kHidden},
+        PictureBox("Picture2", whole).Flags(kHidden),
+        PictureBox("Picture3", whole).Flags(kHidden),
     };
     return layout;
 }

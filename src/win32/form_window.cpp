@@ -228,6 +228,9 @@ bool FormWindow::CreateControl(Entry& entry) {
         return false;
     }
     SendMessageW(entry.hwnd, WM_SETFONT, reinterpret_cast<WPARAM>(entry.font), FALSE);
+    if (spec.kind == ControlKind::kTextBox && spec.max_length > 0) {
+        SendMessageW(entry.hwnd, EM_LIMITTEXT, static_cast<WPARAM>(spec.max_length), 0);
+    }
     SetWindowSubclass(entry.hwnd, ChildProc, static_cast<UINT_PTR>(entry.id),
                       reinterpret_cast<DWORD_PTR>(this));
     if (!control.Text().empty()) Mirror(entry, ControlProperty::kText);

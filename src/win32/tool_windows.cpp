@@ -1,8 +1,5 @@
 #include "win32/tool_windows.h"
 
-#include <cstring>
-
-#include "tools/join_channel_window.h"
 #include "win32/resource_pictures.h"
 #include "win32/win32_text.h"
 
@@ -22,10 +19,6 @@ std::unique_ptr<FormWindow> MakeToolWindow(FormState& state, int x, int y) {
     auto window = std::make_unique<FormWindow>(state, [](int id) { return ResourcePicture(id); });
     // Modeless and without an owner.
     if (!window->Create(nullptr, x, y)) return nullptr;
-    // Form5's name box takes at most 50 typed characters.
-    if (std::strcmp(state.Spec().name, "Form5") == 0) {
-        SendMessageW(window->Control("Text1"), EM_LIMITTEXT, kForm5NameLength, 0);
-    }
     return window;
 }
 
