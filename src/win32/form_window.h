@@ -100,6 +100,11 @@ class FormWindow {
     int background_brush_picture_ = 0;
 };
 
+// A control's place as a Win32 rectangle.
+inline RECT ToRect(const ControlRect& r) {
+    return {r.left, r.top, r.left + r.width, r.top + r.height};
+}
+
 // A colour of the tables on screen: system colours are looked up now.
 COLORREF ScreenColour(uint32_t colour, COLORREF fallback);
 
