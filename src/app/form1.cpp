@@ -17,7 +17,7 @@ Form1::Form1(Platform& p, ChatView& view, FormState& form_state)
       greet(p),
       scan(p, boxes),
       send(p, boxes),
-      pump(p, boxes, greet,
+      pump(p, boxes,
            ChatPumpHooks{
                [this](const std::string& row) { Text11.Set(row); },
                [this] { Text11.Set(""); },
@@ -28,6 +28,10 @@ Form1::Form1(Platform& p, ChatView& view, FormState& form_state)
                    if (clear_staging) clear_staging();
                },
                [this] { idle.Text8.Set(""); },
+               [this] {
+                   greet.Command3_Click();
+                   return greet.Text3.Get();
+               },
            }),
       Timer11(p.timers, "Timer11", kStartupRestoreDelayMs, true),
       RichTextBox2(view),

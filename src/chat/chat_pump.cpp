@@ -20,12 +20,11 @@ std::string WelcomeLine(const std::string& stamp, const char* text) {
 
 }  // namespace
 
-ChatPump::ChatPump(Platform& platform, HandleBoxes& boxes, Form4& greet, ChatPumpHooks hooks)
+ChatPump::ChatPump(Platform& platform, HandleBoxes& boxes, ChatPumpHooks hooks)
     : Timer2(platform.timers, "Timer2", kPumpPeriodMs),
       timerlistcount(platform.timers, "timerlistcount", kLineCounterDelayMs, true),
       platform_(platform),
       boxes_(boxes),
-      greet_(greet),
       hooks_(std::move(hooks)) {
     Timer2.SetHandler([this] { Timer2_Timer(); });
     timerlistcount.SetHandler([this] { timerlistcount_Timer(); });
@@ -37,8 +36,7 @@ void ChatPump::list_Change() {
     count_pending_ = true;
     // A new chat list numbers its rows afresh, even when no reset came before it.
     List2_.clear();
-    greet_.Command3_Click();
-    const std::string stamp = greet_.Text3.Get();
+    const std::string stamp = hooks_.welcome_stamp ? hooks_.welcome_stamp() : std::string();
     const WindowHandle list = HandleOf(boxes_.list);
     for (const char* text : kWelcomeTexts) {
         platform_.windows.ListAddString(list, WelcomeLine(stamp, text));

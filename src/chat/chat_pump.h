@@ -12,7 +12,6 @@
 #include "core/timer.h"
 #include "gamelink/game_control_map.h"
 #include "platform/platform.h"
-#include "tools/greet_window.h"
 
 namespace qv {
 
@@ -30,11 +29,14 @@ struct ChatPumpHooks {
     std::function<void()> clear_view;                      // empty RichTextBox2
     std::function<void()> clear_staging;                   // empty RichTextBox1
     std::function<void()> clear_backlog;                   // Text8 := ""
+    // The welcome lines' time stamp: the greet window's hidden time button pressed (which
+    // loads that window on first use), then its hidden time box read.
+    std::function<std::string()> welcome_stamp;
 };
 
 class ChatPump {
   public:
-    ChatPump(Platform& platform, HandleBoxes& boxes, Form4& greet, ChatPumpHooks hooks);
+    ChatPump(Platform& platform, HandleBoxes& boxes, ChatPumpHooks hooks);
 
     void list_Change();
     void timerlistcount_Timer();
@@ -55,7 +57,6 @@ class ChatPump {
   private:
     Platform& platform_;
     HandleBoxes& boxes_;
-    Form4& greet_;
     ChatPumpHooks hooks_;
     std::vector<std::string> List2_;
     // Set by each binding until the line counter has stored its count, so no pass reads
