@@ -2,14 +2,9 @@
 #include "app/form1.h"
 #include "core/number_text.h"
 #include "core/rounding.h"
-#include "tools/tool_text.h"
+#include "platform/stored_settings.h"
 
 namespace qv {
-namespace {
-
-constexpr const char* kHideSettingName = "SaveHide\\Hide";
-
-}  // namespace
 
 void Form1::WireSettings() {
     form.OnCloseRequest([this] { Form_Unload(); });
@@ -26,7 +21,7 @@ void Form1::Timer11_Timer() {
     form["Picture7"].SetPicture(form["Command8"].Picture());
 
     // From here on a value that cannot be read leaves the design-time state.
-    const std::string style = platform.settings.Read(kStyleSettingName).value_or("");
+    const std::string style = platform.settings.Read(kStyleSetting).value_or("");
     if (style == "1") {
         Timer11.SetEnabled(false);  // the design-time look already is the Starcraft skin
     } else if (style == "2") {
@@ -36,12 +31,12 @@ void Form1::Timer11_Timer() {
     }
     // The stored text as a 16-bit number, halves to even ("1.0" is 1); a check box holds 0, 1
     // or 2, and anything else leaves the box as it is.
-    if (auto hide = platform.settings.Read(kHideSettingName)) {
+    if (auto hide = platform.settings.Read(kHideSetting)) {
         const std::optional<double> number = ParseEntryNumber(*hide);
         const std::optional<int16_t> value = number ? ToInt16HalfEven(*number) : std::nullopt;
         if (value && *value >= 0 && *value <= 2) form["Check1"].SetValue(*value);
     }
-    const std::string log = platform.settings.Read(kLogSettingName).value_or("");
+    const std::string log = platform.settings.Read(kLogSetting).value_or("");
     if (log == "1") enab_Click();
     if (log == "0") disab_Click();
     Timer11.SetEnabled(false);
@@ -52,7 +47,7 @@ void Form1::Timer11_Timer() {
 
 void Form1::Form_Unload() {
     // A value the store refuses is lost; the shut-down goes on.
-    platform.settings.Write(kHideSettingName, DecimalText(form["Check1"].Value()));
+    platform.settings.Write(kHideSetting, DecimalText(form["Check1"].Value()));
     upkeep.SetGameScrollBarsOnce();
     // Friends, then Channel: the game is left on its Channel tab.
     platform.windows.Click(HandleOf(boxes.handlefreunde));

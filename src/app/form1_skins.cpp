@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "app/form1.h"
+#include "platform/stored_settings.h"
 
 namespace qv {
 
@@ -26,12 +27,9 @@ void Form1::WireSkins() {
 
 void Form1::scstyle_Click() {
     static const Skin kStarcraft{
-        "1",
-        {{"scstyle", true}, {"bluestyle", false}, {"silver", false}},
-        502,
-        501,
-        29,
-        {"Picture1", "Picture2", "Picture3", "Picture4", "Picture5", "Picture6", "Picture7"},
+        "1", {{"scstyle", true}, {"bluestyle", false}, {"silver", false}},
+        502, 501,
+        29,  {"Picture1", "Picture2", "Picture3", "Picture4", "Picture5", "Picture6", "Picture7"},
     };
     ApplySkin(kStarcraft);
 }
@@ -62,7 +60,7 @@ void Form1::silver_Click() {
 
 void Form1::ApplySkin(const Skin& skin) {
     // A value the store refuses is lost; the skin is still shown.
-    platform.settings.Write(kStyleSettingName, skin.value);
+    platform.settings.Write(kStyleSetting, skin.value);
     for (const auto& [entry, checked] : skin.checks) menu.SetChecked(entry, checked);
     FormControl& command4 = form["Command4"];
     FormControl& command1 = form["Command1"];

@@ -1,15 +1,17 @@
 #include "chat/chat_log_switch.h"
 
+#include "platform/stored_settings.h"
+
 namespace qv {
 
 void ChatLogSwitch::enab_Click() {
-    settings_.Write(kLogSettingName, "1");
+    settings_.Write(kLogSetting, "1");
     enab_checked_ = true;
     disab_checked_ = false;
 }
 
 void ChatLogSwitch::disab_Click() {
-    settings_.Write(kLogSettingName, "0");
+    settings_.Write(kLogSetting, "0");
     enab_checked_ = false;
     disab_checked_ = true;
 }

@@ -5,7 +5,6 @@
 
 namespace qv {
 
-constexpr const char* kLogSettingName = "Logfile\\Log";
 
 class ChatLogSwitch {
   public:

@@ -41,4 +41,38 @@ std::optional<int16_t> ParseInt16(const std::string& text) {
 
 std::string DecimalText(int64_t value) { return std::to_string(value); }
 
+std::optional<double> ParseEntryNumber(const std::string& text) {
+    size_t i = 0;
+    const size_t n = text.size();
+    auto digit = [&](size_t k) { return k < n && text[k] >= '0' && text[k] <= '9'; };
+    while (i < n && text[i] == ' ') ++i;
+    const size_t start = i;
+    if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
+    bool digits = false;
+    while (digit(i)) {
+        ++i;
+        digits = true;
+    }
+    if (i < n && text[i] == '.') {
+        ++i;
+        while (digit(i)) {
+            ++i;
+            digits = true;
+        }
+    }
+    if (!digits) return std::nullopt;
+    if (i < n && (text[i] == 'e' || text[i] == 'E')) {
+        size_t k = i + 1;
+        if (k < n && (text[k] == '+' || text[k] == '-')) ++k;
+        if (!digit(k)) return std::nullopt;
+        while (digit(k)) ++k;
+        i = k;
+    }
+    const size_t end = i;
+    while (i < n && text[i] == ' ') ++i;
+    if (i != n) return std::nullopt;
+    const std::string number = text.substr(start, end - start);
+    return std::strtod(number.c_str(), nullptr);
+}
+
 }  // namespace qv

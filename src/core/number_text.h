@@ -15,4 +15,8 @@ std::optional<int16_t> ParseInt16(const std::string& text);
 
 std::string DecimalText(int64_t value);
 
+// A number as a text box holds it: blanks around it, a sign, digits with a decimal point,
+// an exponent; nothing when the text is not such a number.
+std::optional<double> ParseEntryNumber(const std::string& text);
+
 }  // namespace qv

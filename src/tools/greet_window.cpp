@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/stored_settings.h"
 #include "tools/tool_text.h"
 
 namespace qv {
@@ -56,14 +57,14 @@ int Form4::UserCount() const { return links_.user_count ? links_.user_count() : 
 void Form4::Form_Load() {
     LastUserCount = ToCount16(UserCount());
     // A missing value (first run) or a failed read leaves the stored greet text.
-    if (auto text = platform_.settings.Read(kGreetSettingName)) form["Text1"].SetText(*text);
+    if (auto text = platform_.settings.Read(kGreetSetting)) form["Text1"].SetText(*text);
 }
 
 void Form4::Command1_Click() {
     Timer1.SetEnabled(true);
     ShowWindowStatus(form["Label3"], true);
     if (links_.label5) links_.label5(true);
-    platform_.settings.Write(kGreetSettingName, form["Text1"].Text());
+    platform_.settings.Write(kGreetSetting, form["Text1"].Text());
 }
 
 void Form4::Command2_Click() {

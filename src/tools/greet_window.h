@@ -20,7 +20,6 @@
 namespace qv {
 
 constexpr int kGreetTickMs = 450;
-constexpr const char* kGreetSettingName = "SaveGreetMessage\\Message";
 constexpr const char* kGreetDefaultText =
     "/w %user Hello %user I'm using Dunmarrows Quorvane DI Zuvo! Its currently the %date and it "
     "is %time";

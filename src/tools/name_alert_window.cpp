@@ -1,14 +1,12 @@
 #include "tools/name_alert_window.h"
 
+#include "platform/stored_settings.h"
+
 namespace qv {
 namespace {
 
 const char* const kWordBoxes[kAlertWordCount] = {"Text1", "Text2", "Text3", "Text4",
                                                  "Text5", "Text6", "Text7", "Text8"};
-
-std::string MessageName(int k) {
-    return std::string(kAlertKey) + "Message" + std::to_string(k + 1);
-}
 
 }  // namespace
 
@@ -50,28 +48,27 @@ std::string Form8::AlertWord(int index) {
 void Form8::Form_Load() {
     // A value that cannot be read leaves its box empty.
     for (int k = 0; k < kAlertWordCount; ++k) {
-        if (auto word = settings_.Read(MessageName(k))) form[kWordBoxes[k]].SetText(*word);
+        if (auto word = settings_.Read(kAlertWordSettings[k])) form[kWordBoxes[k]].SetText(*word);
     }
     // A missing or empty switch leaves the alert off; only "1" exactly turns it on.
-    const std::string key = std::string(kAlertKey) + "enable";
-    const std::optional<std::string> enable = settings_.Read(key);
+    const std::optional<std::string> enable = settings_.Read(kAlertSwitchReadName);
     if (!enable || enable->empty()) return;
-    if (settings_.Read(key).value_or("") == "1") Command1_Click();
+    if (settings_.Read(kAlertSwitchReadName).value_or("") == "1") Command1_Click();
 }
 
 void Form8::Command1_Click() {
     ShowWindowStatus(form["Label3"], true);
     if (label11_) label11_(true);
     for (int k = 0; k < kAlertWordCount; ++k) {
-        settings_.Write(MessageName(k), form[kWordBoxes[k]].Text());
+        settings_.Write(kAlertWordSettings[k], form[kWordBoxes[k]].Text());
     }
-    settings_.Write(std::string(kAlertKey) + "Enable", "1");
+    settings_.Write(kAlertSwitchSetting, "1");
 }
 
 void Form8::Command2_Click() {
     ShowWindowStatus(form["Label3"], false);
     if (label11_) label11_(false);
-    settings_.Write(std::string(kAlertKey) + "Enable", "0");
+    settings_.Write(kAlertSwitchSetting, "0");
 }
 
 void Form8::Form_Unload() { form.Hide(); }

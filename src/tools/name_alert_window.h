@@ -16,7 +16,6 @@
 
 namespace qv {
 
-constexpr const char* kAlertKey = "SaveAlertMessage\\";
 
 FormSpec Form8Layout();
 

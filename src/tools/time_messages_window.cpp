@@ -1,5 +1,6 @@
 #include "tools/time_messages_window.h"
 
+#include "platform/stored_settings.h"
 #include "tools/tool_text.h"
 
 namespace qv {
@@ -7,7 +8,6 @@ namespace {
 
 constexpr const char* kMessage1 = "Hello, im using Dunmarrows Quorvane DI Zuvo!";
 constexpr const char* kMessage2 = "Its currently %time!";
-constexpr const char* kMessageNames[3] = {"Message1", "Message2", "Message3"};
 constexpr const char* kMessageBoxes[3] = {"Text1", "Text2", "Text3"};
 
 }  // namespace
@@ -53,7 +53,7 @@ Form3::Form3(Platform& platform, SendPaths& send, MainStatusLabel label6)
 void Form3::Form_Load() {
     // A value that cannot be read leaves its box with the stored text.
     for (int k = 0; k < 3; ++k) {
-        if (auto text = platform_.settings.Read(std::string(kTimeMessagesKey) + kMessageNames[k])) {
+        if (auto text = platform_.settings.Read(kTimeMessageSettings[k])) {
             form[kMessageBoxes[k]].SetText(*text);
         }
     }
@@ -71,8 +71,7 @@ void Form3::Command2_Click() {
     if (label6_) label6_(true);
     // A write that fails is skipped without a word; the messages run all the same.
     for (int k = 0; k < 3; ++k) {
-        platform_.settings.Write(std::string(kTimeMessagesKey) + kMessageNames[k],
-                                 form[kMessageBoxes[k]].Text());
+        platform_.settings.Write(kTimeMessageSettings[k], form[kMessageBoxes[k]].Text());
     }
 }
 

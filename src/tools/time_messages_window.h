@@ -16,7 +16,6 @@ namespace qv {
 
 constexpr int kTimeMessagesIntervalMs = 40000;  // at load; "Set new time" changes it
 constexpr int kTimeMessagesSendDelayMs = 40;    // the one-shot that sends the three lines
-constexpr const char* kTimeMessagesKey = "SaveTimeMessage\\";
 
 FormSpec Form3Layout();
 

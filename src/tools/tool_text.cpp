@@ -2,7 +2,6 @@
 
 #include <cmath>
 #include <cstdio>
-#include <cstdlib>
 #include <initializer_list>
 
 #include "core/rounding.h"
@@ -141,40 +140,6 @@ std::optional<std::string> CurrentChannelName(std::string_view caption) {
     const long p = CharacterPosition(caption, '(');
     if (p - 2 < 0) return std::nullopt;
     return WithoutLineBreaks(LeadingCharacters(caption, p - 2));
-}
-
-std::optional<double> ParseEntryNumber(const std::string& text) {
-    size_t i = 0;
-    const size_t n = text.size();
-    auto digit = [&](size_t k) { return k < n && text[k] >= '0' && text[k] <= '9'; };
-    while (i < n && text[i] == ' ') ++i;
-    const size_t start = i;
-    if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
-    bool digits = false;
-    while (digit(i)) {
-        ++i;
-        digits = true;
-    }
-    if (i < n && text[i] == '.') {
-        ++i;
-        while (digit(i)) {
-            ++i;
-            digits = true;
-        }
-    }
-    if (!digits) return std::nullopt;
-    if (i < n && (text[i] == 'e' || text[i] == 'E')) {
-        size_t k = i + 1;
-        if (k < n && (text[k] == '+' || text[k] == '-')) ++k;
-        if (!digit(k)) return std::nullopt;
-        while (digit(k)) ++k;
-        i = k;
-    }
-    const size_t end = i;
-    while (i < n && text[i] == ' ') ++i;
-    if (i != n) return std::nullopt;
-    const std::string number = text.substr(start, end - start);
-    return std::strtod(number.c_str(), nullptr);
 }
 
 IntervalEntry ApplyIntervalEntry(const std::string& text, int current_interval) {

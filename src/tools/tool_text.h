@@ -9,6 +9,7 @@
 
 #include "platform/local_clock.h"
 
+#include "core/number_text.h"
 #include "core/replace_all.h"
 
 namespace qv {
@@ -51,8 +52,5 @@ struct IntervalEntry {
     std::optional<std::string> box;  // the new text of the entry box, when it changes
 };
 IntervalEntry ApplyIntervalEntry(const std::string& text, int current_interval);
-
-// The entry as a number, when it is one.
-std::optional<double> ParseEntryNumber(const std::string& text);
 
 }  // namespace qv

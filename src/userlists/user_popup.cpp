@@ -1,5 +1,6 @@
 #include "userlists/user_popup.h"
 
+#include "platform/stored_settings.h"
 #include "userlists/form7_layout.h"
 #include "userlists/user_commands.h"
 
@@ -63,7 +64,7 @@ void Form7::Form_Load() {
     if (const auto name = UserNameOf(selected_row_ ? selected_row_() : std::string())) {
         form["Label1"].SetText(*name);
     }
-    const std::string style = platform_.settings.Read(kStyleSettingName).value_or("");
+    const std::string style = platform_.settings.Read(kStyleSetting).value_or("");
     if (style == "2") form.SetPicture(form["Picture2"].Picture());
     if (style == "3") form.SetPicture(form["Picture3"].Picture());
 }

@@ -14,7 +14,6 @@
 namespace qv {
 
 constexpr int kPopupCloseCheckMs = 44;  // Form7's Timer1
-constexpr const char* kStyleSettingName = "SaveStyle\\Style";
 
 // The pop-up's window on screen.
 struct PopupScreen {
