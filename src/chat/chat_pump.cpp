@@ -47,6 +47,11 @@ void ChatPump::list_Change() {
 
 void ChatPump::timerlistcount_Timer() {
     const int count = platform_.windows.ListGetCount(HandleOf(boxes_.list));
+    if (count == kNoAnswer) {
+        // The count at binding numbers the mirror: it is asked again rather than taken as 0.
+        timerlistcount.SetEnabled(true);
+        return;
+    }
     count_pending_ = false;
     // An unchanged count is still the count of this binding: the pump must run for it.
     if (!Text12.Set(DecimalText(count))) Text12_Change();
@@ -57,7 +62,7 @@ void ChatPump::Text12_Change() { Timer2.SetEnabled(true); }
 void ChatPump::Timer2_Timer() {
     if (in_pass_ || count_pending_) return;
     const int n = platform_.windows.ListGetCount(HandleOf(boxes_.list));
-    if (n <= 0) return;
+    if (n <= 0) return;  // no rows, or no answer: the next pass asks again
     const int64_t count_at_binding = ParseNumber(Text12.Get(), INT32_MIN, INT32_MAX).value_or(0);
     const int64_t first = count_at_binding + MirrorCount() - kBacklogRows;
     const int64_t last = n - 1;

@@ -81,9 +81,13 @@ void IdleHandOffPaths::Text7_Change() {
 void IdleHandOffPaths::Timer7_Timer() {
     const WindowHandle list = HandleOf(boxes_.list);
     const int count = platform_.windows.ListGetCount(list);
+    // A game that does not answer leaves the backlog box as it is, not emptied or half filled.
+    if (count == kNoAnswer) return;
     std::string rows;
     for (int row = std::max(0, count - kBacklogFillRows); row < count; ++row) {
-        rows += ReadListBoxItem(platform_.windows, list, row);
+        std::optional<std::string> read = ReadListBoxRow(platform_.windows, list, row);
+        if (!read) return;
+        rows += *read;
         rows += kLineBreak;
     }
     texta.Set(rows);

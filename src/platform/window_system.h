@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -11,9 +12,13 @@ namespace qv {
 
 using WindowHandle = int32_t;
 
-// A list length or read answered by nobody: the list's program did not answer in time (it
-// hangs). Unlike -1 (no such row) the row may well be there; ask again later.
+// A count, length or read answered by nobody: the window's program did not answer in time
+// (it hangs). Unlike 0 (no window, an empty list) or -1 (no such row) the rows may well be
+// there; ask again later.
 constexpr int kNoAnswer = INT32_MIN;
+
+// The room of the one WM_GETTEXT that reads a window's text, terminator not counted.
+constexpr int kMaxTextRead = 32767;
 
 // Result of one list-row read into a buffer of a given capacity.
 struct ListRowRead {
@@ -40,8 +45,8 @@ class WindowSystem {
     virtual std::string GetWindowTextA(WindowHandle window, int max_chars) = 0;
 
     // List boxes (LB_GETCOUNT, LB_GETTEXTLEN, LB_GETTEXT, LB_ADDSTRING, LB_SELECTSTRING).
-    // A handle that is 0 or no window answers 0. Lengths and capacities are in UTF-16 units,
-    // as the wide messages count them.
+    // A handle that is 0 or no window answers 0; a window whose program does not answer gives
+    // kNoAnswer. Lengths and capacities are in UTF-16 units, as the wide messages count them.
     virtual int ListGetCount(WindowHandle list) = 0;
     virtual int ListGetTextLen(WindowHandle list, int row) = 0;
     // Reads a row into a buffer of capacity characters (terminator included); never writes
@@ -50,9 +55,10 @@ class WindowSystem {
     virtual void ListAddString(WindowHandle list, const std::string& text) = 0;
     virtual void ListSelectString(WindowHandle list, const std::string& text) = 0;
 
-    // WM_SETTEXT / WM_GETTEXT.
+    // WM_SETTEXT / WM_GETTEXT. The text read is at most kMaxTextRead characters; empty for
+    // handle 0 or no window, nothing when the window's program does not answer.
     virtual void SetText(WindowHandle window, const std::string& text) = 0;
-    virtual std::string GetText(WindowHandle window) = 0;
+    virtual std::optional<std::string> GetText(WindowHandle window) = 0;
 
     // A button click as the game sees it: WM_LBUTTONDOWN then WM_LBUTTONUP, both with zero
     // parameters.

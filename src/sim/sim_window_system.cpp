@@ -98,7 +98,8 @@ std::string SimWindowSystem::GetWindowTextA(WindowHandle window, int max_chars) 
 int SimWindowSystem::ListGetCount(WindowHandle list) {
     log.push_back("LB_GETCOUNT " + std::to_string(list));
     SimWindow* w = Find(list);
-    if (!w || w->silent) return 0;
+    if (!w) return 0;
+    if (w->silent) return kNoAnswer;
     return static_cast<int>(w->rows.size());
 }
 
@@ -189,9 +190,11 @@ void SimWindowSystem::SetText(WindowHandle window, const std::string& text) {
     if (w) w->title = text;
 }
 
-std::string SimWindowSystem::GetText(WindowHandle window) {
+std::optional<std::string> SimWindowSystem::GetText(WindowHandle window) {
     SimWindow* w = Find(window);
-    return w ? w->title : "";
+    if (!w) return std::string();
+    if (w->silent) return std::nullopt;
+    return w->title;
 }
 
 void SimWindowSystem::Click(WindowHandle button) {

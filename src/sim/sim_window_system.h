@@ -25,7 +25,7 @@ struct SimWindow {
     std::vector<std::string> rows;
     int selected_row = -1;
     bool visible = true;
-    // The window's program hangs: list messages get no answer (count 0, lengths kNoAnswer).
+    // The window's program hangs: its counts, lengths and texts get no answer.
     bool silent = false;
     int clicks = 0;
     // Row reads asked of this list box: LB_GETTEXTLEN and LB_GETTEXT.
@@ -73,7 +73,7 @@ class SimWindowSystem : public WindowSystem {
     void ListAddString(WindowHandle list, const std::string& text) override;
     void ListSelectString(WindowHandle list, const std::string& text) override;
     void SetText(WindowHandle window, const std::string& text) override;
-    std::string GetText(WindowHandle window) override;
+    std::optional<std::string> GetText(WindowHandle window) override;
     void Click(WindowHandle button) override;
     uint32_t GetStyle(WindowHandle window) override;
     void ShowWindow(WindowHandle window, int command) override;

@@ -32,7 +32,9 @@ void ChannelUserList::Start() {
 }
 
 void ChannelUserList::Timer6_Timer() {
-    // The whole copy runs within one tick: no other handler sees List1 half filled.
+    // The whole copy runs within one tick: no other handler sees List1 half filled. A game
+    // that does not answer leaves List1 as it was, so the count, the shown list and the
+    // greeting do not take its users for gone.
     CopyGameUserRows(platform_.windows, HandleOf(boxes_.channel), List1_);
 }
 
@@ -41,7 +43,8 @@ void ChannelUserList::Timer1_Timer() {
 }
 
 void ChannelUserList::Timer8_Timer() {
-    Label1_.SetText(platform_.windows.GetText(HandleOf(boxes_.channeln)));
+    // No answer keeps the name shown; the next tick asks again.
+    if (auto name = platform_.windows.GetText(HandleOf(boxes_.channeln))) Label1_.SetText(*name);
 }
 
 void ChannelUserList::Timer10_Timer() {

@@ -14,8 +14,8 @@ FriendList::FriendList(Platform& platform, HandleBoxes& boxes, FormControl& Chec
       ListBoxFX2_(ListBoxFX2),
       Text3_(Text3) {}
 
-void FriendList::CopyFriendRows() {
-    CopyGameUserRows(platform_.windows, HandleOf(boxes_.Text13), List4);
+bool FriendList::CopyFriendRows() {
+    return CopyGameUserRows(platform_.windows, HandleOf(boxes_.Text13), List4);
 }
 
 void FriendList::RenderFriendList() {

@@ -20,8 +20,9 @@ class FriendList {
     FriendList(Platform& platform, HandleBoxes& boxes, FormControl& Check1, FormControl& Label9,
                UserListBox& ListBoxFX2, const std::string& Text3);
 
-    // Replaces `List4` with the rows of the game's friends list box.
-    void CopyFriendRows();
+    // Replaces `List4` with the rows of the game's friends list box; false, with `List4` as it
+    // was, when the game did not answer.
+    bool CopyFriendRows();
     void RenderFriendList();
     void Check1_Click();
 

@@ -16,23 +16,33 @@ bool GameListUpkeep::GameWindowVisible(const TextField& box) {
     return (platform_.windows.GetStyle(HandleOf(box)) & kStyleVisible) != 0;
 }
 
-void GameListUpkeep::ScrollBarRule(const TextField& list, const TextField& own,
+bool GameListUpkeep::ScrollBarRule(const TextField& list, const TextField& own,
                                    const TextField& other) {
+    struct Test {
+        bool above;  // true: count above 13; false: below
+        const TextField& bar;
+        int command;
+    };
+    const Test tests[] = {
+        {true, own, kShowNormal}, {true, other, kShowHide}, {false, own, kShowHide}};
     WindowSystem& windows = platform_.windows;
-    if (windows.ListGetCount(HandleOf(list)) > kGameListRowsShown) {
-        windows.ShowWindow(HandleOf(own), kShowNormal);
+    for (const Test& test : tests) {
+        const int n = windows.ListGetCount(HandleOf(list));
+        // A count the game did not answer is no count: its bars are not touched (a hanging
+        // program's window can also hold up the one who shows or hides it).
+        if (n == kNoAnswer) return false;
+        if (test.above ? n > kGameListRowsShown : n < kGameListRowsShown) {
+            windows.ShowWindow(HandleOf(test.bar), test.command);
+        }
     }
-    if (windows.ListGetCount(HandleOf(list)) > kGameListRowsShown) {
-        windows.ShowWindow(HandleOf(other), kShowHide);
-    }
-    if (windows.ListGetCount(HandleOf(list)) < kGameListRowsShown) {
-        windows.ShowWindow(HandleOf(own), kShowHide);
-    }
+    return true;
 }
 
 void GameListUpkeep::SetGameScrollBars() {
     if (GameWindowVisible(boxes_.channel)) {
-        ScrollBarRule(boxes_.channel, boxes_.scrollbarhandle, boxes_.scrollbarfreunde);
+        if (!ScrollBarRule(boxes_.channel, boxes_.scrollbarhandle, boxes_.scrollbarfreunde)) {
+            return;
+        }
     }
     if (!GameWindowVisible(boxes_.channel)) {
         ScrollBarRule(boxes_.Text13, boxes_.scrollbarfreunde, boxes_.scrollbarhandle);
@@ -64,8 +74,7 @@ void GameListUpkeep::KeepGameTabs() {
 void GameListUpkeep::Timer12_Timer() {
     SetGameScrollBars();
     KeepGameTabs();
-    if (views_.FriendsView()) views_.Option2_Click();
-    if (views_.BothView()) views_.Option3_Click();
+    views_.RefreshFromGame();
 }
 
 }  // namespace qv

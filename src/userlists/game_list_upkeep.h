@@ -26,7 +26,8 @@ class GameListUpkeep {
 
     void Timer12_Timer();
     // The 13-row rule for the game's two list scroll bars, every tick: the channel list's
-    // style is asked once for its own rule and again for the friends rule.
+    // style is asked once for its own rule and again for the friends rule, which a count
+    // the game did not answer leaves out.
     void SetGameScrollBars();
     // The rule at shut-down: one look at the channel list's style picks which rule runs.
     void SetGameScrollBarsOnce();
@@ -39,8 +40,9 @@ class GameListUpkeep {
   private:
     bool GameWindowVisible(const TextField& box);
     // The three tests on `list`'s count (asked afresh for each): above 13 shows `own` and
-    // hides `other`, below 13 hides `own`; exactly 13 changes nothing.
-    void ScrollBarRule(const TextField& list, const TextField& own, const TextField& other);
+    // hides `other`, below 13 hides `own`; exactly 13 changes nothing. A count the game does
+    // not answer ends the rule there, false: no bar is shown or hidden on it.
+    bool ScrollBarRule(const TextField& list, const TextField& own, const TextField& other);
 
     Platform& platform_;
     HandleBoxes& boxes_;

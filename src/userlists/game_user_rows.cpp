@@ -4,10 +4,18 @@
 
 namespace qv {
 
-void CopyGameUserRows(WindowSystem& windows, WindowHandle list, std::vector<std::string>& rows) {
-    rows.clear();
+bool CopyGameUserRows(WindowSystem& windows, WindowHandle list, std::vector<std::string>& rows) {
     const int n = windows.ListGetCount(list);
-    for (int i = 0; i < n; ++i) rows.push_back(ReadListBoxItem(windows, list, i));
+    if (n == kNoAnswer) return false;
+    std::vector<std::string> copy;
+    if (n > 0) copy.reserve(static_cast<size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        std::optional<std::string> row = ReadListBoxRow(windows, list, i);
+        if (!row) return false;
+        copy.push_back(std::move(*row));
+    }
+    rows.swap(copy);
+    return true;
 }
 
 }  // namespace qv

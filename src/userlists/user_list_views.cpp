@@ -39,19 +39,28 @@ void UserListViews::Option1_Click() {
     ListBoxFX2_.SetVisible(false);
 }
 
-void UserListViews::Option2_Click() {
+void UserListViews::Option2_Click() { FriendsViewSteps(OnNoAnswer::kRebuild); }
+
+void UserListViews::Option3_Click() { BothViewSteps(OnNoAnswer::kRebuild); }
+
+void UserListViews::RefreshFromGame() {
+    if (FriendsView()) FriendsViewSteps(OnNoAnswer::kKeep);
+    if (BothView()) BothViewSteps(OnNoAnswer::kKeep);
+}
+
+void UserListViews::FriendsViewSteps(OnNoAnswer no_answer) {
     if (FriendsView()) {
         SetAppearance(ListBoxFX2_, kFlat);
         ListBoxFX2_.SetHeight(kUserListHeight);
         ListBoxFX2_.SetTop(kUserListTop);
         ListBoxFX2_.SetVisible(true);
         ListBoxFX1_.SetVisible(false);
-        friends_.CopyFriendRows();
+        if (!friends_.CopyFriendRows() && no_answer == OnNoAnswer::kKeep) return;
     }
     friends_.RenderFriendList();
 }
 
-void UserListViews::Option3_Click() {
+void UserListViews::BothViewSteps(OnNoAnswer no_answer) {
     if (BothView()) {
         SetAppearance(ListBoxFX1_, kSunken);
         SetAppearance(ListBoxFX2_, kSunken);
@@ -59,7 +68,7 @@ void UserListViews::Option3_Click() {
         ListBoxFX2_.SetTop(kBothFriendsTop);
         ListBoxFX1_.SetTop(kBothChannelTop);
         ListBoxFX2_.SetHeight(kBothFriendsHeight);
-        friends_.CopyFriendRows();
+        if (!friends_.CopyFriendRows() && no_answer == OnNoAnswer::kKeep) return;
     }
     friends_.RenderFriendList();
     ListBoxFX1_.SetVisible(true);

@@ -33,6 +33,9 @@ class UserListViews {
     void Option1_Click();
     void Option2_Click();
     void Option3_Click();
+    // The upkeep's refresh of the friends list in the Friends or Both view: the steps of
+    // Option2_Click or Option3_Click, save that a copy the game did not answer changes nothing.
+    void RefreshFromGame();
     void Timer4_Timer();
 
     bool ChannelView() const { return form_["Option1"].Value() != 0; }
@@ -42,6 +45,12 @@ class UserListViews {
     Timer Timer4;
 
   private:
+    // What a friends copy that the game did not answer leaves: the player's choice of a view
+    // shows the rows copied last, rebuilt in the game's order; the upkeep keeps everything.
+    enum class OnNoAnswer { kRebuild, kKeep };
+    void FriendsViewSteps(OnNoAnswer no_answer);
+    void BothViewSteps(OnNoAnswer no_answer);
+
     FormState& form_;
     UserListBox& ListBoxFX1_;
     UserListBox& ListBoxFX2_;

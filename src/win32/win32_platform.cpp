@@ -2,6 +2,7 @@
 
 #include <mmsystem.h>
 
+#include <algorithm>
 #include <vector>
 
 #include "win32/win32_text.h"
@@ -108,7 +109,7 @@ LRESULT Win32WindowSystem::Send(WindowHandle h, UINT msg, WPARAM wp, LPARAM lp,
 }
 
 int Win32WindowSystem::ListGetCount(WindowHandle list) {
-    return static_cast<int>(Send(list, LB_GETCOUNT, 0, 0, 0));
+    return static_cast<int>(Send(list, LB_GETCOUNT, 0, 0, kNoAnswer));
 }
 
 int Win32WindowSystem::ListGetTextLen(WindowHandle list, int row) {
@@ -147,14 +148,15 @@ void Win32WindowSystem::SetText(WindowHandle window, const std::string& text) {
                     true);
 }
 
-std::string Win32WindowSystem::GetText(WindowHandle window) {
-    const LRESULT n = Send(window, WM_GETTEXTLENGTH, 0, 0, 0);
-    if (n <= 0) return "";
-    std::vector<wchar_t> buffer(static_cast<size_t>(n) + kRowReadSlack, L'\0');
+std::optional<std::string> Win32WindowSystem::GetText(WindowHandle window) {
+    // One message into a buffer of fixed room: the answer is the number of characters copied.
+    std::vector<wchar_t> buffer(static_cast<size_t>(kMaxTextRead) + 1, L'\0');
     const LRESULT m =
-        Send(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()), 0);
-    if (m <= 0) return "";
-    return Narrow(std::wstring(buffer.data(), static_cast<size_t>(m)));
+        Send(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()), kNoAnswer);
+    if (m == kNoAnswer) return std::nullopt;
+    if (m <= 0) return std::string();
+    const size_t length = std::min(static_cast<size_t>(m), static_cast<size_t>(kMaxTextRead));
+    return Narrow(std::wstring(buffer.data(), length));
 }
 
 void Win32WindowSystem::Click(WindowHandle button) {

@@ -8,8 +8,8 @@
 
 #include "platform/platform.h"
 #include "win32/game_messages.h"
-#include "win32/win32_cursor.h"
 #include "win32/registry_settings.h"
+#include "win32/win32_cursor.h"
 #include "win32/win32_screen.h"
 
 namespace qv {
@@ -41,7 +41,7 @@ class Win32WindowSystem : public WindowSystem {
     void ListAddString(WindowHandle list, const std::string& text) override;
     void ListSelectString(WindowHandle list, const std::string& text) override;
     void SetText(WindowHandle window, const std::string& text) override;
-    std::string GetText(WindowHandle window) override;
+    std::optional<std::string> GetText(WindowHandle window) override;
     void Click(WindowHandle button) override;
     uint32_t GetStyle(WindowHandle window) override;
     void ShowWindow(WindowHandle window, int command) override;
@@ -110,8 +110,8 @@ struct Win32Platform {
     Win32Cursor cursor;
     Win32PointWindows points;
     Win32Dialogs dialogs;
-    Platform platform{timers, windows, process, settings, sound,  files,
-                      clock,  codec,   keyboard, cursor,  points, dialogs};
+    Platform platform{timers, windows, process,  settings, sound,  files,
+                      clock,  codec,   keyboard, cursor,   points, dialogs};
 };
 
 // A game handle kept as a signed 32-bit number; window handles fit in 32 bits.

@@ -1,14 +1,19 @@
 // The game misbehaving under the companion: leaving and returning to the chat screen again
-// and again, hanging for seconds, rows of up to 1,000 characters in a 10,000-row chat list,
-// and a 64 KB row in a Unicode chat list. Each test runs its own game and companion.
+// and again, hanging for seconds (under the chat mirror, and under the user lists and the
+// greeting), rows of up to 1,000 characters in a 10,000-row chat list, and a 64 KB row in a
+// Unicode chat list. Each test runs its own game and companion.
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <optional>
 
+#include "e2e/companion_windows.h"
 #include "e2e/expected_text.h"
 #include "e2e/game_pair.h"
+#include "e2e/shown_lists.h"
 #include "row_generator.h"
+#include "tools/greet_window.h"
 
 namespace {
 
@@ -17,6 +22,8 @@ using e2e::WaitUntil;
 constexpr int kBindTimeoutMs = 20000;
 constexpr int kChatListIndex = 9;  // the chat list among the stand-in's 18 controls
 constexpr DWORD kAnswerMs = 1000;  // the companion's window answers within this, always
+constexpr int kGameFriendsScroll = 14;
+constexpr int kListBoxFX1 = 1201;  // the companion's channel list
 
 class GameFaults : public ::testing::Test {
   protected:
@@ -202,6 +209,92 @@ TEST_F(GameFaults, HangingGameLeavesTheCompanionAnsweringAndLosesNoRow) {
     for (const std::string& row : rows) expected_log.push_back(e2e::Expect(row).logged);
     const std::string log_difference = e2e::DescribeDifference(logged, expected_log);
     EXPECT_TRUE(log_difference.empty()) << "in the day log: " << log_difference;
+}
+
+TEST_F(GameFaults, AHangLeavesTheUserListsAsTheyWereAndGreetsNobodyWhenTheGameAnswersAgain) {
+    // The game shows its Friends tab with fourteen friends, so the companion keeps the friends
+    // list's scroll bar shown; the channel list, hidden in the game, is still mirrored.
+    StartPair({"channel Clan QV", "users friends 14", "show-tab friends"});
+    const DWORD pid = GetProcessId(pair_.companion_process());
+    PostMessageW(pair_.main(), WM_COMMAND, MAKEWPARAM(e2e::MenuId("Greet Message"), 0), 0);
+    HWND form4 = e2e::WaitToolWindow(pid, L"QuorvaneForm4");
+    ASSERT_NE(form4, nullptr);
+    e2e::Press(e2e::ToolControl(form4, qv::Form4Layout(), "Command1"));
+    PostMessageW(form4, WM_CLOSE, 0, 0);  // only hides it: the greeting goes on
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindowVisible(form4); }, 5000));
+
+    auto sent_since = [&](size_t from) {
+        std::vector<std::string> sent;
+        for (const std::string& line : pair_.TranscriptSince(from)) {
+            if (line.rfind("sent ", 0) == 0) sent.push_back(line.substr(5));
+        }
+        return sent;
+    };
+    pair_.Script("join Alice\\x090 RATS\njoin J\\xfcrgen\\x090 PXES\njoin Zo\\xeb\\x090 NB2W");
+    ASSERT_TRUE(WaitUntil([&] { return !sent_since(0).empty(); }, 10000)) << "no greeting";
+    EXPECT_EQ(sent_since(0)[0].rfind("/w Zo\\xEB Hello Zo\\xEB ", 0), 0u) << sent_since(0)[0];
+    HWND list = pair_.Control(kListBoxFX1);
+    const std::vector<std::string> users = {"RATS", "PXES", "NB2W"};
+    ASSERT_TRUE(WaitUntil([&] { return e2e::Badges(e2e::ShownRows(list)) == users; }, 10000))
+        << e2e::Join(e2e::Badges(e2e::ShownRows(list)));
+    HWND friends_bar = pair_.GameControl(kGameFriendsScroll);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(friends_bar) != FALSE; }, 5000));
+
+    const size_t before = pair_.Transcript().size();
+    pair_.Script("hang 4000");
+    ASSERT_TRUE(WaitUntil(
+        [&] { return e2e::CountPrefix(pair_.TranscriptSince(before), "hang begins"); }, 10000));
+    const ULONGLONG began = GetTickCount64();
+    int looks = 0;
+    std::optional<std::vector<std::string>> wrong;  // the first look that differed
+    bool shot = false;
+    while (e2e::CountPrefix(pair_.TranscriptSince(before), "hang ends") == 0) {
+        ASSERT_LT(GetTickCount64() - began, 20000u) << "the hang never ended";
+        const std::vector<std::string> shown = e2e::Badges(e2e::ShownRows(list));
+        ++looks;
+        if (shown != users && !wrong) wrong = shown;
+        if (!shot && GetTickCount64() - began > 2500) {
+            shot = e2e::SaveScreenshot(e2e::OutDir() + L"\\e2e-user-lists-hang.bmp");
+        }
+        Sleep(100);
+    }
+    EXPECT_TRUE(shot) << "no screenshot during the hang";
+    EXPECT_GE(looks, 10);
+    EXPECT_FALSE(wrong) << "during the hang the channel list showed: [" << e2e::Join(*wrong) << "]";
+
+    // The companion has answered counts again once it shows the friends bar that the game hid
+    // after the hang; twice, so its user copier and greeting have run in between as well.
+    pair_.Script("mark answering");
+    for (int round = 0; round < 2; ++round) {
+        const size_t hidden = pair_.Transcript().size();
+        pair_.Script("scrollbar friends hide");
+        ASSERT_TRUE(WaitUntil(
+            [&] {
+                return e2e::CountPrefix(pair_.TranscriptSince(hidden), "scrollbar friends shown");
+            },
+            10000))
+            << "the companion did not take up the friends bar again";
+    }
+    EXPECT_EQ(e2e::Badges(e2e::ShownRows(list)), users);
+    pair_.Script("join Newbie\\x090 PX2D");
+    auto greeted_newbie = [&] {
+        for (const std::string& line : sent_since(before)) {
+            if (line.rfind("/w Newbie Hello Newbie ", 0) == 0) return true;
+        }
+        return false;
+    };
+    ASSERT_TRUE(WaitUntil(greeted_newbie, 10000)) << "a join after the hang was not greeted";
+    const std::vector<std::string> sent = sent_since(before);
+    EXPECT_EQ(sent.size(), 1u) << "greeted after the hang: " << e2e::Join(sent);
+
+    // Nothing touched the game's scroll bars while it did not answer.
+    std::vector<std::string> touched;
+    for (const std::string& line : pair_.TranscriptSince(before)) {
+        if (line == "mark answering") break;
+        if (line.rfind("scrollbar ", 0) == 0) touched.push_back(line);
+    }
+    EXPECT_TRUE(touched.empty()) << "during the hang: " << e2e::Join(touched);
+    EXPECT_TRUE(pair_.GameRunning());
 }
 
 TEST_F(GameFaults, LongRowsInATenThousandRowChatListAreReadWithoutACrash) {

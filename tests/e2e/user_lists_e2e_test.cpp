@@ -11,10 +11,15 @@
 #include <vector>
 
 #include "e2e/game_pair.h"
+#include "e2e/shown_lists.h"
 
 namespace {
 
+using e2e::Badges;
 using e2e::CountPrefix;
+using e2e::Join;
+using e2e::ShownRow;
+using e2e::ShownRows;
 using e2e::WaitUntil;
 
 constexpr int kListBoxFX1 = 1201;
@@ -30,102 +35,6 @@ constexpr int kPopupSquelch = 2001;
 constexpr int kPopupUnsquelch = 2002;
 // Rows of the game's chat-screen controls.
 constexpr int kGameChannelList = 7;
-
-// The plate colour of each badge of the icon strip (tools/make_icon_strip.py).
-struct Badge {
-    const char* code;
-    COLORREF plate;
-};
-const Badge kBadges[] = {
-    {"PXES", RGB(170, 40, 30)},  {"RATS", RGB(30, 80, 170)},  {"PX3W", RGB(40, 110, 130)},
-    {"3RAW", RGB(40, 120, 50)},  {"PX2D", RGB(150, 110, 20)}, {"VD2D", RGB(120, 20, 20)},
-    {"TAHC", RGB(90, 90, 100)},  {"RHSD", RGB(110, 70, 40)},  {"RHSS", RGB(60, 130, 200)},
-    {"RTSJ", RGB(180, 60, 120)}, {"GPCW", RGB(20, 140, 140)}, {"NB2W", RGB(100, 120, 30)},
-    {"32", RGB(200, 30, 30)},
-};
-
-// One row of a list as it shows on screen: its badge and where the badge's middle is.
-struct ShownRow {
-    std::string badge;
-    int y;  // client pixels of the list
-};
-
-const char* BadgeOf(COLORREF colour) {
-    for (const Badge& badge : kBadges) {
-        if (badge.plate == colour) return badge.code;
-    }
-    return nullptr;
-}
-
-// The client area of a window as the screen shows it, one COLORREF a pixel.
-std::vector<COLORREF> ClientPixels(HWND window, int* width, int* height) {
-    RECT client{};
-    GetClientRect(window, &client);
-    POINT origin{0, 0};
-    ClientToScreen(window, &origin);
-    *width = client.right;
-    *height = client.bottom;
-    std::vector<COLORREF> pixels;
-    if (*width <= 0 || *height <= 0) return pixels;
-    HDC screen = GetDC(nullptr);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = *width;
-    info.bmiHeader.biHeight = -*height;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, *width, *height, screen, origin.x, origin.y, SRCCOPY);
-    GdiFlush();
-    const auto* raw = static_cast<const uint32_t*>(bits);
-    pixels.reserve(static_cast<size_t>(*width) * static_cast<size_t>(*height));
-    for (int i = 0; i < *width * *height; ++i) {
-        const uint32_t p = raw[i];  // 0x00RRGGBB
-        pixels.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
-    }
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return pixels;
-}
-
-// The badges down the list's left edge, top to bottom: each run of a plate colour is a row.
-std::vector<ShownRow> ShownRows(HWND list) {
-    int width = 0;
-    int height = 0;
-    const std::vector<COLORREF> pixels = ClientPixels(list, &width, &height);
-    std::vector<ShownRow> rows;
-    constexpr int kColumn = 3;  // inside every badge's plate, left of its letters
-    if (width <= kColumn) return rows;
-    const char* run = nullptr;
-    int run_start = 0;
-    for (int y = 0; y <= height; ++y) {
-        const char* here =
-            y < height ? BadgeOf(pixels[static_cast<size_t>(y * width + kColumn)]) : nullptr;
-        if (here == run) continue;
-        if (run) rows.push_back({run, (run_start + y - 1) / 2});
-        run = here;
-        run_start = y;
-    }
-    return rows;
-}
-
-std::vector<std::string> Badges(const std::vector<ShownRow>& rows) {
-    std::vector<std::string> badges;
-    for (const ShownRow& row : rows) badges.push_back(row.badge);
-    return badges;
-}
-
-std::string Join(const std::vector<std::string>& items) {
-    std::string text;
-    for (const std::string& item : items) text += (text.empty() ? "" : " ") + item;
-    return text;
-}
 
 // Mouse input as the player gives it: a move and the button events, each with the position.
 void SendMouse(POINT at, DWORD down, DWORD up, int clicks = 1) {

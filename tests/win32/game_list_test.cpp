@@ -33,6 +33,9 @@ class GameThread {
     }
     // The thread stops pumping messages for `ms` milliseconds.
     void Hang(DWORD ms) { PostMessageA(list_.load(), WM_APP, ms, 0); }
+    // The window's own text, as the game's channel-name control holds the channel name.
+    void SetTitle(const std::string& bytes) { SetWindowTextA(list_.load(), bytes.c_str()); }
+    static int LengthQueries() { return length_queries_.load(); }
 
   private:
     static LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
@@ -40,6 +43,7 @@ class GameThread {
             Sleep(static_cast<DWORD>(wp));
             return 0;
         }
+        if (m == WM_GETTEXTLENGTH) ++length_queries_;
         auto* original = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(w, GWLP_USERDATA));
         return CallWindowProcA(original, w, m, wp, lp);
     }
@@ -56,6 +60,7 @@ class GameThread {
         DestroyWindow(list);
     }
 
+    static inline std::atomic<int> length_queries_{0};
     std::thread thread_;
     std::atomic<HWND> list_{nullptr};
     DWORD thread_id_ = 0;
@@ -95,18 +100,35 @@ TEST(GameList, AHangingGameGivesNoAnswerAndIsReadAgainOnceItAnswers) {
     GameThread game;
     game.Add("first");
     game.Add("second \xE4");
+    game.SetTitle("Clan \xE4");
     Win32WindowSystem windows;
     ASSERT_EQ(ReadListBoxRow(windows, game.List(), 1),
               std::optional<std::string>("second \xC3\xA4"));
     game.Hang(2500);
     Sleep(50);
     EXPECT_EQ(ReadListBoxRow(windows, game.List(), 1), std::nullopt);
-    EXPECT_EQ(windows.ListGetCount(game.List()), 0);
+    EXPECT_EQ(windows.ListGetCount(game.List()), kNoAnswer) << "no answer is not an empty list";
+    EXPECT_EQ(windows.GetText(game.List()), std::nullopt) << "nor an empty text";
     EXPECT_EQ(ReadListBoxRow(windows, game.List(), 0), std::nullopt) << "still silent";
     Sleep(2600);
     EXPECT_EQ(ReadListBoxRow(windows, game.List(), 1),
               std::optional<std::string>("second \xC3\xA4"));
     EXPECT_EQ(windows.ListGetCount(game.List()), 2);
+    EXPECT_EQ(windows.GetText(game.List()), std::optional<std::string>("Clan \xC3\xA4"));
+    EXPECT_EQ(windows.ListGetCount(0), 0) << "no window has no rows";
+    EXPECT_EQ(windows.GetText(0), std::optional<std::string>(""));
+}
+
+TEST(GameList, AWindowTextIsOneTextMessageOfAtMost32767Characters) {
+    GameThread game;
+    Win32WindowSystem windows;
+    const std::string name = "\xE4" + std::string(40000, 'n') + "\xFC";
+    game.SetTitle(name);
+    const std::optional<std::string> read = windows.GetText(game.List());
+    ASSERT_TRUE(read);
+    EXPECT_EQ(read->size(), 2u + 32766u) << "the a-umlaut takes two bytes";
+    EXPECT_EQ(read->substr(0, 3), "\xC3\xA4n");
+    EXPECT_EQ(GameThread::LengthQueries(), 0) << "no length is asked first";
 }
 
 }  // namespace

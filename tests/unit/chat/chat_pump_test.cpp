@@ -74,6 +74,21 @@ TEST_F(ChatPumpTest, FiftySevenRowsGiveOneHundredFortyThreeEmptyMirrorRowsFirst)
     EXPECT_EQ(List2().size(), 201u);
 }
 
+TEST_F(ChatPumpTest, ALineCountTheHangingGameDidNotAnswerIsAskedAgainNotTakenAsNoRows) {
+    BindWith(57);
+    game->ChatList().silent = true;
+    world.clock.Advance(1000);
+    EXPECT_EQ(form->pump.Text12.Get(), "");
+    EXPECT_TRUE(List2().empty());
+    game->ChatList().silent = false;
+    world.clock.Advance(50);
+    EXPECT_EQ(form->pump.Text12.Get(), "57");
+    world.clock.Advance(200);
+    EXPECT_EQ(List2().size(), 200u);
+    EXPECT_EQ(EmptyRows(), 143u);
+    EXPECT_EQ(processed.size(), 57u);
+}
+
 TEST_F(ChatPumpTest, ThreeHundredFiftyRowsStartTheFirstPassAtRow150) {
     BindWith(350);
     world.clock.Advance(250);

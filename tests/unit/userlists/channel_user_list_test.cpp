@@ -177,6 +177,36 @@ TEST_F(UserListsTest, AListThatIsGoneEmptiesTheListAndTheLabel) {
     EXPECT_EQ(form->form["Label1"].Text(), "");
 }
 
+TEST_F(UserListsTest, AHangKeepsTheUsersAndTheNameAndGreetsNobodyWhenTheGameAnswersAgain) {
+    ChannelName().title = "Clan QV (3)";
+    ChannelList().rows = {"Alice\t0 RATS", "bob\t0 PXES", "Zo\xC3\xAB\t0 NB2W"};
+    Start();
+    form->greet.form["Command1"].Click();
+    world.clock.Advance(1000);
+    ASSERT_EQ(SentLines().size(), 1u) << "the channel grew since the greet window loaded";
+    const UserEntries shown = EntriesOf(Fx1());
+    ASSERT_EQ(shown.size(), 3u);
+
+    Hang(true);
+    world.clock.Advance(5000);
+    EXPECT_EQ(form->List1, ChannelList().rows);
+    EXPECT_EQ(form->channel_users.Text5.Get(), "3");
+    EXPECT_EQ(EntriesOf(Fx1()), shown);
+    EXPECT_EQ(form->form["Label1"].Text(), "Clan QV (3)");
+    // The game answers again; a hang that starts part-way through a copy keeps the last one.
+    Hang(false);
+    world.clock.Advance(2000);
+    bool hung = false;
+    world.windows.BeforeNextGetText([&] { Hang(hung = true); });
+    for (int ms = 0; ms < 450 && !hung; ++ms) world.clock.Advance(1);
+    ASSERT_TRUE(hung);
+    EXPECT_EQ(form->List1, ChannelList().rows);
+    Hang(false);
+    world.clock.Advance(2000);
+    EXPECT_EQ(SentLines().size(), 1u) << "nobody joined";
+    EXPECT_EQ(EntriesOf(Fx1()), shown);
+}
+
 TEST_F(UserListsTest, AnUnreadableRowCopiesAsEmptyAndShowsNothing) {
     ChannelList().rows = {"Alice\t0 RATS", "bob\t0 PXES"};
     Start();

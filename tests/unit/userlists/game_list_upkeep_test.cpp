@@ -62,6 +62,35 @@ TEST_F(GameUpkeep, WithTheFriendsTabTheFriendsCountDecides) {
     EXPECT_TRUE(FriendsScroll().visible) << "13 rows change nothing";
 }
 
+TEST_F(GameUpkeep, AHangingGameHasNoScrollBarShownOrHiddenAndKeepsTheFriendsList) {
+    Rows(ChannelList(), 14);
+    Rows(FriendsList(), 20);
+    Start();
+    form->form["Option2"].Click();  // the Friends view: each tick copies the friends list
+    world.clock.Advance(800);
+    ASSERT_TRUE(ChannelScroll().visible);
+    const UserEntries friends = EntriesOf(Fx2());
+    ASSERT_EQ(friends.size(), 20u);
+
+    Hang(true);
+    world.windows.log.clear();
+    world.clock.Advance(2400);
+    form->upkeep.SetGameScrollBarsOnce();  // the rule of the shut-down
+    EXPECT_EQ(Count("SHOW ") + Count("HIDE "), 0);
+    EXPECT_TRUE(ChannelScroll().visible);
+    EXPECT_EQ(form->friends.List4.size(), 20u);
+    EXPECT_EQ(EntriesOf(Fx2()), friends);
+    // The friends list is hidden in the game: its count decides, once the game answers.
+    ChannelList().visible = false;
+    FriendsList().visible = true;
+    world.clock.Advance(2400);
+    EXPECT_EQ(Count("SHOW ") + Count("HIDE "), 0);
+    Hang(false);
+    world.clock.Advance(800);
+    EXPECT_TRUE(FriendsScroll().visible);
+    EXPECT_FALSE(ChannelScroll().visible);
+}
+
 TEST_F(GameUpkeep, TheActiveMainWindowSwitchesTheGameToFriendsOnceAndLeavingItToChannel) {
     Start();
     world.windows.active_window = kMainWindow;

@@ -1,5 +1,5 @@
 // Copying the game's user list boxes: every row whole and in order, whatever its length, never
-// read into a buffer smaller than the row, and empty text for a row that cannot be read.
+// read into a buffer smaller than the row, and the last whole copy kept while the game hangs.
 #include <gtest/gtest.h>
 
 #include "sim/sim_window_system.h"
@@ -47,15 +47,26 @@ TEST_F(GameUserRows, ARowThatGrowsBeforeItsReadIsReadAgainWhole) {
     EXPECT_EQ(rows, (std::vector<std::string>{grown, "bob\t0 PXES"}));
 }
 
-TEST_F(GameUserRows, NoWindowOrAHangingGameGivesNoRowsOrEmptyRows) {
+TEST_F(GameUserRows, NoWindowGivesNoRowsAndAHangingGameLeavesTheLastWholeCopy) {
     std::vector<std::string> rows = {"stale"};
-    CopyGameUserRows(windows, 0, rows);
+    EXPECT_TRUE(CopyGameUserRows(windows, 0, rows));
     EXPECT_TRUE(rows.empty());
     List().rows = {"Alice\t0 RATS", "bob\t0 PXES"};
-    windows.BeforeNextGetText([this] { List().silent = true; });
-    CopyGameUserRows(windows, list_, rows);
-    // The count was answered before the game stopped: two rows, both unreadable.
-    EXPECT_EQ(rows, (std::vector<std::string>{"", ""}));
+    ASSERT_TRUE(CopyGameUserRows(windows, list_, rows));
+    const std::vector<std::string> copied = rows;
+    List().rows.push_back("Carl\t0 NB2W");
+    List().silent = true;
+    EXPECT_FALSE(CopyGameUserRows(windows, list_, rows));
+    EXPECT_EQ(rows, copied) << "an unanswered count is not an empty list";
+    // The count is answered, then the game stops before the second row: no half copy.
+    List().silent = false;
+    windows.BeforeNextGetText(
+        [this] { windows.BeforeNextGetText([this] { List().silent = true; }); });
+    EXPECT_FALSE(CopyGameUserRows(windows, list_, rows));
+    EXPECT_EQ(rows, copied);
+    List().silent = false;
+    EXPECT_TRUE(CopyGameUserRows(windows, list_, rows));
+    EXPECT_EQ(rows, List().rows);
 }
 
 }  // namespace

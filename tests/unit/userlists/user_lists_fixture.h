@@ -67,6 +67,10 @@ class UserListsTest : public ::testing::Test {
     }
 
     SimWindow& Control(int row) { return world.windows.Get(game.Control(row)); }
+    // The game stops answering (or answers again): every control of its chat screen.
+    void Hang(bool hanging) {
+        for (int row = 0; row < SimGame::kControlCount; ++row) Control(row).silent = hanging;
+    }
     SimWindow& InputBox() { return Control(0); }
     SimWindow& ChannelTab() { return Control(1); }
     SimWindow& FriendsTab() { return Control(2); }

@@ -1,0 +1,26 @@
+// The companion's user lists as the screen shows them: each row found by the plate colour of
+// its product badge down the list's left edge.
+#pragma once
+
+#include <windows.h>
+
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// One row of a list as it shows on screen: its badge and where the badge's middle is.
+struct ShownRow {
+    std::string badge;
+    int y;  // client pixels of the list
+};
+
+// The rows the list shows, top to bottom.
+std::vector<ShownRow> ShownRows(HWND list);
+
+std::vector<std::string> Badges(const std::vector<ShownRow>& rows);
+
+// The items separated by single blanks, for messages.
+std::string Join(const std::vector<std::string>& items);
+
+}  // namespace e2e
