@@ -29,14 +29,8 @@ ControlSpec HiddenPicture(const char* name, int picture, PictureSize size) {
 }  // namespace
 
 FormSpec Form1Layout() {
-    FormSpec spec;
-    spec.name = "Form1";
-    spec.caption = kMainCaption;
-    spec.client_width = kMainClientWidth;
-    spec.client_height = kMainClientHeight;
-    spec.frame = FormFrame::kMain;
-    spec.back = kMainBackground;
-    spec.font = {"Verdana", 9.75, false};
+    FormSpec spec = FormLayout("Form1", kMainCaption, kMainClientWidth, kMainClientHeight,
+                               FormFrame::kMain, {"Verdana", 9.75, false}, kMainBackground);
     // The design-time look is the Starcraft skin.
     spec.picture = kStarcraftPictures.background;
     const ControlFont small{"Verdana", 8.25, false};

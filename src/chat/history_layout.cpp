@@ -17,14 +17,9 @@ int16_t Field(std::optional<double> value) {
 }  // namespace
 
 FormSpec Form6Layout() {
-    FormSpec spec;
-    spec.name = "Form6";
-    spec.caption = kHistoryCaption;
-    spec.client_width = kHistoryClientWidth;
-    spec.client_height = kHistoryClientHeight;
-    spec.frame = FormFrame::kSizable;
-    spec.back = kHistoryBackground;
-    spec.font = {"MS Sans Serif", 8.25, false};
+    FormSpec spec =
+        FormLayout("Form6", kHistoryCaption, kHistoryClientWidth, kHistoryClientHeight,
+                   FormFrame::kSizable, {"MS Sans Serif", 8.25, false}, kHistoryBackground);
     const ControlFont view_font{"Verdana", kHistoryViewPoints, false};
     // Twips at 15 to the pixel: 120, 120, 8895 x 6615 is 8, 8, 593 x 441.
     spec.controls = {

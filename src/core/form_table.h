@@ -176,4 +176,20 @@ struct FormSpec {
     int picture = 0;  // the background picture number at load (0: the back colour)
 };
 
+// A window's table before its controls: its name, caption, frame and client size in pixels,
+// the font its controls take unless they name their own, and its back colour.
+inline FormSpec FormLayout(const char* name, const char* caption, int client_width,
+                           int client_height, FormFrame frame, ControlFont font = {},
+                           uint32_t back = kDefaultColour) {
+    FormSpec spec;
+    spec.name = name;
+    spec.caption = caption;
+    spec.client_width = client_width;
+    spec.client_height = client_height;
+    spec.frame = frame;
+    spec.font = font;
+    spec.back = back;
+    return spec;
+}
+
 }  // namespace qv

@@ -21,12 +21,8 @@ CursorPoint MarkerCentreInPixels(const CaptureMarker& marker, double twips_per_p
 }
 
 FormSpec Form2Layout() {
-    FormSpec spec;
-    spec.name = "Form2";
-    spec.caption = kCaptureCaption;
-    spec.client_width = kCaptureClientWidth;
-    spec.client_height = kCaptureClientHeight;
-    spec.frame = FormFrame::kBorderless;
+    FormSpec spec = FormLayout("Form2", kCaptureCaption, kCaptureClientWidth, kCaptureClientHeight,
+                               FormFrame::kBorderless);
     // The markers at their twip rectangles, 15 twips to the pixel; their captions are not used.
     static const char* const kCaptions[] = {"input", "chat", "Send", "users", "channel"};
     for (size_t i = 0; i < kCaptureMarkers.size(); ++i) {

@@ -29,14 +29,7 @@ inline ControlSpec ToolHeading(const char* name, const char* caption, ControlRec
 // size in the tool windows' font.
 inline FormSpec ToolWindowLayout(const char* name, const char* caption, int width, int height,
                                  FormFrame frame = FormFrame::kFixed) {
-    FormSpec layout;
-    layout.name = name;
-    layout.caption = caption;
-    layout.client_width = width;
-    layout.client_height = height;
-    layout.frame = frame;
-    layout.font = kToolFont;
-    return layout;
+    return FormLayout(name, caption, width, height, frame, kToolFont);
 }
 
 class ToolWindow {

@@ -22,14 +22,9 @@ ControlSpec CommandButton(const char* name, const char* caption, int top_twips) 
 }  // namespace
 
 FormSpec Form7Layout() {
-    FormSpec layout;
-    layout.name = "Form7";
-    layout.caption = "Menu";
-    layout.client_width = kPopupClientWidth;
-    layout.client_height = kPopupClientHeight;
-    layout.frame = FormFrame::kToolWindow;
-    layout.back = kPopupBack;
-    layout.font = {"MS Sans Serif", 8.25, false};
+    FormSpec layout =
+        FormLayout("Form7", "Menu", kPopupClientWidth, kPopupClientHeight, FormFrame::kToolWindow,
+                   {"MS Sans Serif", 8.25, false}, kPopupBack);
     const ControlRect whole{0, 0, kPopupClientWidth, kPopupClientHeight};
     // Tab order: the buttons top to bottom, then the label.
     layout.controls = {

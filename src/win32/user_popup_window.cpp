@@ -16,16 +16,8 @@ static_assert(kPopupPictureStarcraft == IDB_POPUP_STARCRAFT &&
 
 }  // namespace
 
-UserPopupWindow::UserPopupWindow(HWND owner) : owner_(owner) {
-    WNDCLASSW wc{};
-    wc.lpfnWndProc = MessageProc;
-    wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = kMessageClass;
-    RegisterClassW(&wc);
-    messages_ = CreateWindowW(kMessageClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                              wc.hInstance, nullptr);
-    if (messages_) SetWindowLongPtrW(messages_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
-}
+UserPopupWindow::UserPopupWindow(HWND owner)
+    : owner_(owner), messages_(CreateMessageWindow(kMessageClass, MessageProc, this)) {}
 
 UserPopupWindow::~UserPopupWindow() {
     Release();

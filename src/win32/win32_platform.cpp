@@ -25,16 +25,20 @@ const wchar_t kTimerWindowClass[] = L"QuorvaneTimerWindow";
 
 // ---- timers ---------------------------------------------------------------------------
 
-Win32TimerService::Win32TimerService() {
+HWND CreateMessageWindow(const wchar_t* window_class, WNDPROC proc, void* owner) {
     WNDCLASSW wc{};
-    wc.lpfnWndProc = WndProc;
+    wc.lpfnWndProc = proc;
     wc.hInstance = GetModuleHandleW(nullptr);
-    wc.lpszClassName = kTimerWindowClass;
+    wc.lpszClassName = window_class;
     RegisterClassW(&wc);
-    window_ = CreateWindowW(kTimerWindowClass, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
-                            wc.hInstance, nullptr);
-    SetWindowLongPtrW(window_, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+    HWND window = CreateWindowW(window_class, L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr,
+                                wc.hInstance, nullptr);
+    if (window) SetWindowLongPtrW(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(owner));
+    return window;
 }
+
+Win32TimerService::Win32TimerService()
+    : window_(CreateMessageWindow(kTimerWindowClass, WndProc, this)) {}
 
 Win32TimerService::~Win32TimerService() {
     for (auto& [id, timer] : timers_) KillTimer(window_, id);

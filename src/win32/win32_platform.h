@@ -114,6 +114,10 @@ struct Win32Platform {
                       clock,  codec,   keyboard, cursor,   points, dialogs};
 };
 
+// A hidden window that only receives messages, of a class of its own handled by `proc`, with
+// `owner` kept in its GWLP_USERDATA; null when it cannot be made.
+HWND CreateMessageWindow(const wchar_t* window_class, WNDPROC proc, void* owner);
+
 // A game handle kept as a signed 32-bit number; window handles fit in 32 bits.
 inline HWND ToHwnd(WindowHandle h) { return reinterpret_cast<HWND>(static_cast<intptr_t>(h)); }
 inline WindowHandle FromHwnd(HWND h) {
