@@ -13,13 +13,6 @@ const std::array<CaptureMarker, 5> kCaptureMarkers = {{
     {"Label6", 7320, 2280, 1215, 255, {529, 161}, &HandleBoxes::channeln},  // channel name
 }};
 
-CursorPoint MarkerCentreInPixels(const CaptureMarker& marker, double twips_per_pixel) {
-    const double x = RoundHalfEven(marker.left + marker.width / 2.0);
-    const double y = RoundHalfEven(marker.top + marker.height / 2.0);
-    return {static_cast<int32_t>(RoundHalfEven(x / twips_per_pixel)),
-            static_cast<int32_t>(RoundHalfEven(y / twips_per_pixel))};
-}
-
 FormSpec Form2Layout() {
     FormSpec spec = FormLayout("Form2", kCaptureCaption, kCaptureClientWidth, kCaptureClientHeight,
                                FormFrame::kBorderless);

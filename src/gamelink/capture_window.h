@@ -31,6 +31,8 @@ constexpr int kCaptureTriggerMs = 5;  // the main window's Timer5
 
 // A marker label: its rectangle in twips (the design) and the pixel spot of a 640 x 480 game
 // screen that its centre marks, with the control of the game there and the box it fills.
+// The spot is the centre at 15 twips to the pixel; the capture uses the pixel spot itself,
+// since at any other display resolution the twips would land elsewhere on the game.
 struct CaptureMarker {
     const char* name;
     int left, top, width, height;  // twips
@@ -39,12 +41,6 @@ struct CaptureMarker {
 };
 
 extern const std::array<CaptureMarker, 5> kCaptureMarkers;
-
-// The spot from the design twips: the marker's centre in twips (halves to even), divided
-// by the display's twips per pixel (halves to even). At 15 twips per pixel (96 dots per
-// inch) this is the marker's spot; at any other resolution it lands elsewhere, so the
-// capture uses the pixel spots themselves.
-CursorPoint MarkerCentreInPixels(const CaptureMarker& marker, double twips_per_pixel);
 
 FormSpec Form2Layout();
 

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "app/form1.h"
+#include "core/rounding.h"
 #include "sim/sim_game.h"
 #include "sim/sim_platform.h"
 
@@ -14,6 +15,15 @@ namespace qv {
 namespace {
 
 constexpr CursorPoint kPlayersCursor{900, 700};
+
+// The spot from the design twips: the marker's centre in twips (halves to even), divided by
+// the display's twips per pixel (halves to even).
+CursorPoint MarkerCentreInPixels(const CaptureMarker& marker, double twips_per_pixel) {
+    const double x = RoundHalfEven(marker.left + marker.width / 2.0);
+    const double y = RoundHalfEven(marker.top + marker.height / 2.0);
+    return {static_cast<int32_t>(RoundHalfEven(x / twips_per_pixel)),
+            static_cast<int32_t>(RoundHalfEven(y / twips_per_pixel))};
+}
 constexpr int16_t kNewPress = static_cast<int16_t>(0x8001);
 
 class CaptureTest : public ::testing::Test {
