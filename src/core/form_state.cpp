@@ -71,12 +71,6 @@ void FormControl::AddRow(const std::string& row) {
     Tell(ControlProperty::kRows);
 }
 
-void FormControl::ClearRows() {
-    rows_.clear();
-    selected_ = -1;
-    Tell(ControlProperty::kRows);
-}
-
 void FormControl::SetSelected(int row) {
     if (row < -1 || row >= static_cast<int>(rows_.size())) row = -1;
     if (row == selected_) return;
@@ -152,12 +146,6 @@ FormControl& FormState::operator[](std::string_view name) {
 
 const FormControl& FormState::operator[](std::string_view name) const {
     return const_cast<FormState&>(*this)[name];
-}
-
-void FormState::SetCaption(const std::string& caption) {
-    if (caption == caption_) return;
-    caption_ = caption;
-    Tell(FormProperty::kCaption);
 }
 
 void FormState::Show() {

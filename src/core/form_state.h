@@ -67,7 +67,6 @@ class FormControl {
     // List box rows and the selected row (-1: none).
     const std::vector<std::string>& Rows() const { return rows_; }
     void AddRow(const std::string& row);
-    void ClearRows();
     int Selected() const { return selected_; }
     void SetSelected(int row);
     std::string SelectedText() const;
@@ -116,7 +115,7 @@ class FormControl {
     std::function<void(FormControl&)> group_;
 };
 
-enum class FormProperty { kCaption, kVisible, kPicture };
+enum class FormProperty { kVisible, kPicture };
 
 class FormState {
   public:
@@ -134,7 +133,6 @@ class FormState {
     std::vector<std::unique_ptr<FormControl>>& Controls() { return controls_; }
 
     const std::string& Caption() const { return caption_; }
-    void SetCaption(const std::string& caption);
     bool Visible() const { return visible_; }
     void Show();
     void Hide();

@@ -77,9 +77,6 @@ void FormWindow::Mirror(Entry& entry, ControlProperty property) {
 
 void FormWindow::MirrorForm(FormProperty property) {
     switch (property) {
-        case FormProperty::kCaption:
-            SetWindowTextW(hwnd_, Widen(state_.Caption()).c_str());
-            break;
         case FormProperty::kVisible:
             if (state_.Visible()) {
                 ShowWindow(hwnd_, SW_SHOW);

@@ -98,19 +98,13 @@ std::optional<std::string> RegistrySettings::Read(const std::string& name) {
 }
 
 bool RegistrySettings::Write(const std::string& name, const std::string& text) {
-    last_write_ = Written::kNowhere;
     std::wstring key, value;
     if (!SplitName(path_, name, key, value)) return false;
     if (WriteValue(machine_, key, value, text)) {
         RemoveValue(user_, key, value);
-        last_write_ = Written::kMachine;
         return true;
     }
-    if (WriteValue(user_, key, value, text)) {
-        last_write_ = Written::kUser;
-        return true;
-    }
-    return false;
+    return WriteValue(user_, key, value, text);
 }
 
 }  // namespace qv

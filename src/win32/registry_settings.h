@@ -29,15 +29,10 @@ class RegistrySettings : public SettingsStore {
     std::optional<std::string> Read(const std::string& name) override;
     bool Write(const std::string& name, const std::string& value) override;
 
-    // Where the last write went: the machine, the user, or nowhere (both refused).
-    enum class Written { kNowhere, kMachine, kUser };
-    Written LastWrite() const { return last_write_; }
-
   private:
     HKEY machine_;
     HKEY user_;
     std::wstring path_;
-    Written last_write_ = Written::kNowhere;
 };
 
 }  // namespace qv

@@ -52,7 +52,6 @@ TEST_F(RegistryStore, AWritableMachineKeyTakesTheValueAsText) {
     EXPECT_TRUE(store.Write("SaveGreetMessage\\Message",
                             "Gr\xC3\xBC\xC3\x9F"
                             "e \xE2\x82\xAC"));
-    EXPECT_EQ(store.LastWrite(), RegistrySettings::Written::kMachine);
     EXPECT_EQ(RawValue(HKEY_LOCAL_MACHINE, L"SaveGreetMessage", L"Message"),
               L"Gr\x00fc\x00df"
               L"e \x20ac");
@@ -65,7 +64,6 @@ TEST_F(RegistryStore, AWritableMachineKeyTakesTheValueAsText) {
 TEST_F(RegistryStore, AMachineRootOpenedReadOnlyRefusesAndTheUserKeepsTheValue) {
     RegistrySettings store(machine_ro, user);
     EXPECT_TRUE(store.Write("SaveTimeMessage\\Message1", "hello"));
-    EXPECT_EQ(store.LastWrite(), RegistrySettings::Written::kUser);
     EXPECT_EQ(RawValue(HKEY_LOCAL_MACHINE, L"SaveTimeMessage", L"Message1"), std::nullopt);
     EXPECT_EQ(RawValue(HKEY_CURRENT_USER, L"SaveTimeMessage", L"Message1"), L"hello");
     EXPECT_EQ(store.Read("SaveTimeMessage\\Message1"), "hello");
@@ -92,7 +90,7 @@ TEST_F(RegistryStore, AMachineWriteRemovesThePerUserCopy) {
     ASSERT_TRUE(refused.Write("SaveStyle\\Style", "2"));
     RegistrySettings writable(machine_rw, user);
     ASSERT_TRUE(writable.Write("SaveStyle\\Style", "3"));
-    EXPECT_EQ(writable.LastWrite(), RegistrySettings::Written::kMachine);
+    EXPECT_EQ(RawValue(HKEY_LOCAL_MACHINE, L"SaveStyle", L"Style"), L"3");
     EXPECT_EQ(RawValue(HKEY_CURRENT_USER, L"SaveStyle", L"Style"), std::nullopt);
     EXPECT_EQ(refused.Read("SaveStyle\\Style"), "3") << "no older copy shadows the new value";
 }
@@ -105,7 +103,7 @@ TEST_F(RegistryStore, AMachineKeyThatTakesNoSubkeysRefusesToo) {
               ERROR_SUCCESS);
     RegistrySettings store(volatile_root, user);
     EXPECT_TRUE(store.Write("Logfile\\Log", "1"));
-    EXPECT_EQ(store.LastWrite(), RegistrySettings::Written::kUser);
+    EXPECT_EQ(RawValue(HKEY_CURRENT_USER, L"Logfile", L"Log"), L"1");
     EXPECT_EQ(store.Read("Logfile\\Log"), "1");
     RegCloseKey(volatile_root);
 }
@@ -115,7 +113,8 @@ TEST_F(RegistryStore, BothRefusedLosesTheWriteAndMissingValuesReadAsNothing) {
     ASSERT_EQ(RegOpenKeyExW(HKEY_CURRENT_USER, kTestRoot, 0, KEY_READ, &user_ro), ERROR_SUCCESS);
     RegistrySettings store(machine_ro, user_ro);
     EXPECT_FALSE(store.Write("SaveHide\\Hide", "0"));
-    EXPECT_EQ(store.LastWrite(), RegistrySettings::Written::kNowhere);
+    EXPECT_EQ(RawValue(HKEY_LOCAL_MACHINE, L"SaveHide", L"Hide"), std::nullopt);
+    EXPECT_EQ(RawValue(HKEY_CURRENT_USER, L"SaveHide", L"Hide"), std::nullopt);
     EXPECT_EQ(store.Read("SaveHide\\Hide"), std::nullopt);
     EXPECT_EQ(store.Read("NoGroup"), std::nullopt);
     RegCloseKey(user_ro);
@@ -125,7 +124,12 @@ TEST(RegistryStoreProgram, TheProgramsStoreWritesTheMachineKeyUnderWine) {
     // As root under Wine the machine key is writable: the value lands there.
     RegistrySettings store;
     ASSERT_TRUE(store.Write("QuorvaneStoreTest\\Value", "x"));
-    EXPECT_EQ(store.LastWrite(), RegistrySettings::Written::kMachine);
+    wchar_t data[8] = {};
+    DWORD size = sizeof data;
+    EXPECT_EQ(RegGetValueW(HKEY_LOCAL_MACHINE, L"Software\\QuorvaneDIZuvo\\QuorvaneStoreTest",
+                           L"Value", RRF_RT_REG_SZ, nullptr, data, &size),
+              ERROR_SUCCESS);
+    EXPECT_EQ(std::wstring(data), L"x");
     EXPECT_EQ(store.Read("QuorvaneStoreTest\\Value"), "x");
     RegDeleteTreeW(HKEY_LOCAL_MACHINE, L"Software\\QuorvaneDIZuvo\\QuorvaneStoreTest");
     RegDeleteTreeW(HKEY_CURRENT_USER, L"Software\\QuorvaneDIZuvo\\QuorvaneStoreTest");
