@@ -27,7 +27,9 @@ class HistoryWindowTest : public ::testing::Test {
     }
     std::string Text1() { return state["Text1"].Text(); }
     ControlRect Bounds(const char* name) { return state[name].Bounds(); }
-    std::string File() { return world.files.files[world.files.current_folder + "/StarcraftLOG.rtf"]; }
+    std::string File() {
+        return world.files.files[world.files.current_folder + "/StarcraftLOG.rtf"];
+    }
 
     SimWorld world;
     SimGame game;
@@ -46,7 +48,12 @@ TEST_F(HistoryWindowTest, ThreeRowsGiveThreeLinesEachWithCrLf) {
 }
 
 TEST_F(HistoryWindowTest, ColourCodesBecomeTagsAndTheViewShowsThem1500MsLater) {
-    Rows({"\x13" "12:00:01: \x1b" "Welcome", "\x10\x10" "Bob\x11: hi \x12green"});
+    Rows(
+        {"\x13"
+         "12:00:01: \x1b"
+         "Welcome",
+         "\x10\x10"
+         "Bob\x11: hi \x12green"});
     state["Command1"].Click();
     EXPECT_EQ(Text1(),
               "\x08Gel 12:00:01: \x08Red Welcome\r\n\x08White Bob\x08Grey : hi \x08Gree green\r\n");
@@ -65,16 +72,28 @@ TEST_F(HistoryWindowTest, ColourCodesBecomeTagsAndTheViewShowsThem1500MsLater) {
 }
 
 TEST_F(HistoryWindowTest, U0017StaysInTheHistoryAndItsView) {
-    Rows({"\x10" "a\x17" "b"});
+    Rows(
+        {"\x10"
+         "a\x17"
+         "b"});
     state["Command1"].Click();
-    EXPECT_EQ(Text1(), "\x08White a\x17" "b\r\n");
+    EXPECT_EQ(Text1(),
+              "\x08White a\x17"
+              "b\r\n");
     world.clock.Advance(1500);
-    EXPECT_EQ(view.Text(), "a\x17" "b\r\n ");
-    EXPECT_EQ(view.runs, (ColouredText{{"a\x17" "b\r\n ", kColourWhite}}));
+    EXPECT_EQ(view.Text(),
+              "a\x17"
+              "b\r\n ");
+    EXPECT_EQ(view.runs, (ColouredText{{"a\x17"
+                                        "b\r\n ",
+                                        kColourWhite}}));
 }
 
 TEST_F(HistoryWindowTest, TagsNextToEachOtherGoAndEachColoursUpToTheNextMarker) {
-    Rows({"\x10\x12" "abc", "pre \x08Pink x \x08Gr y"});
+    Rows(
+        {"\x10\x12"
+         "abc",
+         "pre \x08Pink x \x08Gr y"});
     state["Command1"].Click();
     world.clock.Advance(1500);
     // The White tag colours nothing but itself; the Gree span runs into the next row, up to
@@ -164,17 +183,36 @@ TEST_F(HistoryWindowTest, RowsThatCannotBeReadStayEmptyWithTheirCrLf) {
     EXPECT_EQ(Text1(), "one\r\n\r\n\r\n");
 }
 
-TEST_F(HistoryWindowTest, AGameThatStopsAnsweringIsNotAskedForEveryRow) {
+TEST_F(HistoryWindowTest, RowsAreReadWhileTheGameAnswersAndAGameSilentFor2SecondsIsLeft) {
     Rows({"one", "two", "three", "four"});
+    // One answer comes too late (the wait costs 1 s); then the game answers at once again.
+    world.windows.on_no_answer = [&](WindowHandle) {
+        world.clock.Elapse(1000);
+        game.ChatList().silent = false;
+    };
     world.windows.BeforeNextGetText([&] { game.ChatList().silent = true; });
     state["Command1"].Click();
-    EXPECT_EQ(Text1(), "\r\n\r\n\r\n\r\n");
-    EXPECT_EQ(game.ChatList().length_queries, 1)
-        << "after the first row without an answer the rest stay empty";
+    EXPECT_EQ(Text1(), "\r\ntwo\r\nthree\r\nfour\r\n");
+
+    // A game that hangs: the first wait costs 1 s, each later short question 50 ms.
+    game.ChatList().rows.assign(100, "row");
+    game.ChatList().length_queries = 0;
+    int waits = 0;
+    world.windows.on_no_answer = [&](WindowHandle) { world.clock.Elapse(waits++ ? 50 : 1000); };
+    world.windows.BeforeNextGetText([&] { game.ChatList().silent = true; });
+    const int64_t start = world.clock.Now();
+    state["Command1"].Click();
+    EXPECT_EQ(world.clock.Now() - start, kHistorySilenceLimitMs) << "the window was held 2 s";
+    EXPECT_EQ(game.ChatList().length_queries, 21) << "row 0, then 20 short questions";
+    std::string empty_rows;
+    for (int i = 0; i < 100; ++i) empty_rows += "\r\n";
+    EXPECT_EQ(Text1(), empty_rows);
 }
 
 TEST_F(HistoryWindowTest, SaveWritesTheRtfDocumentFollowedByCrLfAndOverwrites) {
-    Rows({"\x10" "first {x}"});
+    Rows(
+        {"\x10"
+         "first {x}"});
     state["Command1"].Click();
     world.clock.Advance(1500);
     state["Command2"].Click();
