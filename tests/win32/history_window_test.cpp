@@ -37,8 +37,8 @@ void Pump() {
 std::wstring TempFolder(const wchar_t* tag) {
     wchar_t temp[MAX_PATH] = {};
     GetTempPathW(MAX_PATH, temp);
-    std::wstring folder =
-        std::wstring(temp) + L"qv-history-" + tag + L"-" + std::to_wstring(GetCurrentProcessId());
+    std::wstring folder = std::wstring(temp) + L"qv-history-" + tag + L"-" +
+                          std::to_wstring(GetCurrentProcessId());
     CreateDirectoryW(folder.c_str(), nullptr);
     return folder;
 }
@@ -50,19 +50,15 @@ std::string ReadAll(const std::wstring& path) {
     if (file == INVALID_HANDLE_VALUE) return data;
     char buffer[65536];
     DWORD got = 0;
-    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0)
-        data.append(buffer, got);
+    while (ReadFile(file, buffer, sizeof buffer, &got, nullptr) && got > 0) data.append(buffer, got);
     CloseHandle(file);
     return data;
 }
 
 // Rows as the game writes them: a yellow time stamp, a white name, grey text; some with more.
 std::string TypicalRow(int i) {
-    std::string row =
-        "\x13"
-        "12:00:" +
-        std::to_string(10 + i % 50) + ": \x10Player" + std::to_string(i % 97) + "\x10: \x11line " +
-        std::to_string(i);
+    std::string row = "\x13" "12:00:" + std::to_string(10 + i % 50) + ": \x10Player" +
+                      std::to_string(i % 97) + "\x10: \x11line " + std::to_string(i);
     if (i % 7 == 0) row += " \x12green {brace} back\\slash J\xc3\xbcrgen \xe2\x82\xac";
     return row;
 }
@@ -163,37 +159,13 @@ TEST_F(HistoryWindowTest, TheWindowIsBuiltFromItsTable) {
 // Rows of random pieces: every colour code, the marker and tag words, RTF's own characters,
 // cp1252 letters, letters beyond it and a pair of UTF-16 units.
 std::vector<std::string> GeneratedRows(int count) {
-    static const std::vector<std::string> kPieces = {"\x10",
-                                                     "\x11",
-                                                     "\x12",
-                                                     "\x13",
-                                                     "\x14",
-                                                     "\x15",
-                                                     "\x17",
-                                                     "\x1a",
-                                                     "\x1b",
-                                                     "\x10\x10",
-                                                     "\x08",
-                                                     "\x08Pink ",
-                                                     "\x08Gr ",
-                                                     "White",
-                                                     " ",
-                                                     "Player",
-                                                     ": ",
-                                                     "{",
-                                                     "}",
-                                                     "\\",
-                                                     "{\\rtf1 ",
-                                                     "\\par",
-                                                     "\t",
-                                                     "J\xc3\xbcrgen",
-                                                     "\xe2\x82\xac",
-                                                     "\xc3\x9f",
-                                                     "\xce\xa9",
-                                                     "\xe6\xbc\xa2",
-                                                     "\xf0\x9f\x98\x80",
-                                                     "\xc2\x85",
-                                                     "\x7f"};
+    // clang-format off
+    static const std::vector<std::string> kPieces = {
+        "\x10", "\x11", "\x12", "\x13", "\x14", "\x15", "\x17", "\x1a", "\x1b", "\x10\x10",
+        "\x08", "\x08Pink ", "\x08Gr ", "White", " ", "Player", ": ", "{", "}", "\\", "{\\rtf1 ",
+        "\\par", "\t", "J\xc3\xbcrgen", "\xe2\x82\xac", "\xc3\x9f", "\xce\xa9", "\xe6\xbc\xa2",
+        "\xf0\x9f\x98\x80", "\xc2\x85", "\x7f"};
+    // clang-format on
     std::mt19937 random(20261206);
     std::uniform_int_distribution<int> length(0, 12);
     std::uniform_int_distribution<size_t> piece(0, kPieces.size() - 1);
@@ -221,11 +193,11 @@ LONG Positions(const std::string& text) {
 }
 
 TEST_F(HistoryWindowTest, ChatTextShowsLiterallyInTheRenderersColoursAndTheViewsFont) {
-    std::vector<std::string> rows = {"{\\rtf1\\ansi \\b bold?}",
-                                     "\x13"
-                                     "12:00:01: \x1b"
-                                     "back\\slash {x} J\xc3\xbcrgen",
-                                     "keep \x17 this"};
+    // clang-format off
+    std::vector<std::string> rows = {
+        "{\\rtf1\\ansi \\b bold?}", "\x13" "12:00:01: \x1b" "back\\slash {x} J\xc3\xbcrgen",
+        "keep \x17 this"};
+    // clang-format on
     for (std::string& row : GeneratedRows(300)) rows.push_back(std::move(row));
     for (const std::string& row : rows) AddRow(row);
     LoadAndShow();
@@ -267,11 +239,8 @@ TEST_F(HistoryWindowTest, TextWithoutColourCodesShowsAsItIs) {
 }
 
 TEST_F(HistoryWindowTest, RtfRoundTripGivesTheSameText) {
-    AddRow(
-        "{\\rtf1 \\par} back\\slash {brace} J\xc3\xbcrgen \xc3\xa4\xc3\xbc\xc3\x9f \xe2\x82\xac");
-    AddRow(
-        "\x10Name\x11: \x12green \x1ayellow \x14"
-        "cyan \x1bred \x13gel");
+    AddRow("{\\rtf1 \\par} back\\slash {brace} J\xc3\xbcrgen \xc3\xa4\xc3\xbc\xc3\x9f \xe2\x82\xac");
+    AddRow("\x10Name\x11: \x12green \x1ayellow \x14" "cyan \x1bred \x13gel");
     AddRow("\x08Pink stays, \x17 stays too");
     AddRow("");
     LoadAndShow();
@@ -289,10 +258,7 @@ TEST_F(HistoryWindowTest, SaveWritesTheRtfDocumentAndCrLfOverTheOldFile) {
     GetCurrentDirectoryW(MAX_PATH, before);
     SetCurrentDirectoryW(folder.c_str());
     const std::wstring file = folder + L"\\StarcraftLOG.rtf";
-    AddRow(
-        "\x13"
-        "12:00:01: \x1b"
-        "first");
+    AddRow("\x13" "12:00:01: \x1b" "first");
     LoadAndShow();
     form_->Command2_Click();
     const std::string first = ReadAll(file);

@@ -27,9 +27,7 @@ class HistoryWindowTest : public ::testing::Test {
     }
     std::string Text1() { return state["Text1"].Text(); }
     ControlRect Bounds(const char* name) { return state[name].Bounds(); }
-    std::string File() {
-        return world.files.files[world.files.current_folder + "/StarcraftLOG.rtf"];
-    }
+    std::string File() { return world.files.files[world.files.current_folder + "/StarcraftLOG.rtf"]; }
 
     SimWorld world;
     SimGame game;
@@ -48,12 +46,7 @@ TEST_F(HistoryWindowTest, ThreeRowsGiveThreeLinesEachWithCrLf) {
 }
 
 TEST_F(HistoryWindowTest, ColourCodesBecomeTagsAndTheViewShowsThem1500MsLater) {
-    Rows(
-        {"\x13"
-         "12:00:01: \x1b"
-         "Welcome",
-         "\x10\x10"
-         "Bob\x11: hi \x12green"});
+    Rows({"\x13" "12:00:01: \x1b" "Welcome", "\x10\x10" "Bob\x11: hi \x12green"});
     state["Command1"].Click();
     EXPECT_EQ(Text1(),
               "\x08Gel 12:00:01: \x08Red Welcome\r\n\x08White Bob\x08Grey : hi \x08Gree green\r\n");
@@ -72,28 +65,16 @@ TEST_F(HistoryWindowTest, ColourCodesBecomeTagsAndTheViewShowsThem1500MsLater) {
 }
 
 TEST_F(HistoryWindowTest, U0017StaysInTheHistoryAndItsView) {
-    Rows(
-        {"\x10"
-         "a\x17"
-         "b"});
+    Rows({"\x10" "a\x17" "b"});
     state["Command1"].Click();
-    EXPECT_EQ(Text1(),
-              "\x08White a\x17"
-              "b\r\n");
+    EXPECT_EQ(Text1(), "\x08White a\x17" "b\r\n");
     world.clock.Advance(1500);
-    EXPECT_EQ(view.Text(),
-              "a\x17"
-              "b\r\n ");
-    EXPECT_EQ(view.runs, (ColouredText{{"a\x17"
-                                        "b\r\n ",
-                                        kColourWhite}}));
+    EXPECT_EQ(view.Text(), "a\x17" "b\r\n ");
+    EXPECT_EQ(view.runs, (ColouredText{{"a\x17" "b\r\n ", kColourWhite}}));
 }
 
 TEST_F(HistoryWindowTest, TagsNextToEachOtherGoAndEachColoursUpToTheNextMarker) {
-    Rows(
-        {"\x10\x12"
-         "abc",
-         "pre \x08Pink x \x08Gr y"});
+    Rows({"\x10\x12" "abc", "pre \x08Pink x \x08Gr y"});
     state["Command1"].Click();
     world.clock.Advance(1500);
     // The White tag colours nothing but itself; the Gree span runs into the next row, up to
@@ -210,9 +191,7 @@ TEST_F(HistoryWindowTest, RowsAreReadWhileTheGameAnswersAndAGameSilentFor2Second
 }
 
 TEST_F(HistoryWindowTest, SaveWritesTheRtfDocumentFollowedByCrLfAndOverwrites) {
-    Rows(
-        {"\x10"
-         "first {x}"});
+    Rows({"\x10" "first {x}"});
     state["Command1"].Click();
     world.clock.Advance(1500);
     state["Command2"].Click();
