@@ -132,11 +132,11 @@ void Form6::Timer1_Timer() {
 }
 
 void Form6::RichTextBox1_Change() {
-    // It does not first let pending events run: a click on Load or Save queued meanwhile would
-    // run inside it, and Save would write the history before its colours.
     // The chat renderer's passes on the view's own text: no marker, no change; else a space
     // appended, each tag's span coloured and the listed tag words removed. The view keeps the
     // result; nothing goes to the chat view and the pump is not touched.
+    // It does not let pending events run first: a click on Load or Save queued meanwhile would
+    // run inside it, and Save would write the history without its colours.
     std::optional<ColouredText> shown = ColourAndStripTags(RichTextBox1.Text(), kHistoryTextColour);
     if (shown) RichTextBox1.SetColouredText(*shown);
 }
