@@ -31,7 +31,7 @@ file(GLOB QV_WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp)
 if(QV_WIN32_TEST_SOURCES)
   add_executable(win32_tests ${QV_WIN32_TEST_SOURCES} assets/resources.rc)
   target_include_directories(win32_tests PRIVATE tests assets)
-  target_link_libraries(win32_tests PRIVATE qv_win32 gtest gmock gtest_main)
+  target_link_libraries(win32_tests PRIVATE qv_win32 qv_sim gtest gmock gtest_main)
 endif()
 
 file(GLOB QV_E2E_SOURCES CONFIGURE_DEPENDS tests/e2e/*.cpp)

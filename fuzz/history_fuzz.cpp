@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "chat/colour_renderer.h"
+#include "chat/colour_tags.h"
 #include "chat/history_text.h"
 #include "chat/history_window.h"
 #include "fuzz_check.h"
@@ -41,13 +42,19 @@ size_t Count(const std::string& text, char c) {
     return static_cast<size_t>(std::count(text.begin(), text.end(), c));
 }
 
-// The plain way: the whole text converted after every row, again after every change.
+// The plain way: after every row the whole text goes through the table's steps one after
+// another (all but U+0017's), again after every change.
 std::string ConvertedAfterEveryRow(const std::vector<std::string>& rows) {
     std::string text;
     for (const std::string& row : rows) {
         text += row + "\r\n";
         int rounds = 0;
-        while (ConvertHistoryColourCodes(text)) FUZZ_CHECK(++rounds < 2);
+        for (bool changed = true; changed; FUZZ_CHECK(++rounds < 3)) {
+            changed = false;
+            for (const ColourStep& step : kColourTagTable) {
+                if (step.code != "\x17") changed |= ApplyColourStep(text, step);
+            }
+        }
     }
     return text;
 }
@@ -106,9 +113,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     SimHistoryView view;
     Form6 form(world.platform, boxes, state, view);
     if (hangs) {
-        world.windows.BeforeNextGetText([&] {
-            world.windows.BeforeNextGetText([&] { game.ChatList().silent = true; });
-        });
+        // Each question the game leaves unanswered costs the wait for its answer.
+        world.windows.on_no_answer = [&](WindowHandle) { world.clock.Elapse(1000); };
+        world.windows.BeforeNextGetText(
+            [&] { world.windows.BeforeNextGetText([&] { game.ChatList().silent = true; }); });
     }
     state["Command1"].Click();
     if (twice) state["Command1"].Click();

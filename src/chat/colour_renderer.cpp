@@ -46,15 +46,16 @@ struct ColouredSpan {
     ChatColour colour;
 };
 
-// Appends text[from, to) in `colour`, merged into the last run when it has that colour.
-void Append(ColouredText& runs, const std::string& text, size_t from, size_t to,
-            ChatColour colour) {
+// Appends text[from, to) in `colour`, merged into the last run when it has that colour. The
+// text goes on with one space after its end (the renderer appends it).
+void Append(ColouredText& runs, std::string_view text, size_t from, size_t to, ChatColour colour) {
     if (from >= to) return;
-    if (!runs.empty() && runs.back().colour == colour) {
-        runs.back().text.append(text, from, to - from);
-    } else {
-        runs.push_back({text.substr(from, to - from), colour});
-    }
+    const std::string_view part = text.substr(from, to - from);
+    const bool space = to > text.size();
+    if (runs.empty() || runs.back().colour != colour) runs.push_back({std::string(), colour});
+    std::string& run = runs.back().text;
+    run.append(part);
+    if (space) run += ' ';
 }
 
 }  // namespace
@@ -68,8 +69,16 @@ std::optional<ChatColour> TagColour(std::string_view tag_word) {
 
 std::optional<ColouredText> ColourAndStripTags(const std::string& staged,
                                                ChatColour default_colour) {
-    if (staged.find(kMarker) == std::string::npos) return std::nullopt;
-    const std::string text = staged + ' ';  // every marker now has a space after it
+    const size_t markers = static_cast<size_t>(std::count(staged.begin(), staged.end(), kMarker));
+    if (markers == 0) return std::nullopt;
+    // The text is the staged text and one space after it, so every marker has a space after
+    // it; the space is not copied in, a search that finds no space finds it at the end.
+    const std::string_view text = staged;
+    const size_t size = text.size() + 1;
+    auto space_after = [&](size_t p) {
+        const size_t q = text.find(' ', p);
+        return q == std::string_view::npos ? text.size() : q;
+    };
 
     // Both passes note what they do to stretches of the text (a few entries per tag) and the
     // runs are built from those notes at the end, so a long history costs time in proportion
@@ -79,39 +88,42 @@ std::optional<ColouredText> ColourAndStripTags(const std::string& staged,
     // the tag word's space, so a marker inside a word without a space is passed over. Spans
     // come in text order and never overlap; the text outside them keeps the default colour.
     std::vector<ColouredSpan> spans;
+    spans.reserve(markers);
     size_t search = 0;
     for (;;) {
         const size_t p = text.find(kMarker, search);
-        if (p == std::string::npos) break;
-        const size_t q = text.find(' ', p);
+        if (p == std::string_view::npos) break;
+        const size_t q = space_after(p);
         const size_t next = text.find(kMarker, p + 1);
-        const size_t span_end = next == std::string::npos ? text.size() : next;
-        if (const size_t slot = TagSlot(std::string_view(text).substr(p, q - p))) {
+        const size_t span_end = next == std::string_view::npos ? size : next;
+        if (const size_t slot = TagSlot(text.substr(p, q - p))) {
             spans.push_back({p, span_end, kTagColours[slot - 1].colour});
         }
-        if (next == std::string::npos) break;
+        if (next == std::string_view::npos) break;
         search = q;
     }
 
     // Removal, left to right: a listed tag word goes with its space, any other marker stays.
     std::vector<std::pair<size_t, size_t>> kept;  // [from, to), in text order
+    kept.reserve(2 * markers + 1);
     size_t i = 0;
     for (;;) {
         const size_t p = text.find(kMarker, i);
-        if (p == std::string::npos) break;
+        if (p == std::string_view::npos) break;
         kept.emplace_back(i, p);
-        const size_t q = text.find(' ', p);
-        if (kTagList.find(std::string_view(text).substr(p, q - p)) != std::string_view::npos) {
+        const size_t q = space_after(p);
+        if (kTagList.find(text.substr(p, q - p)) != std::string_view::npos) {
             i = q + 1;
         } else {
             kept.emplace_back(p, p + 1);
             i = p + 1;
         }
     }
-    kept.emplace_back(i, text.size());
+    kept.emplace_back(i, size);
 
     // The kept stretches in their colours.
     ColouredText runs;
+    runs.reserve(2 * spans.size() + 1);
     size_t span = 0;
     for (auto [from, to] : kept) {
         while (from < to) {

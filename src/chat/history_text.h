@@ -8,9 +8,9 @@
 
 namespace qv {
 
-// Applies the colour steps of the history, in the table's order, to the whole text; true when
-// any of them changed it. The text holds no code of a step afterwards, so a second run
-// changes nothing.
+// Applies the colour steps of the history to the whole text, with the result of applying them
+// one after another in the table's order, but in one scan; true when any of them changed it.
+// The text holds no code of a step afterwards, so a second run changes nothing.
 bool ConvertHistoryColourCodes(std::string& text);
 
 // The rows, each followed by CR LF, converted once. Converting after every row instead gives

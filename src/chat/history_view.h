@@ -24,6 +24,7 @@ class HistoryView {
     void SetPlainText(const std::string& text) {
         DoSetPlainText(text);
         if (on_change_) on_change_();
+        AfterChange();
     }
 
     // The renderer's edit: the whole content becomes these coloured runs (CR LF inside a run
@@ -37,6 +38,9 @@ class HistoryView {
 
   protected:
     virtual void DoSetPlainText(const std::string& text) = 0;
+    // After the change handler: a view that put off drawing the plain text (the renderer's
+    // edit may replace it at once) draws it now if it is still the content.
+    virtual void AfterChange() {}
 
   private:
     std::function<void()> on_change_;

@@ -96,27 +96,25 @@ void Form6::Command1_Click() {
     WindowSystem& windows = platform_.windows;
     const int n = windows.ListGetCount(HandleOf(boxes_.list));
     if (n <= 0) return;
-    // The rows are gathered first and converted once, in Text1's change handler: the same
-    // text as converting after every row (see HistoryText), in time linear in the rows.
-    std::string text;
-    bool answering = true;
+    // The rows are gathered first and converted once: the same text as converting after every
+    // row, in time linear in the rows.
+    std::vector<std::string> rows(static_cast<size_t>(n));
+    int64_t last_answer = platform_.timers.Now();
     for (int i = 0; i < n; ++i) {
-        if (answering) {
-            // A game that stops answering would cost a wait for every further row; its rows
-            // cannot be read, so they stay empty like any unreadable row.
+        // A row without an answer stays empty; a game silent for kHistorySilenceLimitMs is
+        // asked no more, so a hung game cannot hold the window for long.
+        if (platform_.timers.Now() - last_answer < kHistorySilenceLimitMs) {
             std::optional<std::string> row = ReadListBoxRow(windows, HandleOf(boxes_.list), i);
             if (row) {
-                text += *row;
-            } else {
-                answering = false;
+                rows[static_cast<size_t>(i)] = std::move(*row);
+                last_answer = platform_.timers.Now();
             }
         }
-        text += "\r\n";
         // The display step is timed from the first row, where converting after every row
         // would first have switched Timer1 on.
         if (i == 0) Timer1.SetEnabled(true);
     }
-    text1.SetText(text);
+    text1.SetText(HistoryText(rows));
 }
 
 void Form6::Text1_Change() {
@@ -134,9 +132,11 @@ void Form6::Timer1_Timer() {
 }
 
 void Form6::RichTextBox1_Change() {
-    // Steps 2 to 5 of the chat renderer on the view's own text: no marker, no change; else a
-    // space appended, each tag's span coloured and the listed tag words removed. The view
-    // keeps the result; nothing goes to the chat view and the pump is not touched.
+    // The chat renderer's passes on the view's own text: no marker, no change; else a space
+    // appended, each tag's span coloured and the listed tag words removed. The view keeps the
+    // result; nothing goes to the chat view and the pump is not touched.
+    // It does not let pending events run first: a click on Load or Save queued meanwhile would
+    // run inside it, and Save would write the history without its colours.
     std::optional<ColouredText> shown = ColourAndStripTags(RichTextBox1.Text(), kHistoryTextColour);
     if (shown) RichTextBox1.SetColouredText(*shown);
 }

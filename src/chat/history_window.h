@@ -19,6 +19,8 @@
 namespace qv {
 
 constexpr int kHistoryShowDelayMs = 1500;
+// Load stops asking a game that has not answered for this long; the rows left stay empty.
+constexpr int kHistorySilenceLimitMs = 2000;
 constexpr const char* kHistoryFileName = "StarcraftLOG.rtf";
 // Text before the first tag, on the view's black background (as the chat view).
 constexpr ChatColour kHistoryTextColour = 0x00C0C0C0;

@@ -18,6 +18,8 @@ class TimerService {
     virtual void StartTimer(Timer& timer) = 0;
     // Called when a timer goes from on to off, or is destroyed while on.
     virtual void StopTimer(Timer& timer) = 0;
+    // Milliseconds on the clock the timers run on; it never goes back.
+    virtual int64_t Now() const = 0;
 };
 
 class Timer {

@@ -29,10 +29,11 @@ Timer* VirtualClock::NextDue(int64_t limit) {
 void VirtualClock::Advance(int64_t ms) {
     const int64_t target = now_ + ms;
     while (Timer* t = NextDue(target)) {
-        now_ = t->service_due;
+        // A tick that fell due while the program was busy comes now, once.
+        now_ = std::max(now_, t->service_due);
         // Schedule the next period before the handler runs, so a handler that stops and
         // restarts its own timer gets a fresh period.
-        t->service_due += std::max(1, t->Interval());
+        t->service_due = now_ + std::max(1, t->Interval());
         t->Fire();
     }
     now_ = target;

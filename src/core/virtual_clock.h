@@ -17,7 +17,10 @@ class VirtualClock : public TimerService {
     // Runs all ticks due up to now + ms. Ticks due at the same moment run in the order
     // their timers were started.
     void Advance(int64_t ms);
-    int64_t Now() const { return now_; }
+    // Time passes while the program is busy in a handler: no tick runs now; each timer that
+    // fell due meanwhile ticks once at the next Advance, as a late WM_TIMER does.
+    void Elapse(int64_t ms) { now_ += ms; }
+    int64_t Now() const override { return now_; }
 
   private:
     Timer* NextDue(int64_t limit);

@@ -107,7 +107,10 @@ int SimWindowSystem::ListGetTextLen(WindowHandle list, int row) {
     SimWindow* w = Find(list);
     if (!w) return 0;
     ++w->length_queries;
-    if (w->silent) return kNoAnswer;
+    if (w->silent) {
+        if (on_no_answer) on_no_answer(list);
+        return kNoAnswer;
+    }
     if (row < 0 || row >= static_cast<int>(w->rows.size())) return -1;
     return static_cast<int>(Utf16Length(w->rows[static_cast<size_t>(row)]));
 }
@@ -126,6 +129,7 @@ ListRowRead SimWindowSystem::ListGetText(WindowHandle list, int row, int capacit
     }
     ++w->text_queries;
     if (w->silent) {
+        if (on_no_answer) on_no_answer(list);
         read.length = kNoAnswer;
         return read;
     }

@@ -52,6 +52,9 @@ class SimWindowSystem : public WindowSystem {
     // Runs after each style query has been answered, with the window asked about: the other
     // program changing its windows between two looks.
     std::function<void(WindowHandle)> on_get_style;
+    // Runs each time a silent list leaves a row query unanswered, with the list asked: the
+    // test lets pass the time that waiting for the answer cost, or lets the game answer again.
+    std::function<void(WindowHandle)> on_no_answer;
 
     // Every message sent, as "name handle [text]" lines, for tests that check orders.
     std::vector<std::string> log;

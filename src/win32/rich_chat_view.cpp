@@ -22,13 +22,15 @@ void LoadRichEdit() {
 
 }  // namespace
 
-RichChatView::RichChatView(HWND parent, int id, int x, int y, int width, int height) {
+RichChatView::RichChatView(HWND parent, int id, int x, int y, int width, int height,
+                           DWORD extra_style) {
     LoadRichEdit();
-    hwnd_ = CreateWindowExW(
-        WS_EX_CLIENTEDGE, MSFTEDIT_CLASS, L"",
-        WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, x, y,
-        width, height, parent, reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
-        GetModuleHandleW(nullptr), nullptr);
+    hwnd_ = CreateWindowExW(WS_EX_CLIENTEDGE, MSFTEDIT_CLASS, L"",
+                            WS_CHILD | WS_VISIBLE | WS_VSCROLL | ES_MULTILINE | ES_READONLY |
+                                ES_AUTOVSCROLL | extra_style,
+                            x, y, width, height, parent,
+                            reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
+                            GetModuleHandleW(nullptr), nullptr);
     if (!hwnd_) return;
     SendMessageW(hwnd_, EM_EXLIMITTEXT, 0, kTextLimit);
     SendMessageW(hwnd_, EM_SETBKGNDCOLOR, 0, Resolve(kChatViewBackground));

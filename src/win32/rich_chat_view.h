@@ -14,8 +14,9 @@ namespace qv {
 
 class RichChatView : public ChatView {
   public:
-    // Creates the control as a child of `parent` at x, y (client pixels), width x height.
-    RichChatView(HWND parent, int id, int x, int y, int width, int height);
+    // Creates the control as a child of `parent` at x, y (client pixels), width x height;
+    // `extra_style` adds edit styles to the view's own.
+    RichChatView(HWND parent, int id, int x, int y, int width, int height, DWORD extra_style = 0);
     ~RichChatView() override;
     RichChatView(const RichChatView&) = delete;
     RichChatView& operator=(const RichChatView&) = delete;

@@ -1,7 +1,7 @@
 // The history view RichTextBox1 on screen: the chat view's read-only RichEdit without a text
 // limit (RichChatView), in Verdana 9.75. It takes the history as plain text (streamed in as
-// text, never read as RTF), shows the renderer's coloured runs as plain-text inserts (the chat
-// view's appends), and streams its whole content out as RTF.
+// text, never read as RTF), shows the renderer's coloured runs as one RTF document of them
+// (their text escaped, so it still shows literally), and streams its whole content out as RTF.
 //
 // Wine's RichEdit deletes a long content in time that grows with the square of its length
 // (measured: 13.7 s to empty 5,000 rows of history, 1.5 s for 2,000), while a new control
@@ -12,6 +12,7 @@
 #include <windows.h>
 
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "chat/history_view.h"
@@ -29,7 +30,7 @@ class RichHistoryView : public HistoryView {
     void Move(int x, int y, int width, int height);
 
     void SetColouredText(const ColouredText& text) override;
-    std::string Text() override { return view_->Text(); }
+    std::string Text() override;
     std::string RtfDocument() override;
 
     // Replaces the content with an RTF document, as a rich-text control reads a saved history
@@ -38,16 +39,22 @@ class RichHistoryView : public HistoryView {
 
   protected:
     void DoSetPlainText(const std::string& text) override;
+    void AfterChange() override;
 
   private:
-    // An empty control in the place of the current one, unless that is still empty.
+    // An empty control in the place of the current one, unless that is still empty; no
+    // plain text waits any more.
     void Renew();
+    // Puts the plain text that waits into the control.
+    void ShowPending();
 
     HWND parent_;
     int id_;
     RECT place_;
     std::unique_ptr<RichChatView> view_;
     bool empty_ = true;
+    // Plain text that is the content but not yet in the control.
+    std::optional<std::wstring> pending_;
 };
 
 }  // namespace qv

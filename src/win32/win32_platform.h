@@ -21,6 +21,7 @@ class Win32TimerService : public TimerService {
     ~Win32TimerService() override;
     void StartTimer(Timer& timer) override;
     void StopTimer(Timer& timer) override;
+    int64_t Now() const override { return static_cast<int64_t>(GetTickCount64()); }
 
   private:
     static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);

@@ -17,6 +17,12 @@ TEST(Timers, PeriodicTimerTicksEveryIntervalAndArmingAgainDoesNotRestartIt) {
     timer.SetEnabled(true);  // already running: the period goes on
     clock.Advance(1000);
     EXPECT_EQ(ticks, (std::vector<int64_t>{555, 1110}));
+    // A handler busy for 2 s: the ticks it held up come once, late, and the period goes on
+    // from there.
+    clock.Elapse(2000);
+    EXPECT_EQ(ticks.size(), 2u);
+    clock.Advance(555);
+    EXPECT_EQ(ticks, (std::vector<int64_t>{555, 1110, 3300, 3855}));
 }
 
 TEST(Timers, OneShotDisarmsItselfAndCanBeArmedAgainFromItsHandler) {

@@ -9,19 +9,26 @@
 #include <vector>
 
 #include "chat/colour_renderer.h"
+#include "chat/colour_tags.h"
 #include "chat/history_window.h"
 #include "sim/reference_renderer.h"
 
+// clang-format off
 namespace qv {
 namespace {
 
-// The plain way: after every row the whole text is converted, each changing replacement
-// running the conversion again, until nothing changes.
+// The plain way: after every row the whole text goes through the table's steps one after
+// another (all but U+0017's), each changing step starting them all again, until nothing
+// changes.
 std::string ConvertedAfterEveryRow(const std::vector<std::string>& rows) {
     std::string text;
     for (const std::string& row : rows) {
         text += row + "\r\n";
-        while (ConvertHistoryColourCodes(text)) {
+        for (bool changed = true; changed;) {
+            changed = false;
+            for (const ColourStep& step : kColourTagTable) {
+                if (step.code != "\x17") changed |= ApplyColourStep(text, step);
+            }
         }
     }
     return text;
@@ -108,3 +115,4 @@ TEST(RendererPasses, GiveWhatThePerCharacterPassesGive) {
 
 }  // namespace
 }  // namespace qv
+// clang-format on

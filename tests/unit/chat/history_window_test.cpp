@@ -164,13 +164,30 @@ TEST_F(HistoryWindowTest, RowsThatCannotBeReadStayEmptyWithTheirCrLf) {
     EXPECT_EQ(Text1(), "one\r\n\r\n\r\n");
 }
 
-TEST_F(HistoryWindowTest, AGameThatStopsAnsweringIsNotAskedForEveryRow) {
+TEST_F(HistoryWindowTest, RowsAreReadWhileTheGameAnswersAndAGameSilentFor2SecondsIsLeft) {
     Rows({"one", "two", "three", "four"});
+    // One answer comes too late (the wait costs 1 s); then the game answers at once again.
+    world.windows.on_no_answer = [&](WindowHandle) {
+        world.clock.Elapse(1000);
+        game.ChatList().silent = false;
+    };
     world.windows.BeforeNextGetText([&] { game.ChatList().silent = true; });
     state["Command1"].Click();
-    EXPECT_EQ(Text1(), "\r\n\r\n\r\n\r\n");
-    EXPECT_EQ(game.ChatList().length_queries, 1)
-        << "after the first row without an answer the rest stay empty";
+    EXPECT_EQ(Text1(), "\r\ntwo\r\nthree\r\nfour\r\n");
+
+    // A game that hangs: the first wait costs 1 s, each later short question 50 ms.
+    game.ChatList().rows.assign(100, "row");
+    game.ChatList().length_queries = 0;
+    int waits = 0;
+    world.windows.on_no_answer = [&](WindowHandle) { world.clock.Elapse(waits++ ? 50 : 1000); };
+    world.windows.BeforeNextGetText([&] { game.ChatList().silent = true; });
+    const int64_t start = world.clock.Now();
+    state["Command1"].Click();
+    EXPECT_EQ(world.clock.Now() - start, kHistorySilenceLimitMs) << "the window was held 2 s";
+    EXPECT_EQ(game.ChatList().length_queries, 21) << "row 0, then 20 short questions";
+    std::string empty_rows;
+    for (int i = 0; i < 100; ++i) empty_rows += "\r\n";
+    EXPECT_EQ(Text1(), empty_rows);
 }
 
 TEST_F(HistoryWindowTest, SaveWritesTheRtfDocumentFollowedByCrLfAndOverwrites) {
