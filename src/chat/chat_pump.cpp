@@ -74,7 +74,7 @@ void ChatPump::Timer2_Timer() {
         std::string row;
         if (i >= 0) {
             auto read =
-                ReadListBoxRow(platform_.windows, HandleOf(boxes_.list), static_cast<int>(i));
+                ReadListBoxItem(platform_.windows, HandleOf(boxes_.list), static_cast<int>(i));
             // A game that does not answer keeps this row and the rest for a later pass:
             // taking them as empty would lose them.
             if (!read) break;

@@ -30,15 +30,6 @@ constexpr std::array<TagColourEntry, 7> kTagColours = {{
     {Word(ColourTag::kGel), kColourGel},
 }};
 
-// The colour a tag word gives its span, as an index into kTagColours plus one; 0 for a word
-// that is none of the seven.
-size_t TagSlot(std::string_view tag_word) {
-    for (size_t i = 0; i < kTagColours.size(); ++i) {
-        if (kTagColours[i].word == tag_word) return i + 1;
-    }
-    return 0;
-}
-
 // A stretch of the text that a tag coloured: [from, to).
 struct ColouredSpan {
     size_t from;
@@ -96,8 +87,8 @@ std::optional<ColouredText> ColourAndStripTags(const std::string& staged,
         const size_t q = space_after(p);
         const size_t next = text.find(kMarker, p + 1);
         const size_t span_end = next == std::string_view::npos ? size : next;
-        if (const size_t slot = TagSlot(text.substr(p, q - p))) {
-            spans.push_back({p, span_end, kTagColours[slot - 1].colour});
+        if (const std::optional<ChatColour> colour = TagColour(text.substr(p, q - p))) {
+            spans.push_back({p, span_end, *colour});
         }
         if (next == std::string_view::npos) break;
         search = q;

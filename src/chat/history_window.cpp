@@ -32,9 +32,7 @@ Form6::Form6(Platform& platform, const HandleBoxes& boxes, FormState& form_state
       RichTextBox1(view),
       Timer1(platform.timers, "Timer1", kHistoryShowDelayMs, true),
       platform_(platform),
-      boxes_(boxes),
-      timer_left_(kTimer1Left),
-      timer_top_(kTimer1Top) {
+      boxes_(boxes) {
     Timer1.SetHandler([this] { Timer1_Timer(); });
     form["Command1"].OnClick([this] { Command1_Click(); });
     form["Command2"].OnClick([this] { Command2_Click(); });
@@ -55,8 +53,8 @@ void Form6::Form_Load(int inner_width, int inner_height) {
         layout_.push_back(RecordControlLayout(PlaceOf(*control), font, scale_height, scale_width));
     }
     LayoutPlace timer;
-    timer.top = timer_top_;
-    timer.left = timer_left_;
+    timer.top = kTimer1Top;
+    timer.left = kTimer1Left;
     layout_.push_back(RecordControlLayout(timer, std::nullopt, scale_height, scale_width));
 }
 
@@ -64,26 +62,17 @@ void Form6::Form_Resize(int inner_width, int inner_height) {
     const double current_height = RoundHalfEven(static_cast<double>(inner_height) * kTwipsPerPixel);
     const double current_width = RoundHalfEven(static_cast<double>(inner_width) * kTwipsPerPixel);
     auto& controls = form.Controls();
-    for (size_t i = 0; i < layout_.size(); ++i) {
-        if (i < controls.size()) {
-            FormControl& control = *controls[i];
-            const LayoutPlace place =
-                ScaleControlLayout(layout_[i], PlaceOf(control), current_height, current_width);
-            ControlRect r = control.Bounds();
-            if (place.top) r.top = TwipsToPixels(*place.top);
-            if (place.left) r.left = TwipsToPixels(*place.left);
-            if (place.width) r.width = TwipsToPixels(*place.width);
-            if (place.height) r.height = TwipsToPixels(*place.height);
-            control.SetBounds(r);
-        } else {
-            LayoutPlace has;
-            has.top = timer_top_;
-            has.left = timer_left_;
-            const LayoutPlace place =
-                ScaleControlLayout(layout_[i], has, current_height, current_width);
-            if (place.top) timer_top_ = *place.top;
-            if (place.left) timer_left_ = *place.left;
-        }
+    // The timer's record, last, has a place but nothing on screen to move.
+    for (size_t i = 0; i < layout_.size() && i < controls.size(); ++i) {
+        FormControl& control = *controls[i];
+        const LayoutPlace place =
+            ScaleControlLayout(layout_[i], PlaceOf(control), current_height, current_width);
+        ControlRect r = control.Bounds();
+        if (place.top) r.top = TwipsToPixels(*place.top);
+        if (place.left) r.left = TwipsToPixels(*place.left);
+        if (place.width) r.width = TwipsToPixels(*place.width);
+        if (place.height) r.height = TwipsToPixels(*place.height);
+        control.SetBounds(r);
     }
 }
 
@@ -104,7 +93,7 @@ void Form6::Command1_Click() {
         // A row without an answer stays empty; a game silent for kHistorySilenceLimitMs is
         // asked no more, so a hung game cannot hold the window for long.
         if (platform_.timers.Now() - last_answer < kHistorySilenceLimitMs) {
-            std::optional<std::string> row = ReadListBoxRow(windows, HandleOf(boxes_.list), i);
+            std::optional<std::string> row = ReadListBoxItem(windows, HandleOf(boxes_.list), i);
             if (row) {
                 rows[static_cast<size_t>(i)] = std::move(*row);
                 last_answer = platform_.timers.Now();

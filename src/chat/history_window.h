@@ -48,9 +48,6 @@ class Form6 {
 
     // The records, one per control in the window's order (the table's controls, Timer1 last).
     const std::vector<ControlLayout>& Layout() const { return layout_; }
-    // Timer1's place (twips): a timer has a place but no size.
-    double TimerLeft() const { return timer_left_; }
-    double TimerTop() const { return timer_top_; }
 
     FormState& form;
     HistoryView& RichTextBox1;
@@ -62,8 +59,6 @@ class Form6 {
     Platform& platform_;
     const HandleBoxes& boxes_;
     std::vector<ControlLayout> layout_;
-    double timer_left_;
-    double timer_top_;
 };
 
 // The screen side of a loaded Form6 (the Win32 window with its RichEdit; in tests the sim

@@ -85,7 +85,7 @@ void IdleHandOffPaths::Timer7_Timer() {
     if (count == kNoAnswer) return;
     std::string rows;
     for (int row = std::max(0, count - kBacklogFillRows); row < count; ++row) {
-        std::optional<std::string> read = ReadListBoxRow(platform_.windows, list, row);
+        std::optional<std::string> read = ReadListBoxItem(platform_.windows, list, row);
         if (!read) return;
         rows += *read;
         rows += kLineBreak;

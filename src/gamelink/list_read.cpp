@@ -5,7 +5,7 @@ namespace {
 constexpr int kReadAttempts = 3;
 }
 
-std::optional<std::string> ReadListBoxRow(WindowSystem& windows, WindowHandle list, int row) {
+std::optional<std::string> ReadListBoxItem(WindowSystem& windows, WindowHandle list, int row) {
     // Lengths here are the list box's own count (UTF-16 units); they size the buffer and
     // tell whether the row fit, and never cut the UTF-8 text that comes back.
     int length = windows.ListGetTextLen(list, row);
@@ -20,10 +20,6 @@ std::optional<std::string> ReadListBoxRow(WindowSystem& windows, WindowHandle li
     }
     // A row that keeps growing faster than it can be read gives up rather than guess.
     return "";
-}
-
-std::string ReadListBoxItem(WindowSystem& windows, WindowHandle list, int row) {
-    return ReadListBoxRow(windows, list, row).value_or("");
 }
 
 }  // namespace qv

@@ -12,9 +12,6 @@ namespace qv {
 // window); nothing when the list's program did not answer, so the caller can ask again
 // later instead of taking the row as empty. A row that grows between the length query and
 // the read is read again with room for its new length, so it comes back whole, never cut.
-std::optional<std::string> ReadListBoxRow(WindowSystem& windows, WindowHandle list, int row);
-
-// The same, with a row that got no answer read as empty text.
-std::string ReadListBoxItem(WindowSystem& windows, WindowHandle list, int row);
+std::optional<std::string> ReadListBoxItem(WindowSystem& windows, WindowHandle list, int row);
 
 }  // namespace qv

@@ -10,7 +10,7 @@ bool CopyGameUserRows(WindowSystem& windows, WindowHandle list, std::vector<std:
     std::vector<std::string> copy;
     if (n > 0) copy.reserve(static_cast<size_t>(n));
     for (int i = 0; i < n; ++i) {
-        std::optional<std::string> row = ReadListBoxRow(windows, list, i);
+        std::optional<std::string> row = ReadListBoxItem(windows, list, i);
         if (!row) return false;
         copy.push_back(std::move(*row));
     }

@@ -11,7 +11,7 @@
 namespace qv {
 
 // Replaces `rows` with the rows of the game's list box `list` and gives true. Each row is read
-// as ReadListBoxRow reads it: its length first, then a buffer of that size, so a row of any
+// as ReadListBoxItem reads it: its length first, then a buffer of that size, so a row of any
 // length comes back whole and nothing is written past the buffer. When the count or any row
 // gets no answer, `rows` keeps the last whole copy and the result is false: no half copy and
 // no empty list stands for rows the game still has.

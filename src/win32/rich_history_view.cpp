@@ -213,12 +213,4 @@ std::string RichHistoryView::RtfDocument() {
     return buffer.out;
 }
 
-bool RichHistoryView::ReadRtf(const std::string& rtf) {
-    Renew();
-    EDITSTREAM stream{};
-    StreamIn(view_->Handle(), rtf.data(), rtf.size(), SF_RTF, &stream);
-    empty_ = false;
-    return stream.dwError == 0;
-}
-
 }  // namespace qv

@@ -33,10 +33,6 @@ class RichHistoryView : public HistoryView {
     std::string Text() override;
     std::string RtfDocument() override;
 
-    // Replaces the content with an RTF document, as a rich-text control reads a saved history
-    // back; false when the control reported an error.
-    bool ReadRtf(const std::string& rtf);
-
   protected:
     void DoSetPlainText(const std::string& text) override;
     void AfterChange() override;

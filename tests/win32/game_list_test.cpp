@@ -102,16 +102,16 @@ TEST(GameList, AHangingGameGivesNoAnswerAndIsReadAgainOnceItAnswers) {
     game.Add("second \xE4");
     game.SetTitle("Clan \xE4");
     Win32WindowSystem windows;
-    ASSERT_EQ(ReadListBoxRow(windows, game.List(), 1),
+    ASSERT_EQ(ReadListBoxItem(windows, game.List(), 1),
               std::optional<std::string>("second \xC3\xA4"));
     game.Hang(2500);
     Sleep(50);
-    EXPECT_EQ(ReadListBoxRow(windows, game.List(), 1), std::nullopt);
+    EXPECT_EQ(ReadListBoxItem(windows, game.List(), 1), std::nullopt);
     EXPECT_EQ(windows.ListGetCount(game.List()), kNoAnswer) << "no answer is not an empty list";
     EXPECT_EQ(windows.GetText(game.List()), std::nullopt) << "nor an empty text";
-    EXPECT_EQ(ReadListBoxRow(windows, game.List(), 0), std::nullopt) << "still silent";
+    EXPECT_EQ(ReadListBoxItem(windows, game.List(), 0), std::nullopt) << "still silent";
     Sleep(2600);
-    EXPECT_EQ(ReadListBoxRow(windows, game.List(), 1),
+    EXPECT_EQ(ReadListBoxItem(windows, game.List(), 1),
               std::optional<std::string>("second \xC3\xA4"));
     EXPECT_EQ(windows.ListGetCount(game.List()), 2);
     EXPECT_EQ(windows.GetText(game.List()), std::optional<std::string>("Clan \xC3\xA4"));

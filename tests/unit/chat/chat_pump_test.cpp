@@ -131,8 +131,8 @@ TEST_F(ChatPumpTest, RowsTheHangingGameDidNotAnswerForAreReadOnceItAnswersAgain)
     EXPECT_EQ(List2().size(), mirrored + 4);
     EXPECT_EQ(ReadListBoxItem(world.windows, game->Control(9), 0), game->ChatList().rows[0]);
     game->ChatList().silent = true;
-    EXPECT_EQ(ReadListBoxItem(world.windows, game->Control(9), 0), "")
-        << "for every other reader an unanswered row reads as empty";
+    EXPECT_EQ(ReadListBoxItem(world.windows, game->Control(9), 0), std::nullopt)
+        << "an unanswered row is no answer, not an empty row";
 }
 
 TEST_F(ChatPumpTest, TheResetStopsThePumpUnbindsAndEmptiesInOrder) {

@@ -23,7 +23,9 @@ std::string AllHighBytes() {
 
 class EightBitRows : public ::testing::Test {
   protected:
-    std::string Read(int row) { return ReadListBoxItem(world.windows, game.Control(9), row); }
+    std::string Read(int row) {
+        return ReadListBoxItem(world.windows, game.Control(9), row).value_or("");
+    }
 
     SimWorld world;
     SimGame game{world.windows};
