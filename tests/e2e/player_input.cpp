@@ -23,13 +23,14 @@ INPUT MouseInput(POINT at, DWORD flags) {
     return input;
 }
 
-bool Click(POINT at, DWORD down, DWORD up, int clicks) {
+bool Click(POINT at, DWORD down, DWORD up, int clicks, ULONGLONG* sent = nullptr) {
     if (!PlaceCursor(at)) return false;
     std::vector<INPUT> inputs;
     for (int i = 0; i < clicks; ++i) {
         inputs.push_back(MouseInput(at, down));
         inputs.push_back(MouseInput(at, up));
     }
+    if (sent) *sent = GetTickCount64();
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
     return true;
 }
@@ -96,7 +97,9 @@ bool PlaceCursor(POINT at, int timeout_ms) {
     }
 }
 
-bool LeftClickAt(POINT at) { return Click(at, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 1); }
+bool LeftClickAt(POINT at, ULONGLONG* sent) {
+    return Click(at, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 1, sent);
+}
 bool RightClickAt(POINT at) { return Click(at, MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP, 1); }
 bool DoubleClickAt(POINT at) { return Click(at, MOUSEEVENTF_LEFTDOWN, MOUSEEVENTF_LEFTUP, 2); }
 

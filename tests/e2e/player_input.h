@@ -16,8 +16,9 @@ namespace e2e {
 bool PlaceCursor(POINT at, int timeout_ms = 5000);
 
 // Clicks at a point of the screen: the cursor put there first, then the button events, each
-// with the point. False when the cursor did not settle there.
-bool LeftClickAt(POINT at);
+// with the point. False when the cursor did not settle there. `sent` receives the tick count
+// just before the click was sent.
+bool LeftClickAt(POINT at, ULONGLONG* sent = nullptr);
 bool RightClickAt(POINT at);
 bool DoubleClickAt(POINT at);
 
