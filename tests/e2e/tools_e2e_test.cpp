@@ -88,8 +88,11 @@ bool WaitGreetTicks(HWND form4, int runs) {
     return true;
 }
 
+// Each test starts and ends with no stored settings, whatever it left behind.
 class ToolWindowsE2E : public ::testing::Test {
   protected:
+    void SetUp() override { RemoveSettings(); }
+    void TearDown() override { RemoveSettings(); }
     void StartPair(const std::string& tag, std::vector<std::string> init = {}) {
         init.insert(init.begin(), "channel Clan QV");
         ASSERT_TRUE(pair.Start(tag, init)) << pair.error;
@@ -309,7 +312,6 @@ void ExpectBackThroughTheMenus(GamePair& pair, DWORD pid, const Saved& saved) {
 }
 
 TEST_F(ToolWindowsE2E, SettingsComeBackAfterARestartWithTheMachineKeyWritable) {
-    RemoveSettings();
     const Saved saved;
     StartPair("saved-machine");
     SaveThroughTheMenus(pair, Pid(), saved);
@@ -327,7 +329,6 @@ TEST_F(ToolWindowsE2E, SettingsComeBackAfterARestartWithTheMachineKeyWritable) {
     ASSERT_TRUE(again.Start("saved-machine-2", {"channel Clan QV"})) << again.error;
     ExpectBackThroughTheMenus(again, GetProcessId(again.companion_process()), saved);
     again.Stop();
-    RemoveSettings();
 }
 
 TEST_F(ToolWindowsE2E, SettingsComeBackAfterARestartWithTheMachineKeyRefused) {
@@ -348,7 +349,6 @@ TEST_F(ToolWindowsE2E, SettingsComeBackAfterARestartWithTheMachineKeyRefused) {
     ASSERT_TRUE(again.Start("saved-user-2", {"channel Clan QV"})) << again.error;
     ExpectBackThroughTheMenus(again, GetProcessId(again.companion_process()), saved);
     again.Stop();
-    RemoveSettings();
 }
 
 }  // namespace
