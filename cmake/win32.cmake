@@ -40,8 +40,14 @@ if(QV_E2E_SOURCES)
   add_executable(e2e_tests ${QV_E2E_SOURCES} standin/text.cpp)
   target_include_directories(e2e_tests PRIVATE tests standin)
   target_link_libraries(e2e_tests PRIVATE qv_win32 gtest gmock gtest_main)
-  # The end-to-end tests start these two programs from their own folder.
-  add_dependencies(e2e_tests quorvane-chat standin-game)
+  # The companion with the capture's hot key switched on, for the capture tests only.
+  add_executable(capture-companion WIN32 tests/e2e/capture_companion/capture_companion.cpp
+                 assets/resources.rc)
+  target_include_directories(capture-companion PRIVATE tests assets)
+  target_link_libraries(capture-companion PRIVATE qv_win32)
+  target_compile_options(capture-companion PRIVATE ${QV_WARNINGS})
+  # The end-to-end tests start these programs from their own folder.
+  add_dependencies(e2e_tests quorvane-chat capture-companion standin-game)
 endif()
 
 # The Wine tests run through ctest (the emulator is wine), one label per tier:

@@ -5,6 +5,7 @@
 #   e2e     the stand-in game and the companion as two processes under Wine on a display;
 #   soak    the long end-to-end run.
 # QV_TIERS picks some of them (default: all), e.g. QV_TIERS="native win32".
+# First it checks that the release exe holds no switch of the tests.
 # The Wine tiers run through ctest (labels win32, e2e, soak). Ends with one line
 # "N passed, N failed" counting single test cases; a run that crashed or hung counts as a
 # failure too.
@@ -28,6 +29,19 @@ rm -rf "$results"
 mkdir -p "$results" "$root/out"
 status=0
 extra_failures=0
+
+# The shipped program has no switch of the tests: neither the capture tests' old environment
+# switch nor their probe message may be in it, as ASCII or as UTF-16 (wide literals).
+release_exe="$root/build/win/quorvane-chat.exe"
+if [ -f "$release_exe" ]; then
+  for word in QV_TEST_CAPTURE QuorvaneTestHandleBox; do
+    wide=$(printf '%s' "$word" | sed 's/./&\\x00/g')
+    if LC_ALL=C grep -qaF "$word" "$release_exe" || LC_ALL=C grep -qaP "$wide" "$release_exe"; then
+      echo "FAILED: $release_exe holds the test switch \"$word\""
+      extra_failures=$(( extra_failures + 1 ))
+    fi
+  done
+fi
 
 if wanted native; then
   echo "== native unit tests"

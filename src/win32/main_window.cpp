@@ -141,10 +141,6 @@ namespace {
 
 // Posted to the main window when a closed history window may be destroyed.
 constexpr UINT kReleaseUnloadedWindows = WM_APP + 11;
-// The end-to-end tests' switch: set in the environment, the capture's hot key timer runs from
-// start and the main window answers the message below with a handle box of the capture.
-constexpr wchar_t kTestCaptureSwitch[] = L"QV_TEST_CAPTURE";
-constexpr wchar_t kTestHandleBoxMessage[] = L"QuorvaneTestHandleBox";
 
 }  // namespace
 
@@ -162,23 +158,12 @@ void MainWindow::WireHistoryAndCapture() {
     form_->release_later = [this] {
         PostMessageW(window_.Handle(), kReleaseUnloadedWindows, 0, 0);
     };
-    wchar_t value[8] = {};
-    if (GetEnvironmentVariableW(kTestCaptureSwitch, value, 8) > 0 && value[0] == L'1') {
-        test_handle_box_message_ = RegisterWindowMessageW(kTestHandleBoxMessage);
-        form_->Timer5.SetEnabled(true);
-    }
 }
 
-bool MainWindow::OnHistoryMessage(UINT msg, WPARAM wp, LPARAM, LRESULT* result) {
+bool MainWindow::OnHistoryMessage(UINT msg, WPARAM, LPARAM, LRESULT* result) {
     if (msg == kReleaseUnloadedWindows) {
         form_->ReleaseUnloadedWindows();
         *result = 0;
-        return true;
-    }
-    if (test_handle_box_message_ != 0 && msg == test_handle_box_message_) {
-        // wParam: 0 text, 1 list, 2 button, 3 channel, 4 channeln; the handle the box holds.
-        *result =
-            wp < kCaptureMarkers.size() ? HandleOf(form_->boxes.*kCaptureMarkers[wp].box) : -1;
         return true;
     }
     return false;

@@ -14,8 +14,8 @@
 #include "win32/listboxfx_main_lists.h"
 #include "win32/resource_pictures.h"
 #include "win32/rich_chat_view.h"
-#include "win32/user_popup_window.h"
 #include "win32/tool_windows.h"
+#include "win32/user_popup_window.h"
 #include "win32/win32_platform.h"
 
 namespace qv {
@@ -28,6 +28,8 @@ class MainWindow {
     // Creates the window and its controls, runs the Load steps, then shows the window.
     bool Create(int show_command);
     HWND Handle() const { return window_.Handle(); }
+    // The window's logic; valid once Create has succeeded.
+    Form1& form() { return *form_; }
 
   private:
     bool OnMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result);
@@ -38,7 +40,6 @@ class MainWindow {
     // ---- Message history and handle capture, main_window.cpp's last block ----
     void WireHistoryAndCapture();
     bool OnHistoryMessage(UINT msg, WPARAM wp, LPARAM lp, LRESULT* result);
-    UINT test_handle_box_message_ = 0;  // answered only under the test switch
 
     Win32Platform platform_;
     FormState layout_{Form1Layout()};

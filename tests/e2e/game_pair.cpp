@@ -63,7 +63,7 @@ bool GamePair::Start(const std::string& tag, const std::vector<std::string>& ini
         error = "the stand-in never reported ready";
         return false;
     }
-    if (!companion_.Start(L"\"" + ExeDir() + L"\\quorvane-chat.exe\"", work_)) {
+    if (!companion_.Start(L"\"" + ExeDir() + L"\\" + companion_exe + L"\"", work_)) {
         error = "the companion did not start";
         return false;
     }
@@ -115,11 +115,55 @@ std::vector<std::string> GamePair::TranscriptSince(size_t from) const {
     return std::vector<std::string>(lines.begin() + static_cast<long>(from), lines.end());
 }
 
+bool GamePair::Sync(size_t* after, int timeout_ms) const {
+    const std::string mark = "mark sync " + std::to_string(++marks_);
+    Script(mark);
+    return WaitUntil(
+        [&] {
+            const auto lines = Transcript();
+            for (size_t i = lines.size(); i-- > 0;) {
+                if (lines[i] != mark) continue;
+                if (after) *after = i + 1;
+                return true;
+            }
+            return false;
+        },
+        timeout_ms);
+}
+
+bool GamePair::WaitPumpPass(int timeout_ms) const {
+    const std::string text = "pump pass " + std::to_string(++marks_);
+    Script("chat \\x10Sync\\x10: " + text);
+    return WaitUntil([&] { return View().find("Sync: " + text) != std::string::npos; }, timeout_ms);
+}
+
 HWND GamePair::GameControl(int index) const {
     const std::vector<std::string> lines = ReadLines(handles_);
     if (index < 0 || static_cast<size_t>(index) >= lines.size()) return nullptr;
     return reinterpret_cast<HWND>(
         static_cast<intptr_t>(std::stol(lines[static_cast<size_t>(index)])));
+}
+
+GamePair* SharedPair::Get(const std::string& tag, const std::vector<std::string>& init) {
+    fresh_ = false;
+    if (pair_ && !spoiled_ && pair_->GameRunning() && pair_->CompanionRunning()) {
+        return pair_.get();
+    }
+    pair_.reset();
+    spoiled_ = false;
+    fresh_ = true;
+    auto pair = std::make_unique<GamePair>();
+    // Each start in a folder of its own: nothing of the pair before is read by mistake.
+    if (!pair->Start(tag + "-" + std::to_string(++starts_), init)) {
+        error = pair->error;
+        return nullptr;
+    }
+    if (!pair->WaitBound(1, 30000)) {
+        error = "the companion never bound the chat screen";
+        return nullptr;
+    }
+    pair_ = std::move(pair);
+    return pair_.get();
 }
 
 std::vector<std::string> GamePair::ViewParagraphs() const { return SplitParagraphs(View()); }

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -42,6 +43,12 @@ class GamePair {
     std::vector<std::string> Transcript() const { return ReadLines(transcript_); }
     // The transcript's lines from `from` on.
     std::vector<std::string> TranscriptSince(size_t from) const;
+    // Scripts a mark and waits until the stand-in has written it: every line scripted before
+    // has run. `after` receives the transcript's length just after the mark.
+    bool Sync(size_t* after = nullptr, int timeout_ms = 10000) const;
+    // Waits until the companion has shown a chat row the game got after this call: its pump
+    // has run since, with every timer due before it.
+    bool WaitPumpPass(int timeout_ms = 10000) const;
 
     // The stand-in's chat-screen control `index` (0..17, as the stand-in last wrote them).
     HWND GameControl(int index) const;
@@ -70,11 +77,37 @@ class GamePair {
     // Start stores "Logfile\Log" = "1" first, so the companion logs; false leaves the
     // stored settings as they are.
     bool switch_logging_on = true;
+    // The companion's program, beside the tests.
+    std::wstring companion_exe = L"quorvane-chat.exe";
 
   private:
     std::wstring work_, script_, transcript_, handles_, log_file_;
     Process game_, companion_;
     HWND main_ = nullptr;
+    mutable int marks_ = 0;
+};
+
+// A pair the tests of one suite share. Each test takes it running and bound; after a test
+// that failed, or once either program has ended, the next test gets a fresh pair, so nothing
+// a failure left behind reaches it.
+class SharedPair {
+  public:
+    // The pair, started afresh with these init lines when the one there cannot be used on;
+    // null (with `error` set) when a fresh one does not start or bind.
+    GamePair* Get(const std::string& tag, const std::vector<std::string>& init);
+    // True when the last Get started the pair afresh.
+    bool fresh() const { return fresh_; }
+    // The next Get starts afresh.
+    void Spoil() { spoiled_ = true; }
+    void Stop() { pair_.reset(); }
+
+    std::string error;
+
+  private:
+    std::unique_ptr<GamePair> pair_;
+    bool spoiled_ = false;
+    bool fresh_ = false;
+    int starts_ = 0;
 };
 
 // Splits the chat view's text into its paragraphs (CR LF between them).

@@ -1,12 +1,13 @@
 // The message history window and the handle capture, against the stand-in game as a player
 // would use them: the history of a long chat list loads, shows in colour and saves as RTF
-// that reads back to the same text; INSERT (with the capture's trigger switched on through the
-// test switch) binds the game's controls by pointing the cursor at five spots of its screen.
+// that reads back to the same text; INSERT (in a build of the companion whose capture trigger
+// runs from start) binds the game's controls by pointing the cursor at five spots of its screen.
 #include <gtest/gtest.h>
 
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -16,8 +17,10 @@
 #include "chat/history_layout.h"
 #include "chat/history_text.h"
 #include "chat/history_window.h"
+#include "e2e/capture_probe.h"
 #include "e2e/expected_text.h"
 #include "e2e/game_pair.h"
+#include "e2e/player_input.h"
 #include "gamelink/capture_window.h"
 #include "rtf_as_text.h"
 
@@ -110,16 +113,26 @@ std::string UsualRow(int i) {
     return row;
 }
 
+// One pair and history window for the suite; a test that failed leaves them to be made
+// afresh for the next, and a test that closed the window has it opened again.
 class HistoryWindow : public ::testing::Test {
   protected:
-    static void SetUpTestSuite() { ASSERT_TRUE(Open("history", kHistoryRows)); }
+    void SetUp() override {
+        if (pair_ && !spoiled_ && pair_->CompanionRunning() && IsWindow(window_)) return;
+        ASSERT_TRUE(Open("history-" + std::to_string(++opened_), kHistoryRows));
+    }
+    void TearDown() override {
+        if (HasFailure()) spoiled_ = true;
+    }
+    static void TearDownTestSuite() { pair_.reset(); }
 
     // Starts the pair with `rows` chat rows (the stand-in's generated rows: colour codes,
     // cp1252 letters, braces and "{\rtf1"; with `usual`, rows of the game's usual shape), opens
     // the history window, presses Load and waits until the view shows the whole list; prints
     // how long that took (reported, not asserted).
     static bool Open(const std::string& tag, int rows, bool usual = false) {
-        pair_ = new e2e::GamePair;
+        spoiled_ = false;
+        pair_ = std::make_unique<e2e::GamePair>();
         std::vector<std::string> init = {"channel Clan QV"};
         if (usual) {
             for (int i = kWelcomeRows; i < rows; ++i) init.push_back("chat " + UsualRow(i));
@@ -171,10 +184,6 @@ class HistoryWindow : public ::testing::Test {
             rows, load_seconds, shown_seconds, qv::kHistoryShowDelayMs / 1000.0);
         return true;
     }
-    static void TearDownTestSuite() {
-        delete pair_;
-        pair_ = nullptr;
-    }
 
     static HWND ViewControl() { return GetDlgItem(window_, qv::kIdHistoryRichTextBox1); }
     static std::string View() { return e2e::WindowText(ViewControl()); }
@@ -185,9 +194,11 @@ class HistoryWindow : public ::testing::Test {
     }
     static std::wstring SavedFile() { return pair_->work_folder() + L"\\StarcraftLOG.rtf"; }
 
-    static inline e2e::GamePair* pair_ = nullptr;
+    static inline std::unique_ptr<e2e::GamePair> pair_;
     static inline HWND window_ = nullptr;
     static inline std::string expected_;
+    static inline bool spoiled_ = false;
+    static inline int opened_ = 0;
 };
 
 TEST_F(HistoryWindow, TheWholeChatListShowsInColourAndLiterally) {
@@ -196,6 +207,7 @@ TEST_F(HistoryWindow, TheWholeChatListShowsInColourAndLiterally) {
     EXPECT_NE(expected_.find("{\\rtf1"), std::string::npos);
     EXPECT_NE(expected_.find("J\xc3\xbcrgen"), std::string::npos);
     EXPECT_NE(expected_.find("Welcome to the Quorvane Starcraft Chat"), std::string::npos);
+    e2e::WaitSteadyPicture(window_);
     const std::wstring path = e2e::OutDir() + L"\\history-window.bmp";
     ASSERT_TRUE(e2e::SaveScreenshot(path));
 }
@@ -229,6 +241,7 @@ TEST_F(HistoryWindow, AFileThatCannotBeWrittenIsToldAndKept) {
         10000));
     EXPECT_NE(text.find("StarcraftLOG.rtf"), std::string::npos) << text;
     EXPECT_NE(text.find(e2e::Narrow(pair_->work_folder())), std::string::npos) << text;
+    e2e::WaitSteadyPicture(box);
     const std::wstring shot = e2e::OutDir() + L"\\e2e-history-save-refused.bmp";
     e2e::SaveScreenshot(shot);
     PostMessageW(box, WM_COMMAND, IDOK, 0);
@@ -254,6 +267,7 @@ TEST_F(HistoryWindow, ResizingMovesTheControlsAndClosingUnloads) {
             return view.right - view.left == 296;
         },
         5000));
+    e2e::WaitSteadyPicture(window_);
     const std::wstring path = e2e::OutDir() + L"\\e2e-history-half.bmp";
     ASSERT_TRUE(e2e::SaveScreenshot(path));
     SetWindowPos(window_, nullptr, 0, 0, frame_w + 608, frame_h + 558, SWP_NOMOVE | SWP_NOZORDER);
@@ -278,7 +292,7 @@ TEST_F(HistoryWindow, ResizingMovesTheControlsAndClosingUnloads) {
 // run by tools/measure_history.sh: the whole list loads and shows; the times are printed.
 class LongHistory : public HistoryWindow {
   protected:
-    static void SetUpTestSuite() {}
+    void SetUp() override {}
 };
 
 TEST_F(LongHistory, DISABLED_LongChatListLoadsAndShows) {
@@ -289,75 +303,101 @@ TEST_F(LongHistory, DISABLED_LongChatListLoadsAndShows) {
 
 // ---- the handle capture -------------------------------------------------------------------
 
-// The five capture boxes the companion holds, through its test switch.
-LRESULT HandleBox(HWND main, int index) {
-    static const UINT message = RegisterWindowMessageW(L"QuorvaneTestHandleBox");
+// Far longer than a capture takes, for a loaded machine.
+constexpr double kCaptureLimitSeconds = 30;
+
+// What the capture companion's probe answers: a handle box, or the row the attach scan tests.
+LRESULT Probe(HWND main, e2e::CaptureProbeField field) {
+    static const UINT message = RegisterWindowMessageW(e2e::kCaptureProbeMessage);
     DWORD_PTR result = 0;
-    if (!SendMessageTimeoutW(main, message, static_cast<WPARAM>(index), 0, SMTO_NORMAL, 2000,
-                             &result)) {
-        return -2;
-    }
+    if (!SendMessageTimeoutW(main, message, field, 0, SMTO_NORMAL, 2000, &result)) return -2;
     return static_cast<LRESULT>(result);
 }
-enum Box { kText, kList, kButton, kChannel, kChanneln };
 
 LRESULT HandleOf(HWND window) { return static_cast<LRESULT>(reinterpret_cast<intptr_t>(window)); }
 
-void PressInsert() {
-    INPUT key[2] = {};
-    key[0].type = key[1].type = INPUT_KEYBOARD;
-    key[0].ki.wVk = key[1].ki.wVk = VK_INSERT;
-    key[1].ki.dwFlags = KEYEVENTF_KEYUP;
-    SendInput(1, &key[0], sizeof(INPUT));
-    Sleep(100);
-    SendInput(1, &key[1], sizeof(INPUT));
+// Waits until the attach scan has tested every row of a window list taken after this call:
+// the row it tests goes back to the start twice.
+bool WaitWholeScan(HWND main, int timeout_ms = 20000) {
+    LRESULT before = Probe(main, e2e::kProbeScanRow);
+    int restarts = 0;
+    return WaitUntil(
+        [&] {
+            const LRESULT row = Probe(main, e2e::kProbeScanRow);
+            if (row < before) ++restarts;
+            before = row;
+            return restarts >= 2;
+        },
+        timeout_ms);
 }
 
-// The stand-in and the companion with the capture's trigger switched on (the test switch in
-// the companion's environment).
+// The stand-in and the companion built for these tests, whose hot key timer runs from start.
 class HandleCapture : public ::testing::Test {
   protected:
     bool Start(const std::string& tag, const std::wstring& standin_arguments = L"") {
-        SetEnvironmentVariableW(L"QV_TEST_CAPTURE", L"1");
         std::vector<std::string> init = {"channel Clan QV", "join Alice\\x090 RATS"};
         for (int i = 0; i < 20; ++i)
             init.push_back("chat \\x10Player\\x11: row " + std::to_string(i));
-        const bool started = pair_.Start(tag, init, standin_arguments);
-        SetEnvironmentVariableW(L"QV_TEST_CAPTURE", nullptr);
-        return started;
+        pair_.companion_exe = L"capture-companion.exe";
+        return pair_.Start(tag, init, standin_arguments);
     }
-    // Presses INSERT with the cursor at the player's place, notes every place the cursor
-    // visits, and returns once the capture has ended: all five spots visited, the cursor back
-    // and the capture window unloaded. The cursor is watched every millisecond, and `list`
-    // and the chat view are asked for at once: the companion answers right after its end step
-    // (a sent message comes before any timer), before the attach scan can bind again.
-    std::vector<POINT> Capture(double* seconds, LRESULT* list_at_end = nullptr,
-                               std::string* view_at_end = nullptr) {
-        SetCursorPos(kPlayersCursor.x, kPlayersCursor.y);
+
+    bool CaptureLoaded() const {
+        return CompanionWindow(pair_.companion_pid(), L"QuorvaneForm2") != nullptr;
+    }
+
+    // Puts the cursor at the player's place, presses INSERT and holds it until the capture
+    // window has loaded, notes every place the cursor visits, and returns once the capture
+    // window has unloaded again. The cursor is watched every millisecond, and `list` and the
+    // chat view are asked for at once: the companion answers right after its end step (a sent
+    // message comes before any timer), before the attach scan can bind again.
+    std::vector<POINT> Capture(double* seconds, LRESULT* list_at_end, std::string* view_at_end) {
+        EXPECT_TRUE(e2e::PlaceCursor(kPlayersCursor)) << "the cursor did not stay in place";
         std::vector<POINT> visited;
         const auto pressed = Clock::now();
-        PressInsert();
-        while (Seconds(pressed) < 10) {
+        e2e::KeyDown(VK_INSERT);
+        bool held = true;
+        bool started = false;
+        while (Seconds(pressed) < kCaptureLimitSeconds) {
             POINT p{};
             GetCursorPos(&p);
             if (visited.empty() || p.x != visited.back().x || p.y != visited.back().y) {
                 visited.push_back(p);
             }
-            if (AllSpotsVisited(visited) && p.x == kPlayersCursor.x && p.y == kPlayersCursor.y &&
-                !CompanionWindow(pair_.companion_pid(), L"QuorvaneForm2")) {
-                if (list_at_end) *list_at_end = HandleBox(pair_.main(), kList);
-                if (view_at_end) *view_at_end = pair_.View();
+            const bool loaded = CaptureLoaded();
+            if (loaded && held) {
+                e2e::KeyUp(VK_INSERT);
+                held = false;
+            }
+            if (started && !loaded) {
+                *list_at_end = Probe(pair_.main(), e2e::kProbeList);
+                *view_at_end = pair_.View();
                 break;
             }
+            started = started || loaded;
             Sleep(1);
         }
+        if (held) e2e::KeyUp(VK_INSERT);
         *seconds = Seconds(pressed);
+        EXPECT_TRUE(started) << "INSERT started no capture";
+        EXPECT_FALSE(CaptureLoaded()) << "the capture did not end";
         return visited;
     }
 
+    // Waits until the cursor is back at the player's place.
+    bool WaitCursorBack() {
+        return WaitUntil(
+            [] {
+                POINT now{};
+                GetCursorPos(&now);
+                return now.x == kPlayersCursor.x && now.y == kPlayersCursor.y;
+            },
+            5000);
+    }
+
     // Each spot's first visit, in the order of the markers (-1 for a spot never visited).
-    // Under Wine another process may read an earlier cursor place again for a moment, so
-    // only first visits tell the order.
+    // Under Wine the cursor may read as an earlier place again for a moment, so only first
+    // visits tell the order.
     static std::vector<int> FirstVisits(const std::vector<POINT>& visited) {
         std::vector<int> first;
         for (const qv::CaptureMarker& marker : qv::kCaptureMarkers) {
@@ -371,12 +411,6 @@ class HandleCapture : public ::testing::Test {
         }
         return first;
     }
-    static bool AllSpotsVisited(const std::vector<POINT>& visited) {
-        for (int at : FirstVisits(visited)) {
-            if (at < 0) return false;
-        }
-        return true;
-    }
 
     e2e::GamePair pair_;
 };
@@ -386,13 +420,11 @@ TEST_F(HandleCapture, InsertBindsTheFiveControlsByPositionAndTheScanBindsAgain) 
     ASSERT_TRUE(pair_.WaitBound(1, 30000));
     ASSERT_TRUE(WaitUntil([&] { return !pair_.View().empty(); }, 10000));
     HWND main = pair_.main();
-    ASSERT_EQ(HandleBox(main, kList), HandleOf(pair_.GameControl(9)));
+    ASSERT_EQ(Probe(main, e2e::kProbeList), HandleOf(pair_.GameControl(9)));
     double seconds = 0;
     LRESULT list = -1;
     std::string view = "unread";
     const std::vector<POINT> visited = Capture(&seconds, &list, &view);
-    POINT now{};
-    GetCursorPos(&now);
     std::printf("[   INFO   ] the capture ended %.2f s after INSERT\n", seconds);
     const std::vector<int> first = FirstVisits(visited);
     for (size_t i = 0; i < first.size(); ++i) {
@@ -412,16 +444,15 @@ TEST_F(HandleCapture, InsertBindsTheFiveControlsByPositionAndTheScanBindsAgain) 
     // the "0" for certain; here the second binding shows the reset.
     EXPECT_TRUE(list == 0 || list == HandleOf(pair_.GameControl(9))) << list;
     EXPECT_EQ(view, "") << "the mirror reset emptied the chat view";
-    EXPECT_EQ(now.x, kPlayersCursor.x);
-    EXPECT_EQ(now.y, kPlayersCursor.y);
-    EXPECT_EQ(HandleBox(main, kText), HandleOf(pair_.GameControl(0)));
-    EXPECT_EQ(HandleBox(main, kButton), HandleOf(pair_.GameControl(10)));
-    EXPECT_EQ(HandleBox(main, kChannel), HandleOf(pair_.GameControl(7)));
-    EXPECT_EQ(HandleBox(main, kChanneln), HandleOf(pair_.GameControl(12)));
+    EXPECT_TRUE(WaitCursorBack()) << "the cursor is not back at the player's place";
+    EXPECT_EQ(Probe(main, e2e::kProbeText), HandleOf(pair_.GameControl(0)));
+    EXPECT_EQ(Probe(main, e2e::kProbeButton), HandleOf(pair_.GameControl(10)));
+    EXPECT_EQ(Probe(main, e2e::kProbeChannel), HandleOf(pair_.GameControl(7)));
+    EXPECT_EQ(Probe(main, e2e::kProbeChanneln), HandleOf(pair_.GameControl(12)));
     // Then the attach scan binds the chat list again: new welcome lines, the chat back.
     EXPECT_TRUE(pair_.WaitBound(2, 10000));
-    EXPECT_TRUE(
-        WaitUntil([&] { return HandleBox(main, kList) == HandleOf(pair_.GameControl(9)); }, 5000));
+    EXPECT_TRUE(WaitUntil(
+        [&] { return Probe(main, e2e::kProbeList) == HandleOf(pair_.GameControl(9)); }, 5000));
     EXPECT_TRUE(WaitUntil([&] { return !pair_.View().empty(); }, 10000));
     const std::wstring path = e2e::OutDir() + L"\\e2e-capture.bmp";
     ASSERT_TRUE(e2e::SaveScreenshot(path));
@@ -431,8 +462,8 @@ TEST_F(HandleCapture, AGameTheScanCannotFindIsBoundByPosition) {
     // A window title the attach scan does not look for: only the capture can bind it.
     ASSERT_TRUE(Start("capture-title", L"--title \"Warcraft II\"")) << pair_.error;
     HWND main = pair_.main();
-    Sleep(1000);
-    ASSERT_EQ(HandleBox(main, kText), 0);
+    ASSERT_TRUE(WaitWholeScan(main)) << "the attach scan never went through the window list";
+    ASSERT_EQ(Probe(main, e2e::kProbeText), 0);
     double seconds = 0;
     LRESULT list = -1;
     std::string view = "unread";
@@ -442,13 +473,13 @@ TEST_F(HandleCapture, AGameTheScanCannotFindIsBoundByPosition) {
     EXPECT_EQ(list, 0);
     EXPECT_EQ(view, "");
     EXPECT_TRUE(pair_.WaitBound(1, 5000)) << "the welcome lines of the binding at step 4";
-    Sleep(600);  // longer than the attach scan's check
-    EXPECT_EQ(HandleBox(main, kList), 0);
+    EXPECT_TRUE(WaitWholeScan(main)) << "the attach scan stopped";
+    EXPECT_EQ(Probe(main, e2e::kProbeList), 0);
     EXPECT_EQ(pair_.View(), "");
-    EXPECT_EQ(HandleBox(main, kText), HandleOf(pair_.GameControl(0)));
-    EXPECT_EQ(HandleBox(main, kButton), HandleOf(pair_.GameControl(10)));
-    EXPECT_EQ(HandleBox(main, kChannel), HandleOf(pair_.GameControl(7)));
-    EXPECT_EQ(HandleBox(main, kChanneln), HandleOf(pair_.GameControl(12)));
+    EXPECT_EQ(Probe(main, e2e::kProbeText), HandleOf(pair_.GameControl(0)));
+    EXPECT_EQ(Probe(main, e2e::kProbeButton), HandleOf(pair_.GameControl(10)));
+    EXPECT_EQ(Probe(main, e2e::kProbeChannel), HandleOf(pair_.GameControl(7)));
+    EXPECT_EQ(Probe(main, e2e::kProbeChanneln), HandleOf(pair_.GameControl(12)));
     // The captured input box and Send button carry a typed line into the game.
     const size_t from = pair_.Transcript().size();
     HWND text4 = pair_.Control(e2e::kControlText4);

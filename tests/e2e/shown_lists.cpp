@@ -23,6 +23,8 @@ const char* BadgeOf(COLORREF colour) {
     return nullptr;
 }
 
+}  // namespace
+
 // The client area of a window as the screen shows it, one COLORREF a pixel.
 std::vector<COLORREF> ClientPixels(HWND window, int* width, int* height) {
     RECT client{};
@@ -59,8 +61,6 @@ std::vector<COLORREF> ClientPixels(HWND window, int* width, int* height) {
     ReleaseDC(nullptr, screen);
     return pixels;
 }
-
-}  // namespace
 
 // The badges down the list's left edge, top to bottom: each run of a plate colour is a row.
 std::vector<ShownRow> ShownRows(HWND list) {

@@ -15,6 +15,9 @@ struct ShownRow {
     int y;  // client pixels of the list
 };
 
+// The client area of a window as the screen shows it, one COLORREF a pixel, row by row.
+std::vector<COLORREF> ClientPixels(HWND window, int* width, int* height);
+
 // The rows the list shows, top to bottom.
 std::vector<ShownRow> ShownRows(HWND list);
 

@@ -16,6 +16,7 @@
 #include "app/form1_menu.h"
 #include "e2e/companion_windows.h"
 #include "e2e/game_pair.h"
+#include "e2e/player_input.h"
 #include "tools/name_alert_window.h"
 
 namespace {
@@ -89,8 +90,9 @@ void ExpectPlaces(HWND main, Places expected) {
     EXPECT_EQ(shown.whisper_height, expected.whisper_height);
 }
 
-void Shot(const wchar_t* name) {
-    Sleep(400);
+// Keeps a screenshot once the window shows steadily.
+void Shot(HWND window, const wchar_t* name) {
+    e2e::WaitSteadyPicture(window);
     const std::wstring path = e2e::OutDir() + L"\\" + name;
     EXPECT_TRUE(e2e::SaveScreenshot(path));
     std::printf("screenshot: %s\n", e2e::Narrow(path).c_str());
@@ -200,13 +202,14 @@ void ExpectBackThenExit(GamePair& again) {
     EXPECT_EQ(WaitForSingleObject(again.companion_process(), 10000), WAIT_OBJECT_0);
 }
 
+// Each test starts and ends with no stored settings, whatever it left behind.
 class SkinsE2E : public ::testing::Test {
   protected:
+    void SetUp() override { RemoveSettings(); }
     void TearDown() override { RemoveSettings(); }
 };
 
 TEST_F(SkinsE2E, ClosingSavesAndARestartBringsEverythingBackWithTheMachineKeyWritable) {
-    RemoveSettings();
     {
         GamePair pair;
         pair.switch_logging_on = false;
@@ -250,7 +253,6 @@ TEST_F(SkinsE2E, ClosingSavesAndARestartBringsEverythingBackWithTheMachineKeyRef
 
 // Each skin as a player sees it, with chat, users and a typed line; kept as screenshots.
 TEST_F(SkinsE2E, EachSkinShowsItsPicturesAndPlacesSendAndWhisper) {
-    RemoveSettings();
     GamePair pair;
     ASSERT_TRUE(pair.Start(
         "skins", {"channel Brood War USA-1", "join Rakkor\t0 RATS", "join Zeratul\t0 PX3W",
@@ -267,18 +269,18 @@ TEST_F(SkinsE2E, EachSkinShowsItsPicturesAndPlacesSendAndWhisper) {
     PickMenu(main, "Blue Style");
     EXPECT_TRUE(WaitUntil([&] { return ShownLook(main) == Look::kBlue; }, 5000));
     ExpectPlaces(main, {497, 498, 28});
-    Shot(L"skin-blue.bmp");
+    Shot(main, L"skin-blue.bmp");
 
     PickMenu(main, "Silver Style");
     EXPECT_TRUE(WaitUntil([&] { return ShownLook(main) == Look::kSilver; }, 5000));
     ExpectPlaces(main, {496, 497, 28});
-    Shot(L"skin-silver.bmp");
+    Shot(main, L"skin-silver.bmp");
 
     // Back to the design-time look.
     PickMenu(main, "Starcraft Style");
     EXPECT_TRUE(WaitUntil([&] { return ShownLook(main) == Look::kStarcraft; }, 5000));
     ExpectPlaces(main, {501, 502, 29});
-    Shot(L"skin-starcraft.bmp");
+    Shot(main, L"skin-starcraft.bmp");
     EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, L"SaveStyle", L"Style"), L"1");
     EXPECT_TRUE(pair.Answers(2000));
 }

@@ -14,6 +14,7 @@
 #include "app/form1_menu.h"
 #include "e2e/companion_windows.h"
 #include "e2e/game_pair.h"
+#include "e2e/player_input.h"
 #include "tools/channel_window.h"
 #include "tools/greet_window.h"
 #include "tools/name_alert_window.h"
@@ -38,27 +39,6 @@ constexpr int kBindTimeoutMs = 30000;
 // Picks the menu entry as the menu does: a WM_COMMAND with the entry's id to the main window.
 void PickMenu(HWND main, const char* caption) {
     PostMessageW(main, WM_COMMAND, MAKEWPARAM(MenuId(caption), 0), 0);
-}
-
-// Mouse input at a point of the screen: move, then the button events, each with the point.
-void DoubleClickAt(POINT at) {
-    const int w = GetSystemMetrics(SM_CXSCREEN);
-    const int h = GetSystemMetrics(SM_CYSCREEN);
-    std::vector<INPUT> inputs;
-    auto add = [&](DWORD flags) {
-        INPUT input{};
-        input.type = INPUT_MOUSE;
-        input.mi.dx = static_cast<LONG>((at.x * 65535) / (w - 1));
-        input.mi.dy = static_cast<LONG>((at.y * 65535) / (h - 1));
-        input.mi.dwFlags = flags | MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-        inputs.push_back(input);
-    };
-    add(0);
-    for (int i = 0; i < 2; ++i) {
-        add(MOUSEEVENTF_LEFTDOWN);
-        add(MOUSEEVENTF_LEFTUP);
-    }
-    SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
 // A row of a list box of the companion's, as UTF-8.
@@ -87,15 +67,32 @@ std::string Today() {
     return text;
 }
 
-void Shot(const wchar_t* name) {
-    Sleep(300);
+// Keeps a screenshot once the window shows steadily.
+void Shot(HWND window, const wchar_t* name) {
+    e2e::WaitSteadyPicture(window);
     const std::wstring path = e2e::OutDir() + L"\\" + name;
     EXPECT_TRUE(e2e::SaveScreenshot(path));
     std::printf("screenshot: %s\n", e2e::Narrow(path).c_str());
 }
 
+// Written into the greet window's name box, which each run of its timer empties.
+constexpr const char* kNoRunYet = "no run yet";
+
+// Waits for `runs` runs of the greet window's timer begun after this call.
+bool WaitGreetTicks(HWND form4, int runs) {
+    HWND text2 = ToolControl(form4, qv::Form4Layout(), "Text2");
+    for (int run = 0; run < runs; ++run) {
+        SetText(text2, kNoRunYet);
+        if (!WaitUntil([&] { return e2e::WindowText(text2) != kNoRunYet; }, 5000)) return false;
+    }
+    return true;
+}
+
+// Each test starts and ends with no stored settings, whatever it left behind.
 class ToolWindowsE2E : public ::testing::Test {
   protected:
+    void SetUp() override { RemoveSettings(); }
+    void TearDown() override { RemoveSettings(); }
     void StartPair(const std::string& tag, std::vector<std::string> init = {}) {
         init.insert(init.begin(), "channel Clan QV");
         ASSERT_TRUE(pair.Start(tag, init)) << pair.error;
@@ -126,7 +123,7 @@ TEST_F(ToolWindowsE2E, TimedMessagesReachTheGameEveryFiveSecondsAllThree) {
         << "no timed messages reached the game";
     std::printf("first timed messages after %.2f s\n",
                 static_cast<double>(GetTickCount64() - started) / 1000.0);
-    Shot(L"e2e-tools-timed.bmp");
+    Shot(form3, L"e2e-tools-timed.bmp");
     ASSERT_TRUE(
         WaitUntil([&] { return SentLines(pair.TranscriptSince(before)).size() >= 6; }, 15000))
         << "the second round did not come";
@@ -172,14 +169,13 @@ TEST_F(ToolWindowsE2E, ChannelWindowJoinsByDoubleClickAndShowsTheCurrentChannel)
     // A player's double click on "Public Chat", the fourth row; the window stands below the
     // stand-in, which keeps its own windows on top.
     SetWindowPos(window, HWND_TOP, 100, 560, 0, 0, SWP_NOSIZE);
-    SetForegroundWindow(window);
+    ASSERT_TRUE(e2e::BringToFront(window));
     SendMessageW(list, LB_SETTOPINDEX, 0, 0);
-    Sleep(200);
     const int height = static_cast<int>(SendMessageW(list, LB_GETITEMHEIGHT, 0, 0));
     POINT at{20, 3 * height + height / 2};
     ClientToScreen(list, &at);
     const size_t before = pair.Transcript().size();
-    DoubleClickAt(at);
+    ASSERT_TRUE(e2e::DoubleClickAt(at));
     ASSERT_TRUE(WaitUntil(
         [&] {
             const auto sent = SentLines(pair.TranscriptSince(before));
@@ -191,7 +187,7 @@ TEST_F(ToolWindowsE2E, ChannelWindowJoinsByDoubleClickAndShowsTheCurrentChannel)
               (std::vector<std::string>{"/join Public Chat"}));
     EXPECT_EQ(e2e::WindowText(ToolControl(window, layout, "Text3")), "Public Chat");
     EXPECT_TRUE(IsWindowVisible(window)) << "joining leaves the window open";
-    Shot(L"e2e-tools-channel.bmp");
+    Shot(window, L"e2e-tools-channel.bmp");
 
     // Its close button unloads it; the channel button makes it anew.
     Press(ToolControl(window, layout, "Command1"));
@@ -211,7 +207,7 @@ TEST_F(ToolWindowsE2E, AUserJoiningTheChannelIsGreetedOnceWithDateAndTime) {
     const qv::FormSpec layout = qv::Form4Layout();
     EXPECT_EQ(e2e::WindowText(ToolControl(form4, layout, "Text1")), qv::kGreetDefaultText);
     Press(ToolControl(form4, layout, "Command1"));
-    Shot(L"e2e-tools-greet.bmp");
+    Shot(form4, L"e2e-tools-greet.bmp");
 
     // The transcript escapes the game's cp1252 bytes: "\xFC" is the u-umlaut.
     const std::regex greeting(
@@ -226,23 +222,26 @@ TEST_F(ToolWindowsE2E, AUserJoiningTheChannelIsGreetedOnceWithDateAndTime) {
     ASSERT_TRUE(std::regex_match(sent[0], match, greeting)) << sent[0];
     EXPECT_EQ(match[1].str(), Today());
 
-    // Many greet ticks later the one join has still been greeted once; the next join is
-    // greeted too, so the user copier the ticks pause keeps running.
-    Sleep(2000);
+    // Later runs of the greet timer greet the one join no more; the next join is greeted too,
+    // so the user copier the runs pause keeps running.
+    ASSERT_TRUE(WaitGreetTicks(form4, 3)) << "the greet timer stopped";
     pair.Script("join Bob\\x090 RATS");
     ASSERT_TRUE(
         WaitUntil([&] { return SentLines(pair.TranscriptSince(before)).size() >= 2; }, 10000))
         << "the second join was not greeted";
-    Sleep(1000);
+    ASSERT_TRUE(WaitGreetTicks(form4, 3)) << "the greet timer stopped";
     sent = SentLines(pair.TranscriptSince(before));
     ASSERT_EQ(sent.size(), 2u) << "each join is greeted once";
     EXPECT_EQ(sent[1].rfind("/w Bob Hello Bob I'm using ", 0), 0u) << sent[1];
 
-    // Stopped, a join goes ungreeted.
+    // Stopped, the timer runs no more and a join goes ungreeted, for as many passes of the
+    // companion's pump as a run of the timer would need to come and greet it.
     Press(ToolControl(form4, layout, "Command2"));
+    HWND text2 = ToolControl(form4, layout, "Text2");
+    SetText(text2, kNoRunYet);
     pair.Script("join Cid\\x090 RATS");
-    pair.Script("mark joined");
-    Sleep(1500);
+    for (int pass = 0; pass < 5; ++pass) ASSERT_TRUE(pair.WaitPumpPass());
+    EXPECT_EQ(e2e::WindowText(text2), kNoRunYet) << "the stopped greet timer ran";
     EXPECT_EQ(SentLines(pair.TranscriptSince(before)).size(), 2u);
     EXPECT_TRUE(pair.Answers(2000));
 }
@@ -288,7 +287,7 @@ void SaveThroughTheMenus(GamePair& pair, DWORD pid, const Saved& saved) {
     SetText(ToolControl(form8, layout8, "Text1"), saved.word1);
     SetText(ToolControl(form8, layout8, "Text6"), saved.word);
     Press(ToolControl(form8, layout8, "Command1"));
-    Shot(L"e2e-tools-windows.bmp");
+    Shot(form8, L"e2e-tools-windows.bmp");
 }
 
 void ExpectBackThroughTheMenus(GamePair& pair, DWORD pid, const Saved& saved) {
@@ -313,7 +312,6 @@ void ExpectBackThroughTheMenus(GamePair& pair, DWORD pid, const Saved& saved) {
 }
 
 TEST_F(ToolWindowsE2E, SettingsComeBackAfterARestartWithTheMachineKeyWritable) {
-    RemoveSettings();
     const Saved saved;
     StartPair("saved-machine");
     SaveThroughTheMenus(pair, Pid(), saved);
@@ -331,7 +329,6 @@ TEST_F(ToolWindowsE2E, SettingsComeBackAfterARestartWithTheMachineKeyWritable) {
     ASSERT_TRUE(again.Start("saved-machine-2", {"channel Clan QV"})) << again.error;
     ExpectBackThroughTheMenus(again, GetProcessId(again.companion_process()), saved);
     again.Stop();
-    RemoveSettings();
 }
 
 TEST_F(ToolWindowsE2E, SettingsComeBackAfterARestartWithTheMachineKeyRefused) {
@@ -352,7 +349,6 @@ TEST_F(ToolWindowsE2E, SettingsComeBackAfterARestartWithTheMachineKeyRefused) {
     ASSERT_TRUE(again.Start("saved-user-2", {"channel Clan QV"})) << again.error;
     ExpectBackThroughTheMenus(again, GetProcessId(again.companion_process()), saved);
     again.Stop();
-    RemoveSettings();
 }
 
 }  // namespace
