@@ -17,6 +17,7 @@
 #include "e2e/companion_windows.h"
 #include "e2e/game_pair.h"
 #include "e2e/player_input.h"
+#include "e2e/shown_lists.h"
 #include "tools/name_alert_window.h"
 
 namespace {
@@ -120,6 +121,21 @@ bool Holds(const std::vector<std::string>& lines, const std::string& line) {
         if (l == line) return true;
     }
     return false;
+}
+
+// True once the channel label above the user list shows its white text.
+bool ChannelNameShown(HWND main) {
+    int width = 0;
+    int height = 0;
+    const std::vector<COLORREF> pixels = e2e::ClientPixels(main, &width, &height);
+    int bright = 0;
+    for (int y = 16; y < 49 && y < height; ++y) {
+        for (int x = 578; x < 755 && x < width; ++x) {
+            const COLORREF c = pixels[static_cast<size_t>(y * width + x)];
+            bright += GetRValue(c) > 200 && GetGValue(c) > 200 && GetBValue(c) > 200;
+        }
+    }
+    return bright > 20;
 }
 
 const std::string kAlertWord = "\xC3\x84rger";  // "Ärger"
@@ -263,6 +279,11 @@ TEST_F(SkinsE2E, EachSkinShowsItsPicturesAndPlacesSendAndWhisper) {
     pair.Script("chat \\x12Fenix: gl hf \\xe4\\xfc\\xdf \\x80");
     SetText(pair.Control(qv::kIdText4), "sure, invite me \xC3\xA4\xC3\xBC\xC3\x9F \xE2\x82\xAC");
     HWND main = pair.main();
+    // The shots show a companion in use: the chat, the users and the channel's name.
+    ASSERT_TRUE(WaitUntil([&] { return pair.View().find("gl hf") != std::string::npos; }, 10000));
+    ASSERT_TRUE(WaitUntil(
+        [&] { return e2e::ShownRows(pair.Control(qv::kIdListBoxFX1)).size() == 4; }, 10000));
+    ASSERT_TRUE(WaitUntil([&] { return ChannelNameShown(main); }, 10000));
     ASSERT_TRUE(WaitUntil([&] { return ShownLook(main) == Look::kStarcraft; }, 5000));
     ExpectPlaces(main, {501, 502, 29});
 
