@@ -18,6 +18,10 @@ class TimerService {
     virtual void StartTimer(Timer& timer) = 0;
     // Called when a timer goes from on to off, or is destroyed while on.
     virtual void StopTimer(Timer& timer) = 0;
+    // Called when a running timer starts or ends a rest (Timer::Rest); its period goes on
+    // meanwhile. A service may skip the ticks of a resting timer, which run nothing anyway.
+    virtual void RestTimer(Timer&) {}
+    virtual void WakeTimer(Timer&) {}
 };
 
 class Timer {
@@ -34,6 +38,14 @@ class Timer {
     // Arming a running timer does not restart its period; disarming a stopped one does nothing.
     void SetEnabled(bool on);
     bool Enabled() const { return enabled_; }
+
+    // A running timer whose coming ticks would change nothing rests: it stays on and keeps
+    // its period, but its ticks run nothing, so the program need not wake for them, until
+    // Wake. Its owner wakes it whenever something its handler reads has changed. Switching
+    // the timer off ends the rest; neither call does anything to a timer that is off.
+    void Rest();
+    void Wake();
+    bool Resting() const { return resting_; }
 
     // A new interval takes effect at once: a running timer restarts its period.
     void SetInterval(int interval_ms);
@@ -56,6 +68,7 @@ class Timer {
     int interval_ms_;
     bool one_shot_;
     bool enabled_ = false;
+    bool resting_ = false;
     Handler handler_;
 };
 

@@ -34,10 +34,13 @@ void ChannelUserList::Start() {
 void ChannelUserList::Timer6_Timer() {
     // The whole copy runs within one tick: no other handler sees List1 half filled.
     CopyGameUserRows(platform_.windows, HandleOf(boxes_.channel), List1_);
+    if (DecimalText(static_cast<int64_t>(List1_.size())) != Text5.Get()) Timer1.Wake();
 }
 
 void ChannelUserList::Timer1_Timer() {
     Text5.Set(DecimalText(static_cast<int64_t>(List1_.size())));
+    // Until the copier changes the count, the next ticks would publish the same one.
+    Timer1.Rest();
 }
 
 void ChannelUserList::Timer8_Timer() {
