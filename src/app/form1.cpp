@@ -68,6 +68,7 @@ Form1::Form1(Platform& p, ChatView& view, FormState& form_state)
     });
     scan.SetUserListScrollBarsOff([this] {
         if (user_list_scrollbars_off) user_list_scrollbars_off();
+        views.Timer4.Wake();
     });
     Timer11.SetHandler([this] { Timer11_Timer(); });
     WireControls();

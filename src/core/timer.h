@@ -45,7 +45,6 @@ class Timer {
     // the timer off ends the rest; neither call does anything to a timer that is off.
     void Rest();
     void Wake();
-    bool Resting() const { return resting_; }
 
     // A new interval takes effect at once: a running timer restarts its period.
     void SetInterval(int interval_ms);

@@ -28,9 +28,12 @@ UserListViews::UserListViews(Platform& platform, FormState& form, UserListBox& L
       ListBoxFX2_(ListBoxFX2),
       friends_(friends) {
     Timer4.SetHandler([this] { Timer4_Timer(); });
+    ListBoxFX1_.OnRebuilt([this] { Timer4.Wake(); });
+    ListBoxFX2_.OnRebuilt([this] { Timer4.Wake(); });
 }
 
 void UserListViews::Option1_Click() {
+    Timer4.Wake();
     if (!ChannelView()) return;
     ListBoxFX1_.SetTop(kUserListTop);
     SetAppearance(ListBoxFX1_, kFlat);
@@ -40,6 +43,7 @@ void UserListViews::Option1_Click() {
 }
 
 void UserListViews::Option2_Click() {
+    Timer4.Wake();
     if (FriendsView()) {
         SetAppearance(ListBoxFX2_, kFlat);
         ListBoxFX2_.SetHeight(kUserListHeight);
@@ -52,6 +56,7 @@ void UserListViews::Option2_Click() {
 }
 
 void UserListViews::Option3_Click() {
+    Timer4.Wake();
     if (BothView()) {
         SetAppearance(ListBoxFX1_, kSunken);
         SetAppearance(ListBoxFX2_, kSunken);
@@ -76,6 +81,9 @@ void UserListViews::Timer4_Timer() {
         SetScrollBar(channel, channel.ListCount() > kSingleViewRowsShown);
         SetScrollBar(friends, friends.ListCount() > kSingleViewRowsShown);
     }
+    // The next ticks would set the same: the timer rests until a list is rebuilt, the view
+    // changes or the Load steps switch the scroll bars off.
+    Timer4.Rest();
 }
 
 }  // namespace qv

@@ -9,8 +9,8 @@
 
 #include "platform/platform.h"
 #include "win32/game_messages.h"
-#include "win32/win32_cursor.h"
 #include "win32/registry_settings.h"
+#include "win32/win32_cursor.h"
 #include "win32/win32_screen.h"
 
 namespace qv {
@@ -118,8 +118,8 @@ struct Win32Platform {
     Win32Cursor cursor;
     Win32PointWindows points;
     Win32Dialogs dialogs;
-    Platform platform{timers, windows, process, settings, sound,  files,
-                      clock,  codec,   keyboard, cursor,  points, dialogs};
+    Platform platform{timers, windows, process,  settings, sound,  files,
+                      clock,  codec,   keyboard, cursor,   points, dialogs};
 };
 
 // A game handle kept as a signed 32-bit number; window handles fit in 32 bits.

@@ -19,7 +19,7 @@
 namespace {
 
 constexpr int kOption3 = 1305;  // Both
-constexpr DWORD kSettleMs = 4000;
+constexpr DWORD kSettleMs = 6000;
 constexpr int kBindTimeoutMs = 30000;
 // Rows of the game control map: the chat list, the channel user list, the friends list.
 constexpr int kChatList = 9;

@@ -56,6 +56,7 @@ TEST(Timers, RestingTimerStaysOnRunsNothingAndWokenKeepsItsPeriod) {
     timer.SetEnabled(true);
     clock.Advance(150);
     timer.Rest();
+    EXPECT_TRUE(clock.Resting(timer));
     clock.Advance(300);
     EXPECT_TRUE(timer.Enabled());
     EXPECT_EQ(ticks, (std::vector<int64_t>{100}));
@@ -65,7 +66,7 @@ TEST(Timers, RestingTimerStaysOnRunsNothingAndWokenKeepsItsPeriod) {
     timer.Rest();
     timer.SetEnabled(false);
     timer.SetEnabled(true);  // switched off and on: ticking again, with a fresh period
-    EXPECT_FALSE(timer.Resting());
+    EXPECT_FALSE(clock.Resting(timer));
     clock.Advance(100);
     EXPECT_EQ(ticks, (std::vector<int64_t>{100, 500, 650}));
 }

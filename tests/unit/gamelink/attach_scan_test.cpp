@@ -172,7 +172,7 @@ TEST_F(AttachScanTest, WhileBoundTheCheckRepeatsAndUnchangedWritesFireNothing) {
     // between, the scanner would only arm the running check again, so it rests.
     world.clock.Advance(555 * 10);
     EXPECT_EQ(checks, 9);
-    EXPECT_TRUE(form->scan.Ti.Resting());
+    EXPECT_TRUE(world.clock.Resting(form->scan.Ti));
     EXPECT_TRUE(form->scan.Ti.Enabled());
     EXPECT_EQ(text_changes, 0);
     EXPECT_EQ(Count("LB_ADDSTRING"), welcome_adds);
