@@ -57,16 +57,18 @@ GdiListCanvas::~GdiListCanvas() {
 }
 
 void GdiListCanvas::Resize(int width, int height) {
-    width_ = width > 0 ? width : 1;
-    height_ = height > 0 ? height : 1;
+    width = width > 0 ? width : 1;
+    height = height > 0 ? height : 1;
     // A device-independent buffer: drawing into it, icons with their mask colour included,
     // stays within the program, where a bitmap of the display's own kind costs trips to the
     // window server under Wine.
     BITMAPINFO info{};
-    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width_, -height_, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
     void* bits = nullptr;
     HBITMAP fresh = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    if (!fresh) return;
+    if (!fresh) return;  // the old buffer stays, with its size
+    width_ = width;
+    height_ = height;
     pixels_ = static_cast<const uint8_t*>(bits);
     HGDIOBJ previous = SelectObject(dc_, fresh);
     if (!original_bitmap_) original_bitmap_ = previous;
