@@ -23,8 +23,6 @@ void UserPopupOpener::ListBoxFX1_MouseUp(int16_t button) {
         Textstein.Set("1");
         // Armed before the queued press is handled, so the press selects the row first.
         timerfenster.SetEnabled(true);
-        // The placer reads what the tracker read last; the tracker's next ticks come before it.
-        Timer9.Wake();
     } else if (button == kButtonLeft) {
         // The pop-up was meant to yield to pending events first; nothing here depends on what they
         // do, and this program yields inside no handler.
@@ -46,9 +44,6 @@ void UserPopupOpener::Timer9_Timer() {
     posaa1 = DecimalText(point.x);
     Label3 = "Y-Position: ";
     posaa2 = DecimalText(point.y);
-    // Only the placer reads the position: while none is due the tracker rests, and each
-    // reading of the cursor would cost trips to the window system.
-    if (!timerfenster.Enabled()) Timer9.Rest();
 }
 
 void UserPopupOpener::timerfenster_Timer() {

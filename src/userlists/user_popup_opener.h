@@ -1,9 +1,7 @@
 // How a right click on the channel list opens the user pop-up: the release of
 // the right button sets `Textstein`, whose change makes a synthetic left press and release at
 // the cursor (selecting the row under it) and arms the pop-up placer `timerfenster`, which
-// opens the pop-up 100 ms later at the cursor position the tracker `Timer9` read last. The
-// tracker keeps its 66 ms period but rests while no placement is due, so `posaa1` and
-// `posaa2` are current only for the placer.
+// opens the pop-up 100 ms later at the cursor position the tracker `Timer9` read last.
 #pragma once
 
 #include <cstdint>
