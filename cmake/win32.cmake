@@ -27,6 +27,12 @@ set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
 set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
 add_subdirectory(/usr/src/googletest ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
 
+# The least reader of the game's lists, the floor that tools/measure_cpu.sh compares the
+# companion's CPU with.
+add_executable(cpu-floor-reader WIN32 tests/cpu_floor/floor_reader.cpp)
+target_link_libraries(cpu-floor-reader PRIVATE user32 shell32)
+target_compile_options(cpu-floor-reader PRIVATE ${QV_WARNINGS})
+
 file(GLOB QV_WIN32_TEST_SOURCES CONFIGURE_DEPENDS tests/win32/*.cpp)
 if(QV_WIN32_TEST_SOURCES)
   add_executable(win32_tests ${QV_WIN32_TEST_SOURCES} assets/resources.rc)
@@ -47,7 +53,7 @@ if(QV_E2E_SOURCES)
   target_link_libraries(capture-companion PRIVATE qv_win32)
   target_compile_options(capture-companion PRIVATE ${QV_WARNINGS})
   # The end-to-end tests start these programs from their own folder.
-  add_dependencies(e2e_tests quorvane-chat capture-companion standin-game)
+  add_dependencies(e2e_tests quorvane-chat capture-companion standin-game cpu-floor-reader)
 endif()
 
 # The Wine tests run through ctest (the emulator is wine), one label per tier:

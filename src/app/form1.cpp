@@ -57,7 +57,10 @@ Form1::Form1(Platform& p, ChatView& view, FormState& form_state)
     clear_staging = [this] { RichTextBox1.Replace(""); };
     auto_scroll.hide_loading_note = [this] { Text9.Hide(); };
     RichTextBox2.OnChange([this] { auto_scroll.ScrollChatToEnd(); });
-    scan.Kaunta.OnChange([this] { pump.Kaunta_Change(); });
+    scan.Kaunta.OnChange([this] {
+        scan.Ti.Wake();
+        pump.Kaunta_Change();
+    });
     boxes.text.OnChange([this] { pump.text_Change(); });
     boxes.list.OnChange([this] { pump.list_Change(); });
     Text11.OnChange([this] {
@@ -69,6 +72,7 @@ Form1::Form1(Platform& p, ChatView& view, FormState& form_state)
     });
     scan.SetUserListScrollBarsOff([this] {
         if (user_list_scrollbars_off) user_list_scrollbars_off();
+        views.Timer4.Wake();
     });
     Timer11.SetHandler([this] { Timer11_Timer(); });
     WireControls();

@@ -93,16 +93,27 @@ void IdleHandOffPaths::Timer7_Timer() {
     texta.Set(rows);
 }
 
-void IdleHandOffPaths::texta_Change() { Timera.SetEnabled(true); }
+void IdleHandOffPaths::texta_Change() {
+    Timera.Wake();
+    Timera.SetEnabled(true);
+}
 
 void IdleHandOffPaths::Timera_Timer() {
-    if (texta.Get() == Text8.Get()) return;
+    // While the two are equal the timer keeps polling; its ticks change nothing until one of
+    // them changes, so it rests until then.
+    if (texta.Get() == Text8.Get()) {
+        Timera.Rest();
+        return;
+    }
     Text8.Set(texta.Get());
     Text8_SelStart = static_cast<int>(Utf16Length(Text8.Get()));
     Timera.SetEnabled(false);
 }
 
-void IdleHandOffPaths::Text8_Change() { loading_note_.Hide(); }
+void IdleHandOffPaths::Text8_Change() {
+    Timera.Wake();
+    loading_note_.Hide();
+}
 
 void IdleHandOffPaths::EnableTimera() { Timera.SetEnabled(true); }
 

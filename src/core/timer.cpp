@@ -12,6 +12,7 @@ Timer::~Timer() {
 void Timer::SetEnabled(bool on) {
     if (on == enabled_) return;
     enabled_ = on;
+    resting_ = false;
     if (on) {
         service_.StartTimer(*this);
     } else {
@@ -25,11 +26,24 @@ void Timer::SetInterval(int interval_ms) {
     if (enabled_) {
         service_.StopTimer(*this);
         service_.StartTimer(*this);
+        if (resting_) service_.RestTimer(*this);
     }
 }
 
+void Timer::Rest() {
+    if (!enabled_ || resting_) return;
+    resting_ = true;
+    service_.RestTimer(*this);
+}
+
+void Timer::Wake() {
+    if (!resting_) return;
+    resting_ = false;
+    service_.WakeTimer(*this);
+}
+
 void Timer::Fire() {
-    if (!enabled_) return;
+    if (!enabled_ || resting_) return;
     if (one_shot_) SetEnabled(false);
     if (handler_) handler_();
 }

@@ -20,6 +20,10 @@ class TimerService {
     virtual void StopTimer(Timer& timer) = 0;
     // Milliseconds on the clock the timers run on; it never goes back.
     virtual int64_t Now() const = 0;
+    // Called when a running timer starts or ends a rest (Timer::Rest); its period goes on
+    // meanwhile. A service may skip the ticks of a resting timer, which run nothing anyway.
+    virtual void RestTimer(Timer&) {}
+    virtual void WakeTimer(Timer&) {}
 };
 
 class Timer {
@@ -36,6 +40,13 @@ class Timer {
     // Arming a running timer does not restart its period; disarming a stopped one does nothing.
     void SetEnabled(bool on);
     bool Enabled() const { return enabled_; }
+
+    // A running timer whose coming ticks would change nothing rests: it stays on and keeps
+    // its period, but its ticks run nothing, so the program need not wake for them, until
+    // Wake. Its owner wakes it whenever something its handler reads has changed. Switching
+    // the timer off ends the rest; neither call does anything to a timer that is off.
+    void Rest();
+    void Wake();
 
     // A new interval takes effect at once: a running timer restarts its period.
     void SetInterval(int interval_ms);
@@ -58,6 +69,7 @@ class Timer {
     int interval_ms_;
     bool one_shot_;
     bool enabled_ = false;
+    bool resting_ = false;
     Handler handler_;
 };
 

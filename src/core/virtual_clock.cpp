@@ -12,6 +12,7 @@ void VirtualClock::StartTimer(Timer& timer) {
 
 void VirtualClock::StopTimer(Timer& timer) {
     running_.erase(std::remove(running_.begin(), running_.end(), &timer), running_.end());
+    resting_.erase(&timer);
 }
 
 Timer* VirtualClock::NextDue(int64_t limit) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <set>
 #include <vector>
 
 #include "core/timer.h"
@@ -13,6 +14,10 @@ class VirtualClock : public TimerService {
   public:
     void StartTimer(Timer& timer) override;
     void StopTimer(Timer& timer) override;
+    // A resting timer's ticks still come due here (they run nothing), so its period holds.
+    void RestTimer(Timer& timer) override { resting_.insert(&timer); }
+    void WakeTimer(Timer& timer) override { resting_.erase(&timer); }
+    bool Resting(const Timer& timer) const { return resting_.count(&timer) != 0; }
 
     // Runs all ticks due up to now + ms. Ticks due at the same moment run in the order
     // their timers were started.
@@ -28,6 +33,7 @@ class VirtualClock : public TimerService {
     int64_t now_ = 0;
     uint64_t next_seq_ = 0;
     std::vector<Timer*> running_;
+    std::set<const Timer*> resting_;
 };
 
 }  // namespace qv

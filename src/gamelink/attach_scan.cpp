@@ -28,6 +28,7 @@ void AttachScan::Command2_Click() {
     for (WindowHandle window : platform_.windows.EnumTopLevelWindows()) {
         EW.push_back(WindowRow(window));
     }
+    Ti.Wake();
 }
 
 std::string AttachScan::WindowRow(WindowHandle window) {
@@ -71,12 +72,16 @@ void AttachScan::Ti_Timer() {
         // restart its period, so the check still comes every 555 ms.
         handlebw = EW[static_cast<size_t>(k - 3)];
         Ti2.SetEnabled(true);
+        // The next ticks would test the same row and arm the running check again: the
+        // scanner rests until the check has run or the scan has moved.
+        Ti.Rest();
         return;
     }
     Advance(k + 1);
 }
 
 void AttachScan::Advance(int row) {
+    Ti.Wake();
     Kaunta.Set(DecimalText(row));
     if (row >= static_cast<int>(EW.size())) {
         EW.clear();
@@ -102,6 +107,7 @@ void AttachScan::Ti2_Timer() {
         Kaunta.Set(DecimalText(k + 1));
     }
     Ti2.SetEnabled(false);
+    Ti.Wake();
 }
 
 }  // namespace qv

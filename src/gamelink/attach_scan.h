@@ -44,6 +44,8 @@ class AttachScan {
     void Ti1_Timer();
     void Ti2_Timer();
 
+    // Kaunta and EW are written by the scan alone: the scanner rests while it has matched
+    // and the check runs, and only the scan's own steps wake it.
     TextField Kaunta{"0"};
     std::string handlebw;
     std::vector<std::string> EW;

@@ -36,10 +36,13 @@ void ChannelUserList::Timer6_Timer() {
     // that does not answer leaves List1 as it was, so the count, the shown list and the
     // greeting do not take its users for gone.
     CopyGameUserRows(platform_.windows, HandleOf(boxes_.channel), List1_);
+    if (DecimalText(static_cast<int64_t>(List1_.size())) != Text5.Get()) Timer1.Wake();
 }
 
 void ChannelUserList::Timer1_Timer() {
     Text5.Set(DecimalText(static_cast<int64_t>(List1_.size())));
+    // Until the copier changes the count, the next ticks would publish the same one.
+    Timer1.Rest();
 }
 
 void ChannelUserList::Timer8_Timer() {

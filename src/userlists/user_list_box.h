@@ -52,6 +52,9 @@ class UserListBox {
     // paints what was drawn once the rebuild is done (false).
     void OnHoldPainting(std::function<void(bool hold)> hold) { hold_ = std::move(hold); }
 
+    // Told after each rebuild (its rows may have changed).
+    void OnRebuilt(std::function<void()> listener) { rebuilt_ = std::move(listener); }
+
     // Holds the painting for as long as it lives: a rebuild of N rows then paints once.
     class Rebuild {
       public:
@@ -60,6 +63,7 @@ class UserListBox {
         }
         ~Rebuild() {
             if (list_.hold_) list_.hold_(false);
+            if (list_.rebuilt_) list_.rebuilt_();
         }
         Rebuild(const Rebuild&) = delete;
         Rebuild& operator=(const Rebuild&) = delete;
@@ -94,6 +98,7 @@ class UserListBox {
     bool visible_;
     std::function<void()> place_listener_;
     std::function<void(bool)> hold_;
+    std::function<void()> rebuilt_;
 };
 
 }  // namespace qv

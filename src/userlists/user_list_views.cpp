@@ -28,9 +28,12 @@ UserListViews::UserListViews(Platform& platform, FormState& form, UserListBox& L
       ListBoxFX2_(ListBoxFX2),
       friends_(friends) {
     Timer4.SetHandler([this] { Timer4_Timer(); });
+    ListBoxFX1_.OnRebuilt([this] { Timer4.Wake(); });
+    ListBoxFX2_.OnRebuilt([this] { Timer4.Wake(); });
 }
 
 void UserListViews::Option1_Click() {
+    Timer4.Wake();
     if (!ChannelView()) return;
     ListBoxFX1_.SetTop(kUserListTop);
     SetAppearance(ListBoxFX1_, kFlat);
@@ -49,6 +52,7 @@ void UserListViews::RefreshFromGame() {
 }
 
 void UserListViews::FriendsViewSteps(OnNoAnswer no_answer) {
+    Timer4.Wake();
     if (FriendsView()) {
         SetAppearance(ListBoxFX2_, kFlat);
         ListBoxFX2_.SetHeight(kUserListHeight);
@@ -61,6 +65,7 @@ void UserListViews::FriendsViewSteps(OnNoAnswer no_answer) {
 }
 
 void UserListViews::BothViewSteps(OnNoAnswer no_answer) {
+    Timer4.Wake();
     if (BothView()) {
         SetAppearance(ListBoxFX1_, kSunken);
         SetAppearance(ListBoxFX2_, kSunken);
@@ -85,6 +90,9 @@ void UserListViews::Timer4_Timer() {
         SetScrollBar(channel, channel.ListCount() > kSingleViewRowsShown);
         SetScrollBar(friends, friends.ListCount() > kSingleViewRowsShown);
     }
+    // The next ticks would set the same: the timer rests until a list is rebuilt, the view
+    // changes or the Load steps switch the scroll bars off.
+    Timer4.Rest();
 }
 
 }  // namespace qv

@@ -1,6 +1,8 @@
 // The Channel, Friends and Both views of the user lists: the option buttons
 // `Option1` to `Option3` place and show the two lists, and `Timer4` gives each list its own
-// scroll bar above a number of rows that depends on the view.
+// scroll bar above a number of rows that depends on the view. Between a tick and the next
+// rebuild, change of view or switching off of the scroll bars `Timer4` rests: its ticks would
+// set what they set before.
 #pragma once
 
 #include "core/form_state.h"

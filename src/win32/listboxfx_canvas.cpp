@@ -57,11 +57,19 @@ GdiListCanvas::~GdiListCanvas() {
 }
 
 void GdiListCanvas::Resize(int width, int height) {
-    width_ = width > 0 ? width : 1;
-    height_ = height > 0 ? height : 1;
-    HDC screen = GetDC(window_);
-    HBITMAP fresh = CreateCompatibleBitmap(screen, width_, height_);
-    ReleaseDC(window_, screen);
+    width = width > 0 ? width : 1;
+    height = height > 0 ? height : 1;
+    // A device-independent buffer: drawing into it, icons with their mask colour included,
+    // stays within the program, where a bitmap of the display's own kind costs trips to the
+    // window server under Wine.
+    BITMAPINFO info{};
+    info.bmiHeader = {sizeof(BITMAPINFOHEADER), width, -height, 1, 32, BI_RGB, 0, 0, 0, 0, 0};
+    void* bits = nullptr;
+    HBITMAP fresh = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (!fresh) return;  // the old buffer stays, with its size
+    width_ = width;
+    height_ = height;
+    pixels_ = static_cast<const uint8_t*>(bits);
     HGDIOBJ previous = SelectObject(dc_, fresh);
     if (!original_bitmap_) original_bitmap_ = previous;
     if (buffer_) DeleteObject(buffer_);
@@ -79,7 +87,37 @@ bool GdiListCanvas::TakeDirty() {
     return was;
 }
 
+std::vector<uint8_t> GdiListCanvas::Pixels() const {
+    if (!pixels_) return {};
+    GdiFlush();
+    return std::vector<uint8_t>(pixels_, pixels_ + static_cast<size_t>(width_) * height_ * 4);
+}
+
+void GdiListCanvas::Hold() {
+    if (held_) return;
+    held_ = true;
+    drawn_while_held_ = false;
+    held_picture_ = Pixels();
+}
+
+bool GdiListCanvas::Release() {
+    if (!held_) return false;
+    held_ = false;
+    // A list rebuilt with the rows it showed draws the same picture, which needs no paint.
+    const bool changed = drawn_while_held_ && Pixels() != held_picture_;
+    held_picture_.clear();
+    if (changed || dirty_) {
+        dirty_ = false;
+        MarkDirty();
+    }
+    return changed;
+}
+
 void GdiListCanvas::MarkDirty() {
+    if (held_) {
+        drawn_while_held_ = true;
+        return;
+    }
     if (dirty_ || painting_) return;
     dirty_ = true;
     InvalidateRect(window_, nullptr, FALSE);
@@ -208,7 +246,9 @@ bool GdiListCanvas::SystemColor(int32_t index, uint32_t* rgb) {
 }
 
 void GdiListCanvas::Refresh() {
-    // Paint now, so what was drawn shows before the caller goes on.
+    // Paint now, so what was drawn shows before the caller goes on. A list that is held or
+    // not shown paints nothing, and asking would cost trips to the window server.
+    if (held_ || !IsWindowVisible(window_)) return;
     RedrawWindow(window_, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
 }
 

@@ -5,8 +5,10 @@
 
 #include <windows.h>
 
+#include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 #include "listcontrol/list_canvas.h"
 
@@ -27,6 +29,12 @@ class GdiListCanvas : public ListCanvas {
     bool TakeDirty();
     // While set, drawing does not ask for another paint (the caller paints anyway).
     void SetPainting(bool painting) { painting_ = painting; }
+    // While held, drawing goes into the back buffer alone: nothing asks for a paint and
+    // Refresh paints nothing. Release tells whether the back buffer now differs from the
+    // picture it held when the hold began; only then, or when a paint was already due, does
+    // it ask for one.
+    void Hold();
+    bool Release();
 
     void SetFont(const FontSpec& font) override;
     void Clear(uint32_t rgb) override;
@@ -54,10 +62,12 @@ class GdiListCanvas : public ListCanvas {
   private:
     void MarkDirty();
     SIZE TextExtent(const std::string& text);
+    std::vector<uint8_t> Pixels() const;
 
     HWND window_;
     HDC dc_ = nullptr;
     HBITMAP buffer_ = nullptr;
+    const uint8_t* pixels_ = nullptr;  // the buffer's 32-bit pixels, top row first
     HGDIOBJ original_bitmap_ = nullptr;
     HFONT font_ = nullptr;
     HGDIOBJ original_font_ = nullptr;
@@ -67,6 +77,9 @@ class GdiListCanvas : public ListCanvas {
     int height_ = 0;
     bool dirty_ = false;
     bool painting_ = false;
+    bool held_ = false;
+    bool drawn_while_held_ = false;
+    std::vector<uint8_t> held_picture_;
     std::map<std::string, HBITMAP> bitmaps_;
 };
 

@@ -97,12 +97,13 @@ void ListBoxFXWindow::ApplyFrameOnce() {
         SCROLLINFO info{sizeof info, SIF_RANGE | SIF_POS | SIF_PAGE, 0, bar.max, 0, bar.value, 0};
         SetScrollInfo(vbar_, SB_CTL, &info, TRUE);
     }
+    // The bar is moved only here, so the place it was given last is where it is: asking the
+    // window for it would cost a trip to the window server each time a row is added.
     const ListRect& b = bar.bounds;
-    RECT now{};
-    GetWindowRect(vbar_, &now);
-    MapWindowPoints(nullptr, hwnd_, reinterpret_cast<POINT*>(&now), 2);
+    const RECT& now = bar_place_;
     if (now.left != b.left || now.top != b.top || now.right != b.right || now.bottom != b.bottom) {
         MoveWindow(vbar_, b.left, b.top, b.right - b.left, b.bottom - b.top, TRUE);
+        bar_place_ = RECT{b.left, b.top, b.right, b.bottom};
     }
     const bool shown = (GetWindowLongW(vbar_, GWL_STYLE) & WS_VISIBLE) != 0;
     if (shown != bar.visible) ShowWindow(vbar_, bar.visible ? SW_SHOWNA : SW_HIDE);

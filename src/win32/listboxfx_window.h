@@ -25,6 +25,7 @@ class ListBoxFXWindow {
     static ListBoxFXWindow* FromHandle(HWND window);
 
     ListBoxFX& Control() { return *control_; }
+    GdiListCanvas& Canvas() { return *canvas_; }
     HWND Handle() const { return hwnd_; }
     HWND ScrollBar() const { return vbar_; }
 
@@ -43,6 +44,7 @@ class ListBoxFXWindow {
 
     HWND hwnd_;
     HWND vbar_ = nullptr;
+    RECT bar_place_{0, 0, 0, 0};  // where ApplyFrame put the scroll bar, in client pixels
     HWND tooltip_ = nullptr;
     std::unique_ptr<GdiListCanvas> canvas_;
     std::unique_ptr<ListBoxFX> control_;

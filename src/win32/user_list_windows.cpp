@@ -23,17 +23,26 @@ void AttachUserListWindow(UserListBox& list, ListBoxFXWindow* window) {
         if (shown != list.Visible()) ShowWindow(hwnd, list.Visible() ? SW_SHOWNA : SW_HIDE);
     });
     // Each added row asks the list to paint at once; with redrawing off the rows are only
-    // drawn into the list's picture, and one paint shows the whole list when the rebuild ends.
-    // A hidden list is left alone: turning redrawing on would show it.
-    auto held = std::make_shared<bool>(false);
-    list.OnHoldPainting([hwnd, held](bool hold) {
-        if (hold && !*held && IsWindowVisible(hwnd)) {
+    // drawn into the list's picture, and one paint shows the whole list when the rebuild ends,
+    // or none when the rebuilt list looks as it did. A hidden list is left alone: turning
+    // redrawing on would show it.
+    struct Hold {
+        bool held = false;
+        bool paint_due = false;
+    };
+    auto state = std::make_shared<Hold>();
+    GdiListCanvas* canvas = &window->Canvas();
+    list.OnHoldPainting([hwnd, state, canvas](bool hold) {
+        if (hold && !state->held && IsWindowVisible(hwnd)) {
+            // Turning redrawing off drops a paint that was due; it is asked for again after.
+            state->paint_due = GetUpdateRect(hwnd, nullptr, FALSE) != FALSE;
+            canvas->Hold();
             SendMessageW(hwnd, WM_SETREDRAW, FALSE, 0);
-            *held = true;
-        } else if (!hold && *held) {
+            state->held = true;
+        } else if (!hold && state->held) {
             SendMessageW(hwnd, WM_SETREDRAW, TRUE, 0);
-            InvalidateRect(hwnd, nullptr, FALSE);
-            *held = false;
+            if (!canvas->Release() && state->paint_due) InvalidateRect(hwnd, nullptr, FALSE);
+            state->held = false;
         }
     });
 }

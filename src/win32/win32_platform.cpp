@@ -21,6 +21,22 @@ BOOL CALLBACK CollectWindow(HWND hwnd, LPARAM lp) {
 
 const wchar_t kTimerWindowClass[] = L"QuorvaneTimerWindow";
 
+// Milliseconds on a steady clock finer than GetTickCount's steps.
+int64_t NowMs() {
+    static const int64_t frequency = [] {
+        LARGE_INTEGER f;
+        QueryPerformanceFrequency(&f);
+        return static_cast<int64_t>(f.QuadPart);
+    }();
+    LARGE_INTEGER now;
+    QueryPerformanceCounter(&now);
+    return static_cast<int64_t>(now.QuadPart) * 1000 / frequency;
+}
+
+UINT PeriodOf(const Timer& timer) {
+    return static_cast<UINT>(timer.Interval() < 1 ? 1 : timer.Interval());
+}
+
 }  // namespace
 
 // ---- timers ---------------------------------------------------------------------------
@@ -48,22 +64,42 @@ Win32TimerService::~Win32TimerService() {
 void Win32TimerService::StartTimer(Timer& timer) {
     const UINT_PTR id = next_id_++;
     timer.service_seq = id;
+    timer.service_due = NowMs();  // the start of its periods
     timers_[id] = &timer;
-    SetTimer(window_, id, static_cast<UINT>(timer.Interval() < 1 ? 1 : timer.Interval()), nullptr);
+    SetTimer(window_, id, PeriodOf(timer), nullptr);
 }
 
 void Win32TimerService::StopTimer(Timer& timer) {
     const UINT_PTR id = static_cast<UINT_PTR>(timer.service_seq);
     KillTimer(window_, id);
     timers_.erase(id);
+    realigning_.erase(id);
+}
+
+void Win32TimerService::RestTimer(Timer& timer) {
+    const UINT_PTR id = static_cast<UINT_PTR>(timer.service_seq);
+    KillTimer(window_, id);
+    realigning_.erase(id);
+}
+
+void Win32TimerService::WakeTimer(Timer& timer) {
+    const UINT_PTR id = static_cast<UINT_PTR>(timer.service_seq);
+    const int64_t period = PeriodOf(timer);
+    const int64_t into = (NowMs() - timer.service_due) % period;
+    SetTimer(window_, id, static_cast<UINT>(period - into), nullptr);
+    realigning_.insert(id);
 }
 
 LRESULT CALLBACK Win32TimerService::WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
     if (msg == WM_TIMER) {
         auto* self = reinterpret_cast<Win32TimerService*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
         if (self) {
-            auto it = self->timers_.find(static_cast<UINT_PTR>(wp));
-            if (it != self->timers_.end()) it->second->Fire();
+            const UINT_PTR id = static_cast<UINT_PTR>(wp);
+            auto it = self->timers_.find(id);
+            if (it != self->timers_.end()) {
+                if (self->realigning_.erase(id)) SetTimer(hwnd, id, PeriodOf(*it->second), nullptr);
+                it->second->Fire();
+            }
         }
         return 0;
     }

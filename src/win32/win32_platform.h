@@ -5,6 +5,7 @@
 
 #include <map>
 #include <memory>
+#include <set>
 
 #include "platform/platform.h"
 #include "win32/game_messages.h"
@@ -14,7 +15,9 @@
 
 namespace qv {
 
-// Runs the program's timers on WM_TIMER of a hidden message window of the UI thread.
+// Runs the program's timers on WM_TIMER of a hidden message window of the UI thread. A
+// resting timer has no system timer, so the program is not woken for ticks that would run
+// nothing; woken, its ticks come again at the times its period gives since it was started.
 class Win32TimerService : public TimerService {
   public:
     Win32TimerService();
@@ -22,12 +25,17 @@ class Win32TimerService : public TimerService {
     void StartTimer(Timer& timer) override;
     void StopTimer(Timer& timer) override;
     int64_t Now() const override { return static_cast<int64_t>(GetTickCount64()); }
+    void RestTimer(Timer& timer) override;
+    void WakeTimer(Timer& timer) override;
 
   private:
     static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp);
     HWND window_ = nullptr;
     UINT_PTR next_id_ = 1;
     std::map<UINT_PTR, Timer*> timers_;
+    // Woken timers whose first tick is the rest of a period: their next tick sets the
+    // whole period again.
+    std::set<UINT_PTR> realigning_;
 };
 
 class Win32WindowSystem : public WindowSystem {

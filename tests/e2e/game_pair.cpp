@@ -63,6 +63,10 @@ bool GamePair::Start(const std::string& tag, const std::vector<std::string>& ini
         error = "the stand-in never reported ready";
         return false;
     }
+    return StartCompanion();
+}
+
+bool GamePair::StartCompanion() {
     if (!companion_.Start(L"\"" + ExeDir() + L"\\" + companion_exe + L"\"", work_)) {
         error = "the companion did not start";
         return false;
@@ -95,6 +99,10 @@ void GamePair::Stop() {
         game_.Exited(kExitWaitMs);
         game_.Stop();
     }
+    StopCompanion();
+}
+
+void GamePair::StopCompanion() {
     companion_.Stop();
     main_ = nullptr;
 }

@@ -32,8 +32,13 @@ class GamePair {
     // beside the companion is removed first. False (with `error` set) when either fails.
     bool Start(const std::string& tag, const std::vector<std::string>& init,
                const std::wstring& standin_arguments = L"");
+    // Starts the companion alone beside the running stand-in and waits for its main window
+    // (after StopCompanion, for another run of it).
+    bool StartCompanion();
     // Ends both programs: the stand-in by its exit command, the companion by force.
     void Stop();
+    // Ends the companion by force; the stand-in goes on.
+    void StopCompanion();
 
     // Waits until the transcript holds at least `times` rounds of the five welcome lines and
     // their selection, i.e. the companion has bound the chat screen that often.

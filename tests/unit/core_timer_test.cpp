@@ -54,6 +54,29 @@ TEST(Timers, StoppedTimerDoesNotTickAndRestartTakesAFreshPeriod) {
     EXPECT_EQ(runs, 1);
 }
 
+TEST(Timers, RestingTimerStaysOnRunsNothingAndWokenKeepsItsPeriod) {
+    VirtualClock clock;
+    Timer timer(clock, "t", 100);
+    std::vector<int64_t> ticks;
+    timer.SetHandler([&] { ticks.push_back(clock.Now()); });
+    timer.SetEnabled(true);
+    clock.Advance(150);
+    timer.Rest();
+    EXPECT_TRUE(clock.Resting(timer));
+    clock.Advance(300);
+    EXPECT_TRUE(timer.Enabled());
+    EXPECT_EQ(ticks, (std::vector<int64_t>{100}));
+    timer.Wake();  // at 450: the next tick is the one its period gives, not a fresh period
+    clock.Advance(100);
+    EXPECT_EQ(ticks, (std::vector<int64_t>{100, 500}));
+    timer.Rest();
+    timer.SetEnabled(false);
+    timer.SetEnabled(true);  // switched off and on: ticking again, with a fresh period
+    EXPECT_FALSE(clock.Resting(timer));
+    clock.Advance(100);
+    EXPECT_EQ(ticks, (std::vector<int64_t>{100, 500, 650}));
+}
+
 TEST(Timers, TicksDueTogetherRunInStartOrder) {
     VirtualClock clock;
     Timer a(clock, "a", 10), b(clock, "b", 5);

@@ -1,5 +1,6 @@
 // The user lists' windows under Wine: a list made on the main window before it shows, its
-// place and visibility following the views, and a rebuild painted once.
+// place and visibility following the views, and a rebuild painted once, or not at all when
+// the list looks as it did.
 #include <windows.h>
 // commctrl.h needs the types of windows.h first.
 #include <commctrl.h>
@@ -129,15 +130,21 @@ TEST_F(UserListWindows, ARebuildIsPaintedOnceByTheMessageLoop) {
     std::printf("a rebuild of 40 rows without holding: %d paints\n", unheld);
     EXPECT_GE(unheld, 40);
 
-    g_paints = 0;
-    {
-        UserListBox::Rebuild painting_once(channel_);
-        RenderUserRows(rows, "\t", channel_.Control(), UserRowRules{});
-        EXPECT_EQ(g_paints, 0) << "nothing is painted during the rebuild";
-        EXPECT_FALSE(IsWindowVisible(list)) << "redrawing is off";
-    }
-    EXPECT_TRUE(IsWindowVisible(list));
-    Pump();
+    // A user at the top left: the rebuilt list looks different.
+    std::vector<std::string> changed = rows;
+    changed[0] = "Zed\t0 RATS";
+    auto held_rebuild = [&](const std::vector<std::string>& game_rows) {
+        g_paints = 0;
+        {
+            UserListBox::Rebuild painting_once(channel_);
+            RenderUserRows(game_rows, "\t", channel_.Control(), UserRowRules{});
+            EXPECT_EQ(g_paints, 0) << "nothing is painted during the rebuild";
+            EXPECT_FALSE(IsWindowVisible(list)) << "redrawing is off";
+        }
+        EXPECT_TRUE(IsWindowVisible(list));
+        Pump();
+    };
+    held_rebuild(changed);
     EXPECT_EQ(g_paints, 1) << "one paint shows the rebuilt list";
     // What shows is what a full paint of the list gives.
     const std::vector<COLORREF> shown = Capture(list);
@@ -145,6 +152,13 @@ TEST_F(UserListWindows, ARebuildIsPaintedOnceByTheMessageLoop) {
     UpdateWindow(list);
     Pump();
     EXPECT_TRUE(shown == Capture(list)) << "the screen differs from a fresh paint";
+
+    held_rebuild(changed);
+    EXPECT_EQ(g_paints, 0) << "the list looks as it did: nothing to paint";
+    EXPECT_TRUE(shown == Capture(list));
+    InvalidateRect(list, nullptr, FALSE);
+    held_rebuild(changed);
+    EXPECT_EQ(g_paints, 1) << "a paint that was due before the rebuild still comes";
     RemoveWindowSubclass(list, CountPaints, 1);
 }
 

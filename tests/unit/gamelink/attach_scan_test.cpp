@@ -168,9 +168,12 @@ TEST_F(AttachScanTest, WhileBoundTheCheckRepeatsAndUnchangedWritesFireNothing) {
         ++checks;
         form->scan.Ti2_Timer();
     });
-    // Each check disarms itself and the next scanner tick arms it again, a tick later.
+    // Each check disarms itself and the next scanner tick arms it again, a tick later; in
+    // between, the scanner would only arm the running check again, so it rests.
     world.clock.Advance(555 * 10);
     EXPECT_EQ(checks, 9);
+    EXPECT_TRUE(world.clock.Resting(form->scan.Ti));
+    EXPECT_TRUE(form->scan.Ti.Enabled());
     EXPECT_EQ(text_changes, 0);
     EXPECT_EQ(Count("LB_ADDSTRING"), welcome_adds);
     EXPECT_EQ(form->scan.Kaunta.Get(), "3");
