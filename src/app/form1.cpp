@@ -28,6 +28,8 @@ Form1::Form1(Platform& p, ChatView& view, FormState& form_state)
                    if (clear_staging) clear_staging();
                },
                [this] { idle.Text8.Set(""); },
+               [this] { RichTextBox2.BeginBatch(); },
+               [this] { RichTextBox2.EndBatch(); },
            }),
       Timer11(p.timers, "Timer11", kStartupRestoreDelayMs, true),
       RichTextBox2(view),
@@ -53,6 +55,10 @@ Form1::Form1(Platform& p, ChatView& view, FormState& form_state)
     clear_staging = [this] { RichTextBox1.Replace(""); };
     auto_scroll.hide_loading_note = [this] { Text9.Hide(); };
     RichTextBox2.OnChange([this] { auto_scroll.ScrollChatToEnd(); });
+    // The oldest rows leave only while the view follows its end: a held mouse button keeps
+    // the player's selection on the text they chose.
+    RichTextBox2.KeepNewest(kChatViewRows, kChatViewSpareRows,
+                            [this] { return auto_scroll.maustaste == "1"; });
     scan.Kaunta.OnChange([this] { pump.Kaunta_Change(); });
     boxes.text.OnChange([this] { pump.text_Change(); });
     boxes.list.OnChange([this] { pump.list_Change(); });

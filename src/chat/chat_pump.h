@@ -30,6 +30,9 @@ struct ChatPumpHooks {
     std::function<void()> clear_view;                      // empty RichTextBox2
     std::function<void()> clear_staging;                   // empty RichTextBox1
     std::function<void()> clear_backlog;                   // Text8 := ""
+    // Around the rows of one pass, so the view draws once for all of them.
+    std::function<void()> begin_pass;
+    std::function<void()> end_pass;
 };
 
 class ChatPump {
