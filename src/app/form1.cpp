@@ -32,6 +32,8 @@ Form1::Form1(Platform& p, ChatView& view, FormState& form_state)
                    greet.Command3_Click();
                    return greet.Text3.Get();
                },
+               [this] { RichTextBox2.BeginBatch(); },
+               [this] { RichTextBox2.EndBatch(); },
            }),
       Timer11(p.timers, "Timer11", kStartupRestoreDelayMs, true),
       RichTextBox2(view),
@@ -57,6 +59,10 @@ Form1::Form1(Platform& p, ChatView& view, FormState& form_state)
     clear_staging = [this] { RichTextBox1.Replace(""); };
     auto_scroll.hide_loading_note = [this] { Text9.Hide(); };
     RichTextBox2.OnChange([this] { auto_scroll.ScrollChatToEnd(); });
+    // The oldest rows leave only while the view follows its end: a held mouse button keeps
+    // the player's selection on the text they chose.
+    RichTextBox2.KeepNewest(kChatViewRows, kChatViewSpareRows,
+                            [this] { return auto_scroll.maustaste == "1"; });
     scan.Kaunta.OnChange([this] {
         scan.Ti.Wake();
         pump.Kaunta_Change();

@@ -69,6 +69,7 @@ void ChatPump::Timer2_Timer() {
     if (first > last) return;
 
     in_pass_ = true;
+    if (hooks_.begin_pass) hooks_.begin_pass();
     const uint64_t generation = generation_;
     for (int64_t i = first; i <= last; ++i) {
         std::string row;
@@ -85,6 +86,7 @@ void ChatPump::Timer2_Timer() {
         hooks_.set_line_box(row);
         if (generation != generation_) break;
     }
+    if (hooks_.end_pass) hooks_.end_pass();
     in_pass_ = false;
 }
 

@@ -32,6 +32,9 @@ struct ChatPumpHooks {
     // The welcome lines' time stamp: the greet window's hidden time button pressed (which
     // loads that window on first use), then its hidden time box read.
     std::function<std::string()> welcome_stamp;
+    // Around the rows of one pass, so the view draws once for all of them.
+    std::function<void()> begin_pass;
+    std::function<void()> end_pass;
 };
 
 class ChatPump {

@@ -25,6 +25,16 @@ struct ColouredRun {
 };
 using ColouredText = std::vector<ColouredRun>;
 
+// The main window's chat view keeps at least this many of the newest rows (the day's log
+// and the message history keep everything). Wine's rich-text control takes about 11 KB for
+// a short row and walks all its paragraphs on every paint, so a view that kept every row
+// would fall behind the pump and fill the memory within a day.
+constexpr int kChatViewRows = 5000;
+// Once it holds this many more, the oldest leave in one edit. Taking rows away costs the
+// control about as much as holding them does (under Wine, a new control is filled with the
+// rows that stay), too much to do for every row.
+constexpr int kChatViewSpareRows = 1000;
+
 class ChatView {
   public:
     virtual ~ChatView() = default;
@@ -33,22 +43,50 @@ class ChatView {
     void OnChange(std::function<void()> handler) { on_change_ = std::move(handler); }
 
     void Clear() {
-        DoClear();
-        Changed();
+        Edit([this] {
+            DoClear();
+            paragraphs_ = 0;
+        });
     }
     // Adds `text` as a new paragraph after the last one; into an empty view it becomes the
     // whole content.
     void AppendParagraph(const ColouredText& text) {
-        DoAppendParagraph(text);
-        Changed();
+        Edit([&] {
+            DoAppendParagraph(text);
+            ++paragraphs_;
+        });
     }
 
     // The whole content becomes `text`, one paragraph, or nothing when it is empty.
     void ReplaceContent(const ColouredText& text) {
-        DoClear();
-        if (!text.empty()) DoAppendParagraph(text);
-        Changed();
+        Edit([&] {
+            DoClear();
+            paragraphs_ = 0;
+            if (text.empty()) return;
+            DoAppendParagraph(text);
+            paragraphs_ = 1;
+        });
     }
+
+    // The changes between BeginBatch and EndBatch are drawn once, at EndBatch; a change made
+    // outside a batch is drawn at once. Batches nest: the outermost end draws.
+    void BeginBatch() { ++batch_depth_; }
+    void EndBatch() {
+        if (--batch_depth_ > 0 || !drawing_held_) return;
+        drawing_held_ = false;
+        DoDraw();
+    }
+
+    // Keeps the newest `rows` paragraphs: a change that leaves more than `rows` + `spare` takes
+    // the oldest away, in one edit, when `may_trim` allows it (while it answers false, the
+    // trim waits for a later change). 0 rows: keeps everything.
+    void KeepNewest(int rows, int spare, std::function<bool()> may_trim) {
+        keep_rows_ = rows;
+        spare_rows_ = spare;
+        may_trim_ = std::move(may_trim);
+    }
+    // Paragraphs added since the view was last emptied, less those trimmed.
+    int ParagraphCount() const { return paragraphs_; }
 
     // The plain text, paragraphs separated by CR LF.
     virtual std::string Text() = 0;
@@ -62,12 +100,43 @@ class ChatView {
   protected:
     virtual void DoClear() = 0;
     virtual void DoAppendParagraph(const ColouredText& text) = 0;
+    // Removes the first `count` paragraphs with the paragraph break after them; the
+    // selection stays on the text it covered.
+    virtual void DoRemoveOldestParagraphs(int count) = 0;
+    // Drawing stops until DoDraw, which draws the content as it is then.
+    virtual void DoHoldDrawing() {}
+    virtual void DoDraw() {}
 
   private:
+    template <typename Change>
+    void Edit(Change&& change) {
+        BeginBatch();
+        if (!drawing_held_) {
+            DoHoldDrawing();
+            drawing_held_ = true;
+        }
+        change();
+        TrimOldest();
+        Changed();
+        EndBatch();
+    }
+    void TrimOldest() {
+        if (keep_rows_ <= 0 || paragraphs_ <= keep_rows_ + spare_rows_) return;
+        if (may_trim_ && !may_trim_()) return;
+        DoRemoveOldestParagraphs(paragraphs_ - keep_rows_);
+        paragraphs_ = keep_rows_;
+    }
     void Changed() {
         if (on_change_) on_change_();
     }
+
     std::function<void()> on_change_;
+    int paragraphs_ = 0;
+    int batch_depth_ = 0;
+    bool drawing_held_ = false;
+    int keep_rows_ = 0;
+    int spare_rows_ = 0;
+    std::function<bool()> may_trim_;
 };
 
 }  // namespace qv

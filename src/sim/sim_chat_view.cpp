@@ -1,5 +1,7 @@
 #include "sim/sim_chat_view.h"
 
+#include <algorithm>
+
 namespace qv {
 namespace {
 
@@ -35,6 +37,17 @@ void SimChatView::DoClear() {
     paragraphs.clear();
     selection_start = 0;
     selection_length = 0;
+}
+
+void SimChatView::DoRemoveOldestParagraphs(int count) {
+    const int before = TextLength();
+    paragraphs.erase(paragraphs.begin(),
+                     paragraphs.begin() + std::min<size_t>(count, paragraphs.size()));
+    // The selection moves with the text it covered; what covered removed text starts the view.
+    const int removed = before - TextLength();
+    const int end = std::max(0, selection_start + selection_length - removed);
+    selection_start = std::max(0, selection_start - removed);
+    selection_length = end - selection_start;
 }
 
 }  // namespace qv

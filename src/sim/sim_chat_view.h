@@ -23,10 +23,13 @@ class SimChatView : public ChatView {
     int selection_start = 0;
     int selection_length = 0;
     int caret_moves = 0;
+    int draws = 0;  // the times the view was drawn after a change
 
   protected:
     void DoClear() override;
     void DoAppendParagraph(const ColouredText& text) override { paragraphs.push_back(text); }
+    void DoRemoveOldestParagraphs(int count) override;
+    void DoDraw() override { ++draws; }
 };
 
 }  // namespace qv

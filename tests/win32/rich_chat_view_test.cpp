@@ -166,6 +166,53 @@ TEST_F(RichChatViewTest, DoubleClickHeldKeepsTheSelectionUntilTheRelease) {
     EXPECT_EQ(after.cpMax, after.cpMin);
 }
 
+// A view that keeps its newest rows lets the oldest go whole, in their colours, and not
+// while the player holds a button in it: their selection stays on the word they chose.
+TEST_F(RichChatViewTest, OldestRowsLeaveWholeButNotWhileAButtonIsHeld) {
+    view_->SetMouseHandlers([this] { scroll_->SuspendAutoScroll(); },
+                            [this] { scroll_->ResumeAutoScroll(); });
+    view_->KeepNewest(3, 2, [this] { return scroll_->maustaste == "1"; });
+    const char* const words[] = {"alpha", "bravo", "charlie", "delta", "echo",
+                                 "fox",   "golf",  "hotel",   "india"};
+    auto render = [&](int i) {
+        renderer_->RenderColourTags("\x08Gel " + std::to_string(i) + ": \x08Red " + words[i]);
+    };
+    for (int i = 0; i < 5; ++i) render(i);
+    ASSERT_EQ(view_->Text().substr(0, 20), "0: alpha \r\n1: bravo ");
+
+    // The player drags over "bravo " and holds the button while more rows arrive.
+    auto point = [&](int position) {
+        POINTL at{};
+        SendMessageW(view_->Handle(), EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&at), position);
+        return MAKELPARAM(at.x, at.y + 3);
+    };
+    SendMessageW(view_->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, point(13));
+    SendMessageW(view_->Handle(), WM_MOUSEMOVE, MK_LBUTTON, point(19));
+    auto selected = [&] {
+        wchar_t text[64] = {};
+        SendMessageW(view_->Handle(), EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(text));
+        CHARRANGE range{};
+        SendMessageW(view_->Handle(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
+        return Narrow(text) + " at " + std::to_string(range.cpMin);
+    };
+    ASSERT_EQ(selected(), "bravo  at 13");
+    for (int i = 5; i < 8; ++i) render(i);
+    EXPECT_EQ(selected(), "bravo  at 13") << "rows left the top under the held selection";
+    EXPECT_EQ(view_->ParagraphCount(), 8);
+
+    SendMessageW(view_->Handle(), WM_LBUTTONUP, 0, point(19));
+    render(8);
+    EXPECT_EQ(view_->ParagraphCount(), 3);
+    ASSERT_EQ(view_->Text(), "6: golf \r\n7: hotel \r\n8: india ");
+    CHARRANGE caret{};
+    SendMessageW(view_->Handle(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&caret));
+    EXPECT_EQ(caret.cpMin, view_->TextLength()) << "the view follows its end again";
+    EXPECT_EQ(ColourOf(0, 3), RGB(255, 255, 0));
+    EXPECT_EQ(ColourOf(3, 8), RGB(255, 0, 0));
+    EXPECT_EQ(ColourOf(19, 22), RGB(255, 255, 0));
+    EXPECT_EQ(ColourOf(22, 28), RGB(255, 0, 0));
+}
+
 TEST_F(RichChatViewTest, EveryButtonsDoubleClickHoldsTheView) {
     view_->SetMouseHandlers([this] { scroll_->SuspendAutoScroll(); },
                             [this] { scroll_->ResumeAutoScroll(); });

@@ -175,6 +175,49 @@ TEST_F(ChatRoad, OfflineFriendLinesAreHiddenWhileTheBoxIsTicked) {
     EXPECT_EQ(world.chat_view.paragraphs.size(), shown + 1);
 }
 
+// A pass draws the view once, however many rows it brings. The view keeps its newest rows;
+// while a mouse button is held in it, none leave, so the player's selection keeps its text.
+TEST_F(ChatRoad, APassDrawsOnceAndTheViewKeepsItsNewestRows) {
+    SimGame game(world.windows);
+    Start();
+    world.clock.Advance(555 + 50 + 200);
+    auto& view = world.chat_view;
+    const int draws = view.draws;
+    const size_t shown = view.paragraphs.size();
+    for (const char* row : {"\x12one", "\x12two", "\x12three"}) game.AddChatRow(row);
+    world.clock.Advance(200);
+    ASSERT_EQ(view.paragraphs.size(), shown + 3);
+    EXPECT_EQ(view.draws, draws + 1);
+
+    auto row = [](int i) { return "\x12row " + std::to_string(i); };
+    int next = 0;
+    while (next < kChatViewRows + kChatViewSpareRows - static_cast<int>(shown) - 3) {
+        game.AddChatRow(row(next++));
+    }
+    world.clock.Advance(200);
+    ASSERT_EQ(view.paragraphs.size(), size_t{kChatViewRows + kChatViewSpareRows});
+    form->auto_scroll.SuspendAutoScroll();
+    view.selection_start = 20;
+    view.selection_length = 4;
+    const ColouredText first = view.paragraphs.front();
+    game.AddChatRow(row(next++));
+    world.clock.Advance(200);
+    EXPECT_EQ(view.paragraphs.size(), size_t{kChatViewRows + kChatViewSpareRows + 1});
+    EXPECT_EQ(view.paragraphs.front(), first);
+    EXPECT_EQ(view.selection_start, 20);
+    EXPECT_EQ(view.selection_length, 4);
+
+    form->auto_scroll.ResumeAutoScroll();
+    game.AddChatRow(row(next++));
+    world.clock.Advance(200);
+    ASSERT_EQ(view.paragraphs.size(), size_t{kChatViewRows});
+    EXPECT_EQ(view.paragraphs.back(),
+              (ColouredText{{"row " + std::to_string(next - 1) + " ", kColourGree}}));
+    EXPECT_EQ(view.paragraphs.front(),
+              (ColouredText{{"row " + std::to_string(next - kChatViewRows) + " ", kColourGree}}));
+    EXPECT_EQ(view.selection_start, view.TextLength()) << "the view follows its end";
+}
+
 TEST_F(ChatRoad, LeavingTheChatScreenEmptiesTheViewAndAFreshBindingStartsIt) {
     SimGame game(world.windows);
     game.AddChatRow(
