@@ -1,5 +1,7 @@
 #include "win32/main_window.h"
 
+#include <commctrl.h>
+
 #include "app/form1_menu.h"
 #include "win32/capture_window.h"
 #include "win32/history_window.h"
@@ -33,6 +35,22 @@ static_assert(kSilverPictures.background == IDB_SKIN_SILVER_BACKGROUND &&
               kSilverPictures.channels == IDB_SKIN_SILVER_CHANNELS &&
               kSilverPictures.create == IDB_SKIN_SILVER_CREATE &&
               kSilverPictures.join == IDB_SKIN_SILVER_JOIN);
+
+void LoadControlLibraries() {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
+    InitCommonControlsEx(&controls);
+    LoadLibraryW(L"Msftedit.dll");
+}
+
+int RunMessageLoop() {
+    MSG msg;
+    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
+        // No dialog navigation: Enter must reach the typing box as a key.
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+    return static_cast<int>(msg.wParam);
+}
 
 MainWindow::MainWindow() = default;
 

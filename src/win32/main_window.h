@@ -20,6 +20,12 @@
 
 namespace qv {
 
+// The common controls and the rich-text control that the program's windows are made of.
+void LoadControlLibraries();
+// The message loop of the program's one thread, until the main window is closed; its result
+// is the program's exit code.
+int RunMessageLoop();
+
 class MainWindow {
   public:
     MainWindow();

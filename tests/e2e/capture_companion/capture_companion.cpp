@@ -3,8 +3,6 @@
 // message with a handle box or the attach scan's row. The shipped program has neither.
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include "core/number_text.h"
 #include "e2e/capture_probe.h"
 #include "win32/main_window.h"
@@ -32,10 +30,7 @@ LRESULT CALLBACK ProbingProc(HWND hwnd, UINT msg, WPARAM wp, LPARAM lp) {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show_command) {
-    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
-    InitCommonControlsEx(&controls);
-    LoadLibraryW(L"Msftedit.dll");
-
+    qv::LoadControlLibraries();
     qv::MainWindow window;
     if (!window.Create(show_command)) return 1;
     g_window = &window;
@@ -43,11 +38,5 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int show_command) {
     g_window_proc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(window.Handle(), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&ProbingProc)));
     window.form().Timer5.SetEnabled(true);
-
-    MSG msg;
-    while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageW(&msg);
-    }
-    return static_cast<int>(msg.wParam);
+    return qv::RunMessageLoop();
 }
