@@ -33,6 +33,11 @@ void UserPopupOpener::ListBoxFX1_MouseUp(int16_t button) {
 
 void UserPopupOpener::Textstein_Change() {
     if (Textstein.Get() != "1") return;
+    // The tracker reads the cursor now and follows it until the pop-up is placed. The read
+    // also brings the window system's idea of the cursor up to date, which the synthetic click
+    // below uses.
+    Timer9_Timer();
+    Timer9.Wake();
     platform_.cursor.MouseEvent(kMouseEventLeftDown, 0, 0, 0);
     platform_.cursor.MouseEvent(kMouseEventLeftUp, 0, 0, 0);
 }
@@ -44,6 +49,9 @@ void UserPopupOpener::Timer9_Timer() {
     posaa1 = DecimalText(point.x);
     Label3 = "Y-Position: ";
     posaa2 = DecimalText(point.y);
+    // Its reading is used only by the pop-up placer: while no placement is due the tracker
+    // rests (each reading costs the window system a round trip to the display).
+    if (!timerfenster.Enabled()) Timer9.Rest();
 }
 
 void UserPopupOpener::timerfenster_Timer() {

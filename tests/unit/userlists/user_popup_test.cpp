@@ -40,8 +40,7 @@ class UserPopup : public UserListsTest {
     // Opens the pop-up for a row: right click there with the cursor at (x, y) on the screen.
     void OpenOn(int row, int x = 700, int y = 300) {
         world.cursor.position = {x, y};
-        world.clock.Advance(66);  // the tracker reads the cursor
-        RightClickRow(RowY(row));
+        RightClickRow(RowY(row));  // the tracker reads the cursor at the release
         world.clock.Advance(100);
     }
     void Select(int row) { Fx1().SetListIndex(row); }
@@ -63,14 +62,13 @@ TEST(UserNames, TheNameEndsAtTheFirstBlank) {
 TEST_F(UserPopup, RightClickSelectsTheRowUnderTheCursorAndOpensThePopupThere) {
     StartShown();
     world.cursor.position = {1234, 567};
-    world.clock.Advance(66);
+    Fx1().ButtonDown(kButtonRight, 0, 20, RowY(1));
+    Fx1().ButtonUp(kButtonRight, 0, 20, RowY(1));
+    // The tracker reads the cursor at the release, before the synthetic click.
     EXPECT_EQ(form->opener.posaa1, "1234");
     EXPECT_EQ(form->opener.posaa2, "567");
     EXPECT_EQ(form->opener.Label2, "X-Position: ");
     EXPECT_EQ(form->opener.Label3, "Y-Position: ");
-
-    Fx1().ButtonDown(kButtonRight, 0, 20, RowY(1));
-    Fx1().ButtonUp(kButtonRight, 0, 20, RowY(1));
     EXPECT_EQ(world.cursor.events, (std::vector<uint32_t>{kMouseEventLeftDown, kMouseEventLeftUp}))
         << "a synthetic left press and release at the cursor";
     EXPECT_EQ(form->opener.Textstein.Get(), "0");
@@ -95,11 +93,24 @@ TEST_F(UserPopup, RightClickSelectsTheRowUnderTheCursorAndOpensThePopupThere) {
     EXPECT_TRUE(form->popup.Timer1.Enabled());
 }
 
-TEST_F(UserPopup, TheTrackerWritesNegativePositionsWithASign) {
+// The tracker follows the cursor from a right-button release until the pop-up is placed.
+TEST_F(UserPopup, TheTrackerFollowsTheCursorUntilThePopupIsPlaced) {
     StartShown();
-    world.cursor.position = {-5, -1200};
-    world.clock.Advance(66);
-    EXPECT_EQ(form->opener.posaa1, "-5");
+    OpenOn(1);
+    ASSERT_TRUE(form->popup.Loaded());
+    const int reads = world.cursor.reads;
+    world.clock.Advance(66 * 5);
+    EXPECT_LE(world.cursor.reads, reads + 1) << "resting while no placement is due";
+    form->popup.Unload();
+    Fx1().ButtonDown(kButtonRight, 0, 20, RowY(0));
+    Fx1().ButtonUp(kButtonRight, 0, 20, RowY(0));
+    DeliverQueuedClicks(RowY(0));
+    world.cursor.position = {-5, -1200};  // moved after the release, before the placement
+    world.clock.Advance(100);
+    ASSERT_EQ(opened.size(), 2u);
+    EXPECT_EQ(opened[1].x, -5);
+    EXPECT_EQ(opened[1].y, -1200);
+    EXPECT_EQ(form->opener.posaa1, "-5") << "written with its sign";
     EXPECT_EQ(form->opener.posaa2, "-1200");
 }
 
