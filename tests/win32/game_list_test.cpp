@@ -31,8 +31,16 @@ class GameThread {
     void Add(const std::string& bytes) {
         SendMessageA(list_.load(), LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(bytes.c_str()));
     }
-    // The thread stops pumping messages for `ms` milliseconds.
-    void Hang(DWORD ms) { PostMessageA(list_.load(), WM_APP, ms, 0); }
+    // The thread stops pumping messages until Wake; back once it has stopped.
+    void Hang() {
+        PostMessageA(list_.load(), WM_APP, 0, 0);
+        WaitFor(true);
+    }
+    // The thread pumps messages again; back once it does.
+    void Wake() {
+        SetEvent(wake_);
+        WaitFor(false);
+    }
     // The window's own text, as the game's channel-name control holds the channel name.
     void SetTitle(const std::string& bytes) { SetWindowTextA(list_.load(), bytes.c_str()); }
     static int LengthQueries() { return length_queries_.load(); }
@@ -40,7 +48,9 @@ class GameThread {
   private:
     static LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
         if (m == WM_APP) {
-            Sleep(static_cast<DWORD>(wp));
+            hanging_.store(true);
+            WaitForSingleObject(wake_, kLongestWaitMs);
+            hanging_.store(false);
             return 0;
         }
         if (m == WM_GETTEXTLENGTH) ++length_queries_;
@@ -60,7 +70,18 @@ class GameThread {
         DestroyWindow(list);
     }
 
+    // Waits, a minute at most, for the hang to have begun (true) or ended (false).
+    static void WaitFor(bool hanging) {
+        const ULONGLONG end = GetTickCount64() + kLongestWaitMs;
+        while (hanging_.load() != hanging && GetTickCount64() < end) Sleep(1);
+        ASSERT_EQ(hanging_.load(), hanging)
+            << "the game thread did not " << (hanging ? "hang" : "wake");
+    }
+
     static inline std::atomic<int> length_queries_{0};
+    static inline std::atomic<bool> hanging_{false};
+    static inline HANDLE wake_ = CreateEventA(nullptr, FALSE, FALSE, nullptr);
+    static constexpr DWORD kLongestWaitMs = 60000;
     std::thread thread_;
     std::atomic<HWND> list_{nullptr};
     DWORD thread_id_ = 0;
@@ -104,15 +125,18 @@ TEST(GameList, AHangingGameGivesNoAnswerAndIsReadAgainOnceItAnswers) {
     Win32WindowSystem windows;
     ASSERT_EQ(ReadListBoxItem(windows, game.List(), 1),
               std::optional<std::string>("second \xC3\xA4"));
-    game.Hang(2500);
-    Sleep(50);
+    game.Hang();
     EXPECT_EQ(ReadListBoxItem(windows, game.List(), 1), std::nullopt);
     EXPECT_EQ(windows.ListGetCount(game.List()), kNoAnswer) << "no answer is not an empty list";
     EXPECT_EQ(windows.GetText(game.List()), std::nullopt) << "nor an empty text";
     EXPECT_EQ(ReadListBoxItem(windows, game.List(), 0), std::nullopt) << "still silent";
-    Sleep(2600);
-    EXPECT_EQ(ReadListBoxItem(windows, game.List(), 1),
-              std::optional<std::string>("second \xC3\xA4"));
+    game.Wake();
+    // Each read of a thread marked silent first asks a short question; on a busy machine the
+    // woken thread may miss a few of them, never a minute's worth.
+    std::optional<std::string> again;
+    const ULONGLONG end = GetTickCount64() + 60000;
+    while (!again && GetTickCount64() < end) again = ReadListBoxItem(windows, game.List(), 1);
+    EXPECT_EQ(again, std::optional<std::string>("second \xC3\xA4"));
     EXPECT_EQ(windows.ListGetCount(game.List()), 2);
     EXPECT_EQ(windows.GetText(game.List()), std::optional<std::string>("Clan \xC3\xA4"));
     EXPECT_EQ(windows.ListGetCount(0), 0) << "no window has no rows";
