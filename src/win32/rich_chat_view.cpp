@@ -3,10 +3,10 @@
 #include <richedit.h>
 
 #include <algorithm>
-#include <cstring>
 #include <vector>
 
 #include "chat/colour_renderer.h"
+#include "win32/rich_edit_stream.h"
 #include "win32/win32_text.h"
 
 namespace qv {
@@ -20,27 +20,6 @@ constexpr LPARAM kTextLimit = 0x7FFFFFFE;
 void LoadRichEdit() {
     static const HMODULE module = LoadLibraryW(L"Msftedit.dll");
     (void)module;
-}
-
-DWORD CALLBACK TakeRtf(DWORD_PTR cookie, LPBYTE bytes, LONG count, LONG* taken) {
-    reinterpret_cast<std::string*>(cookie)->append(reinterpret_cast<const char*>(bytes),
-                                                   static_cast<size_t>(count));
-    *taken = count;
-    return 0;
-}
-
-struct RtfSource {
-    const std::string& rtf;
-    size_t at = 0;
-};
-
-DWORD CALLBACK GiveRtf(DWORD_PTR cookie, LPBYTE bytes, LONG wanted, LONG* given) {
-    auto* source = reinterpret_cast<RtfSource*>(cookie);
-    const size_t n = std::min(source->rtf.size() - source->at, static_cast<size_t>(wanted));
-    std::memcpy(bytes, source->rtf.data() + source->at, n);
-    source->at += n;
-    *given = static_cast<LONG>(n);
-    return 0;
 }
 
 }  // namespace
@@ -115,11 +94,7 @@ bool RichChatView::Renew(const std::string& rtf) {
     // memory, the new one's pieces would lie among the old one's holes, and every renewal
     // would leave the heap more scattered (under Wine every allocation grew slower).
     DestroyControl(old);
-    if (!rtf.empty()) {
-        RtfSource source{rtf};
-        EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&source), 0, GiveRtf};
-        SendMessageW(hwnd_, EM_STREAMIN, SF_RTF, reinterpret_cast<LPARAM>(&stream));
-    }
+    if (!rtf.empty()) StreamIntoControl(hwnd_, rtf.data(), rtf.size(), SF_RTF);
     if (focused) SetFocus(hwnd_);
     capture_given_ = captured;
     if (captured) SetCapture(hwnd_);
@@ -247,10 +222,7 @@ void RichChatView::DoRemoveOldestParagraphs(int count) {
     // What stays, with its colours, as RTF.
     CHARRANGE kept{cut, -1};
     SendMessageW(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&kept));
-    std::string rtf;
-    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&rtf), 0, TakeRtf};
-    SendMessageW(hwnd_, EM_STREAMOUT, SF_RTF | SFF_SELECTION, reinterpret_cast<LPARAM>(&stream));
-    if (!Renew(rtf)) {
+    if (!Renew(StreamOutOfControl(hwnd_, SF_RTF | SFF_SELECTION))) {
         CHARRANGE top{0, cut};
         SendMessageW(hwnd_, EM_EXSETSEL, 0, reinterpret_cast<LPARAM>(&top));
         SendMessageW(hwnd_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(L""));

@@ -3,67 +3,21 @@
 #include <richedit.h>
 
 #include <cstdint>
-#include <cstring>
 #include <optional>
 #include <vector>
 
 #include "chat/history_layout.h"
 #include "chat/history_window.h"
+#include "win32/rich_edit_stream.h"
 #include "win32/win32_text.h"
 
 namespace qv {
 namespace {
 
-// Bytes handed to or taken from the control by EM_STREAMIN / EM_STREAMOUT.
-struct StreamBuffer {
-    const char* data = nullptr;
-    size_t size = 0;
-    size_t at = 0;
-    bool utf16 = false;  // whole UTF-16 units, never ending between CR and LF or in a pair
-    std::string out;
-};
-
-// Wine's plain-text reader takes a CR at the end of one piece and the LF at the start of the
-// next for two paragraph breaks (measured: 4 extra in 20,000 rows), so a piece never ends
-// between the two, nor inside a surrogate pair.
-size_t WholeUnits(const StreamBuffer& buffer, size_t n) {
-    if (!buffer.utf16) return n;
-    n -= n % sizeof(wchar_t);
-    if (n < 2 * sizeof(wchar_t) || buffer.at + n >= buffer.size) return n;
-    wchar_t last = 0, next = 0;
-    std::memcpy(&last, buffer.data + buffer.at + n - sizeof(wchar_t), sizeof(wchar_t));
-    std::memcpy(&next, buffer.data + buffer.at + n, sizeof(wchar_t));
-    const bool split_pair = last == L'\r' && next == L'\n';
-    const bool split_surrogate = last >= 0xD800 && last <= 0xDBFF;
-    return split_pair || split_surrogate ? n - sizeof(wchar_t) : n;
-}
-
-DWORD CALLBACK ReadFromBuffer(DWORD_PTR cookie, LPBYTE bytes, LONG wanted, LONG* given) {
-    auto* buffer = reinterpret_cast<StreamBuffer*>(cookie);
-    const size_t left = buffer->size - buffer->at;
-    const size_t n = WholeUnits(
-        *buffer, left < static_cast<size_t>(wanted) ? left : static_cast<size_t>(wanted));
-    std::memcpy(bytes, buffer->data + buffer->at, n);
-    buffer->at += n;
-    *given = static_cast<LONG>(n);
-    return 0;
-}
-
-DWORD CALLBACK WriteToBuffer(DWORD_PTR cookie, LPBYTE bytes, LONG count, LONG* taken) {
-    auto* buffer = reinterpret_cast<StreamBuffer*>(cookie);
-    buffer->out.append(reinterpret_cast<const char*>(bytes), static_cast<size_t>(count));
-    *taken = count;
-    return 0;
-}
-
-void StreamIn(HWND view, const char* data, size_t size, UINT format, EDITSTREAM* stream) {
-    StreamBuffer buffer;
-    buffer.data = data;
-    buffer.size = size;
-    buffer.utf16 = (format & SF_UNICODE) != 0;
-    *stream = EDITSTREAM{reinterpret_cast<DWORD_PTR>(&buffer), 0, ReadFromBuffer};
+// Streams into the view with its drawing held, then draws it once.
+void StreamIn(HWND view, const char* data, size_t size, UINT format) {
     SendMessageW(view, WM_SETREDRAW, FALSE, 0);
-    SendMessageW(view, EM_STREAMIN, format, reinterpret_cast<LPARAM>(stream));
+    StreamIntoControl(view, data, size, format);
     SendMessageW(view, WM_SETREDRAW, TRUE, 0);
     InvalidateRect(view, nullptr, TRUE);
 }
@@ -135,37 +89,30 @@ std::string ColouredRtf(const ColouredText& text) {
 }  // namespace
 
 RichHistoryView::RichHistoryView(HWND parent, int id, int x, int y, int width, int height)
-    : parent_(parent), id_(id), place_{x, y, x + width, y + height} {
-    empty_ = false;
-    Renew();
-}
-
-void RichHistoryView::Renew() {
-    pending_.reset();
-    if (view_ && empty_) return;
-    view_.reset();
     // The scroll bar is always there: one that appears part-way through a long history makes
     // the control lay out the whole text a second time, at the narrower width.
-    view_ = std::make_unique<RichChatView>(parent_, id_, place_.left, place_.top,
-                                           place_.right - place_.left, place_.bottom - place_.top,
-                                           ES_DISABLENOSCROLL);
-    // The history's size; new text takes this default format.
+    : view_(parent, id, x, y, width, height, ES_DISABLENOSCROLL) {
+    // The history's size; new text takes this default format, and so does the control that
+    // takes the view's place when it is emptied.
     CHARFORMAT2W format{};
     format.cbSize = sizeof format;
     format.dwMask = CFM_SIZE | CFM_COLOR;
     format.yHeight = static_cast<LONG>(kHistoryViewPoints * 20);  // twips
     format.crTextColor = RichChatView::Resolve(kHistoryTextColour);
-    SendMessageW(view_->Handle(), EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
-    SendMessageW(view_->Handle(), EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
-    empty_ = true;
+    SendMessageW(view_.Handle(), EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
+    SendMessageW(view_.Handle(), EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
+}
+
+void RichHistoryView::Renew() {
+    pending_.reset();
+    view_.Clear();
 }
 
 void RichHistoryView::Move(int x, int y, int width, int height) {
-    place_ = RECT{x, y, x + width, y + height};
-    MoveWindow(view_->Handle(), x, y, width, height, TRUE);
+    MoveWindow(view_.Handle(), x, y, width, height, TRUE);
 }
 
-std::string RichHistoryView::Text() { return pending_ ? Narrow(*pending_) : view_->Text(); }
+std::string RichHistoryView::Text() { return pending_ ? Narrow(*pending_) : view_.Text(); }
 
 void RichHistoryView::DoSetPlainText(const std::string& text) {
     Renew();
@@ -185,10 +132,8 @@ void RichHistoryView::ShowPending() {
     pending_.reset();
     // Streamed in as UTF-16 text: one message for the whole history, and a text that starts
     // with "{\rtf" stays text.
-    EDITSTREAM stream{};
-    StreamIn(view_->Handle(), reinterpret_cast<const char*>(wide.data()),
-             wide.size() * sizeof(wchar_t), SF_TEXT | SF_UNICODE, &stream);
-    empty_ = false;
+    StreamIn(view_.Handle(), reinterpret_cast<const char*>(wide.data()),
+             wide.size() * sizeof(wchar_t), SF_TEXT | SF_UNICODE);
 }
 
 void RichHistoryView::SetColouredText(const ColouredText& text) {
@@ -197,20 +142,16 @@ void RichHistoryView::SetColouredText(const ColouredText& text) {
     // One RTF document for the whole content: colouring run by run costs more per run the
     // longer the text.
     const std::string rtf = ColouredRtf(text);
-    EDITSTREAM stream{};
-    StreamIn(view_->Handle(), rtf.data(), rtf.size(), SF_RTF, &stream);
-    empty_ = false;
+    StreamIn(view_.Handle(), rtf.data(), rtf.size(), SF_RTF);
 }
 
 std::string RichHistoryView::RtfDocument() {
     ShowPending();
-    StreamBuffer buffer;
-    EDITSTREAM stream{reinterpret_cast<DWORD_PTR>(&buffer), 0, WriteToBuffer};
-    SendMessageW(view_->Handle(), EM_STREAMOUT, SF_RTF, reinterpret_cast<LPARAM>(&stream));
+    std::string rtf = StreamOutOfControl(view_.Handle(), SF_RTF);
     // The control ends its stream with a NUL after the closing brace; it is no part of the
     // document, and a file must end with the brace (then the CR LF of the save).
-    while (!buffer.out.empty() && buffer.out.back() == '\0') buffer.out.pop_back();
-    return buffer.out;
+    while (!rtf.empty() && rtf.back() == '\0') rtf.pop_back();
+    return rtf;
 }
 
 }  // namespace qv
