@@ -56,6 +56,8 @@ HWND CreateMessageWindow(const wchar_t* window_class, WNDPROC proc, void* owner)
 Win32TimerService::Win32TimerService()
     : window_(CreateMessageWindow(kTimerWindowClass, WndProc, this)) {}
 
+int64_t Win32TimerService::Now() const { return NowMs(); }
+
 Win32TimerService::~Win32TimerService() {
     for (auto& [id, timer] : timers_) KillTimer(window_, id);
     DestroyWindow(window_);
@@ -64,7 +66,7 @@ Win32TimerService::~Win32TimerService() {
 void Win32TimerService::StartTimer(Timer& timer) {
     const UINT_PTR id = next_id_++;
     timer.service_seq = id;
-    timer.service_due = NowMs();  // the start of its periods
+    timer.service_due = Now();  // the start of its periods
     timers_[id] = &timer;
     SetTimer(window_, id, PeriodOf(timer), nullptr);
 }
@@ -85,7 +87,7 @@ void Win32TimerService::RestTimer(Timer& timer) {
 void Win32TimerService::WakeTimer(Timer& timer) {
     const UINT_PTR id = static_cast<UINT_PTR>(timer.service_seq);
     const int64_t period = PeriodOf(timer);
-    const int64_t into = (NowMs() - timer.service_due) % period;
+    const int64_t into = (Now() - timer.service_due) % period;
     SetTimer(window_, id, static_cast<UINT>(period - into), nullptr);
     realigning_.insert(id);
 }

@@ -24,7 +24,7 @@ class Win32TimerService : public TimerService {
     ~Win32TimerService() override;
     void StartTimer(Timer& timer) override;
     void StopTimer(Timer& timer) override;
-    int64_t Now() const override { return static_cast<int64_t>(GetTickCount64()); }
+    int64_t Now() const override;
     void RestTimer(Timer& timer) override;
     void WakeTimer(Timer& timer) override;
 
