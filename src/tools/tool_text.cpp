@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <initializer_list>
 
+#include "core/number_text.h"
 #include "core/rounding.h"
 
 namespace qv {

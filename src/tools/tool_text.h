@@ -9,7 +9,6 @@
 
 #include "platform/local_clock.h"
 
-#include "core/number_text.h"
 #include "core/replace_all.h"
 
 namespace qv {

@@ -22,7 +22,7 @@ bool Painted(ControlKind kind) {
 }
 
 // Each window has a class of its own, "Quorvane" and its name, so another program (or a
-
+// test) can find it.
 std::wstring RegisterFormClass(const char* form_name) {
     const std::wstring name = L"Quorvane" + Widen(form_name);
     WNDCLASSEXW existing{};

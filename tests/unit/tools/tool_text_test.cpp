@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include "core/number_text.h"
+
 namespace qv {
 namespace {
 
