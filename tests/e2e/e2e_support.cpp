@@ -1,5 +1,6 @@
 #include "e2e/e2e_support.h"
 
+#include <cstdint>
 #include <fstream>
 #include <sstream>
 
@@ -137,6 +138,40 @@ bool SaveScreenshot(const std::wstring& path) {
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
     return ok;
+}
+
+std::vector<COLORREF> ScreenPixels(const RECT& area) {
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    std::vector<COLORREF> pixels;
+    if (width <= 0 || height <= 0) return pixels;
+    HDC screen = GetDC(nullptr);
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
+    info.bmiHeader.biWidth = width;
+    info.bmiHeader.biHeight = -height;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC memory = CreateCompatibleDC(screen);
+    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY);
+    GdiFlush();
+    if (bits) {
+        const auto* raw = static_cast<const uint32_t*>(bits);
+        pixels.reserve(static_cast<size_t>(width) * static_cast<size_t>(height));
+        for (size_t i = 0; i < static_cast<size_t>(width) * static_cast<size_t>(height); ++i) {
+            const uint32_t p = raw[i];  // 0x00RRGGBB
+            pixels.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
+        }
+    }
+    SelectObject(memory, old);
+    DeleteObject(bitmap);
+    DeleteDC(memory);
+    ReleaseDC(nullptr, screen);
+    return pixels;
 }
 
 std::wstring OutDir() {

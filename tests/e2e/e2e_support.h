@@ -41,6 +41,8 @@ std::string WindowText(HWND window);
 
 // Writes the whole screen as a 24-bit BMP.
 bool SaveScreenshot(const std::wstring& path);
+// A rectangle of the screen as it shows now, one COLORREF a pixel, row by row from the top.
+std::vector<COLORREF> ScreenPixels(const RECT& area);
 
 // Where artefacts go: QV_OUT_DIR (a Unix path under Wine) or the exe's folder.
 std::wstring OutDir();

@@ -49,29 +49,7 @@ void SendKey(WORD virtual_key, DWORD flags) {
 std::vector<COLORREF> Picture(HWND window) {
     RECT r{};
     GetWindowRect(window, &r);
-    const int w = r.right - r.left;
-    const int h = r.bottom - r.top;
-    std::vector<COLORREF> pixels;
-    if (w <= 0 || h <= 0) return pixels;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, w, h);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, w, h, screen, r.left, r.top, SRCCOPY);
-    SelectObject(memory, old);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = -h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    pixels.resize(static_cast<size_t>(w) * static_cast<size_t>(h));
-    GetDIBits(memory, bitmap, 0, static_cast<UINT>(h), pixels.data(), &info, DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return pixels;
+    return ScreenPixels(r);
 }
 
 }  // namespace

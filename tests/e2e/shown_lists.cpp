@@ -1,5 +1,7 @@
 #include "e2e/shown_lists.h"
 
+#include "e2e/e2e_support.h"
+
 namespace e2e {
 namespace {
 
@@ -25,7 +27,6 @@ const char* BadgeOf(COLORREF colour) {
 
 }  // namespace
 
-// The client area of a window as the screen shows it, one COLORREF a pixel.
 std::vector<COLORREF> ClientPixels(HWND window, int* width, int* height) {
     RECT client{};
     GetClientRect(window, &client);
@@ -33,33 +34,7 @@ std::vector<COLORREF> ClientPixels(HWND window, int* width, int* height) {
     ClientToScreen(window, &origin);
     *width = client.right;
     *height = client.bottom;
-    std::vector<COLORREF> pixels;
-    if (*width <= 0 || *height <= 0) return pixels;
-    HDC screen = GetDC(nullptr);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = *width;
-    info.bmiHeader.biHeight = -*height;  // top-down
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, *width, *height, screen, origin.x, origin.y, SRCCOPY);
-    GdiFlush();
-    const auto* raw = static_cast<const uint32_t*>(bits);
-    pixels.reserve(static_cast<size_t>(*width) * static_cast<size_t>(*height));
-    for (int i = 0; i < *width * *height; ++i) {
-        const uint32_t p = raw[i];  // 0x00RRGGBB
-        pixels.push_back(RGB((p >> 16) & 0xFF, (p >> 8) & 0xFF, p & 0xFF));
-    }
-    SelectObject(memory, old);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return pixels;
+    return ScreenPixels(RECT{origin.x, origin.y, origin.x + *width, origin.y + *height});
 }
 
 // The badges down the list's left edge, top to bottom: each run of a plate colour is a row.
