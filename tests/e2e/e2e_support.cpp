@@ -105,38 +105,40 @@ bool SaveScreenshot(const std::wstring& path) {
     HDC screen = GetDC(nullptr);
     const int w = GetDeviceCaps(screen, HORZRES);
     const int h = GetDeviceCaps(screen, VERTRES);
-    BITMAPINFO info{};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = w;
-    info.bmiHeader.biHeight = h;
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 24;
-    info.bmiHeader.biCompression = BI_RGB;
-    void* bits = nullptr;
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, w, h, screen, 0, 0, SRCCOPY);
-    SelectObject(memory, old);
-    const DWORD stride = static_cast<DWORD>((w * 3 + 3) & ~3);
-    const DWORD image_size = stride * static_cast<DWORD>(h);
+    ReleaseDC(nullptr, screen);
+    const std::vector<COLORREF> pixels = ScreenPixels(RECT{0, 0, w, h});
+    if (pixels.empty()) return false;
+    // A 24-bit BMP: rows from the bottom, blue green red, each row padded to four bytes.
+    const size_t stride = (static_cast<size_t>(w) * 3 + 3) & ~size_t{3};
+    std::string image(stride * static_cast<size_t>(h), '\0');
+    for (int y = 0; y < h; ++y) {
+        char* row = &image[stride * static_cast<size_t>(h - 1 - y)];
+        for (int x = 0; x < w; ++x) {
+            const COLORREF c = pixels[static_cast<size_t>(y) * static_cast<size_t>(w) + x];
+            row[3 * x] = static_cast<char>(GetBValue(c));
+            row[3 * x + 1] = static_cast<char>(GetGValue(c));
+            row[3 * x + 2] = static_cast<char>(GetRValue(c));
+        }
+    }
+    BITMAPINFOHEADER info{};
+    info.biSize = sizeof info;
+    info.biWidth = w;
+    info.biHeight = h;
+    info.biPlanes = 1;
+    info.biBitCount = 24;
+    info.biCompression = BI_RGB;
+    info.biSizeImage = static_cast<DWORD>(image.size());
     BITMAPFILEHEADER file_header{};
     file_header.bfType = 0x4D42;
     file_header.bfOffBits = sizeof(BITMAPFILEHEADER) + sizeof(BITMAPINFOHEADER);
-    file_header.bfSize = file_header.bfOffBits + image_size;
-    info.bmiHeader.biSizeImage = image_size;
-    bool ok = false;
+    file_header.bfSize = file_header.bfOffBits + info.biSizeImage;
     HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-    if (file != INVALID_HANDLE_VALUE && bits) {
-        DWORD written = 0;
-        ok = WriteFile(file, &file_header, sizeof file_header, &written, nullptr) &&
-             WriteFile(file, &info.bmiHeader, sizeof info.bmiHeader, &written, nullptr) &&
-             WriteFile(file, bits, image_size, &written, nullptr);
-        CloseHandle(file);
-    }
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
+    if (file == INVALID_HANDLE_VALUE) return false;
+    DWORD written = 0;
+    const bool ok = WriteFile(file, &file_header, sizeof file_header, &written, nullptr) &&
+                    WriteFile(file, &info, sizeof info, &written, nullptr) &&
+                    WriteFile(file, image.data(), info.biSizeImage, &written, nullptr);
+    CloseHandle(file);
     return ok;
 }
 
