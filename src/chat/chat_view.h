@@ -85,8 +85,6 @@ class ChatView {
         spare_rows_ = spare;
         may_trim_ = std::move(may_trim);
     }
-    // Paragraphs added since the view was last emptied, less those trimmed.
-    int ParagraphCount() const { return paragraphs_; }
 
     // The plain text, paragraphs separated by CR LF.
     virtual std::string Text() = 0;
@@ -131,7 +129,7 @@ class ChatView {
     }
 
     std::function<void()> on_change_;
-    int paragraphs_ = 0;
+    int paragraphs_ = 0;  // added since the view was last emptied, less those taken away
     int batch_depth_ = 0;
     bool drawing_held_ = false;
     int keep_rows_ = 0;

@@ -204,8 +204,10 @@ TEST(ChatViewMeasure, DISABLED_RowsAtThePumpsPace) {
         "%d rows, %.1f / %.1f MB after %d rows\n",
         start.private_mb, start.working_set_mb, early.private_mb, early.working_set_mb, kEarlyMark,
         last.private_mb, last.working_set_mb, rows);
-    std::printf("MEASURE view holds %d rows (keeps %s); end out of sight after %d passes\n",
-                view->ParagraphCount(), keep ? std::to_string(keep).c_str() : "all",
+    const std::string held = view->Text();
+    std::printf("MEASURE view holds %ld rows (keeps %s); end out of sight after %d passes\n",
+                held.empty() ? 0L : 1L + static_cast<long>(std::count(held.begin(), held.end(), '\n')),
+                keep ? std::to_string(keep).c_str() : "all",
                 end_out_of_sight);
     std::fflush(stdout);
     EXPECT_EQ(end_out_of_sight, 0);
