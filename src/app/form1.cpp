@@ -63,10 +63,7 @@ Form1::Form1(Platform& p, ChatView& view, FormState& form_state)
     // the player's selection on the text they chose.
     RichTextBox2.KeepNewest(kChatViewRows, kChatViewSpareRows,
                             [this] { return auto_scroll.maustaste == "1"; });
-    scan.Kaunta.OnChange([this] {
-        scan.Ti.Wake();
-        pump.Kaunta_Change();
-    });
+    scan.Kaunta.OnChange([this] { pump.Kaunta_Change(); });
     boxes.text.OnChange([this] { pump.text_Change(); });
     boxes.list.OnChange([this] { pump.list_Change(); });
     Text11.OnChange([this] {
