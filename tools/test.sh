@@ -32,15 +32,25 @@ extra_failures=0
 
 # The shipped program has no switch of the tests: neither the capture tests' old environment
 # switch nor their probe message may be in it, as ASCII or as UTF-16 (wide literals).
+# The same search finds the probe in the tests' own companion, so it can see what it looks for.
+holds_word() {
+  local wide
+  wide=$(printf '%s' "$1" | sed 's/./&\\x00/g')
+  LC_ALL=C grep -qaF "$1" "$2" || LC_ALL=C grep -qaP "$wide" "$2"
+}
 release_exe="$root/build/win/quorvane-chat.exe"
 if [ -f "$release_exe" ]; then
   for word in QV_TEST_CAPTURE QuorvaneTestHandleBox; do
-    wide=$(printf '%s' "$word" | sed 's/./&\\x00/g')
-    if LC_ALL=C grep -qaF "$word" "$release_exe" || LC_ALL=C grep -qaP "$wide" "$release_exe"; then
+    if holds_word "$word" "$release_exe"; then
       echo "FAILED: $release_exe holds the test switch \"$word\""
       extra_failures=$(( extra_failures + 1 ))
     fi
   done
+  test_exe="$root/build/win/capture-companion.exe"
+  if [ -f "$test_exe" ] && ! holds_word QuorvaneTestHandleBox "$test_exe"; then
+    echo "FAILED: the search for test switches does not find the probe in $test_exe"
+    extra_failures=$(( extra_failures + 1 ))
+  fi
 fi
 
 if wanted native; then
