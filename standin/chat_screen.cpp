@@ -324,6 +324,20 @@ LRESULT ChatScreen::OnControlMessage(int index, HWND window, UINT message, WPARA
         return unicode ? CallWindowProcW(original, window, message, wparam, lparam)
                        : CallWindowProcA(original, window, message, wparam, lparam);
     };
+    // A message from another thread may spring the hang trap: at a text read the hang comes
+    // before the answer, after a count the sender has its answer first.
+    if (InSendMessage()) {
+        if (const int ms = trap_.Spring(index, message, wparam)) {
+            if (trap_.moment() == HangTrap::Moment::kTextRead) {
+                Hang(ms);
+            } else {
+                const LRESULT result = call_original();
+                ReplyMessage(result);
+                Hang(ms);
+                return result;
+            }
+        }
+    }
     const bool foreign = own_depth_ == 0;
     // Text in a message is cp1252 bytes in an ANSI control, wide text in a Unicode one.
     auto text_of_message = [&]() -> std::string {

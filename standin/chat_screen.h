@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "hang_trap.h"
 #include "layout.h"
 #include "options.h"
 #include "transcript.h"
@@ -72,6 +73,11 @@ class ChatScreen {
     void EnterChat();
     // Stops answering messages for `ms` milliseconds, as a game busy loading does.
     void Hang(int ms);
+    // The same hang, beginning at a given message from another program to control `index`
+    // (see HangTrap).
+    void HangOn(HangTrap::Moment moment, int index, int ms, int after) {
+        trap_.Arm(moment, index, ms, after);
+    }
 
     // Writes the 18 control handles as signed decimal, one a line; false if it cannot.
     bool WriteHandles(const std::wstring& path) const;
@@ -130,6 +136,7 @@ class ChatScreen {
     int numbered_rows_ = 0;
     int long_rows_ = 0;
     int generated_users_[2] = {0, 0};
+    HangTrap trap_;
 };
 
 }  // namespace standin

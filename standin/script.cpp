@@ -32,6 +32,38 @@ bool ParseTwoCounts(const std::string& text, int* first, int* second) {
            ParseCount(text.substr(space + 1), second);
 }
 
+// "read|count chat|channel|friends MS [AFTER]": a hang trap on one of the three lists.
+bool ParseHangOn(const std::string& text, ChatScreen* screen) {
+    std::vector<std::string> words;
+    for (size_t begin = 0; begin <= text.size();) {
+        size_t end = text.find(' ', begin);
+        if (end == std::string::npos) end = text.size();
+        words.push_back(text.substr(begin, end - begin));
+        begin = end + 1;
+    }
+    if (words.size() < 3 || words.size() > 4) return false;
+    HangTrap::Moment moment = HangTrap::Moment::kTextRead;
+    if (words[0] == "count") {
+        moment = HangTrap::Moment::kAfterCount;
+    } else if (words[0] != "read") {
+        return false;
+    }
+    int index = kChatList;
+    if (words[1] == "channel") {
+        index = kChannelList;
+    } else if (words[1] == "friends") {
+        index = kFriendsList;
+    } else if (words[1] != "chat") {
+        return false;
+    }
+    int ms = 0;
+    int after = 0;
+    if (!ParseNumber(words[2], kMostHangMs, &ms)) return false;
+    if (words.size() == 4 && !ParseCount(words[3], &after)) return false;
+    screen->HangOn(moment, index, ms, after);
+    return true;
+}
+
 bool ParseUserList(const std::string& text, UserList* list) {
     if (text == "channel") {
         *list = UserList::kChannel;
@@ -59,6 +91,10 @@ bool ParseUserList(const std::string& text, UserList* list) {
 //   show-tab channel|friends, scrollbar channel|friends show|hide, clear chat|channel|friends
 //   hang MS                stops answering messages for MS milliseconds (at most 60,000),
 //                          between the transcript lines "hang begins" and "hang ends"
+//   hang-on read|count chat|channel|friends MS [AFTER]
+//                          the same hang, beginning at the next text read of that list (after
+//                          AFTER reads have passed) or just after its next count is answered
+//                          (after AFTER counts); once
 //   mark TEXT              writes "mark TEXT" to the transcript
 bool Dispatch(const std::string& command, const std::string& argument, ChatScreen* screen,
               Transcript* transcript) {
@@ -83,6 +119,8 @@ bool Dispatch(const std::string& command, const std::string& argument, ChatScree
     } else if (command == "hang") {
         if (!ParseNumber(argument, kMostHangMs, &count)) return false;
         screen->Hang(count);
+    } else if (command == "hang-on") {
+        return ParseHangOn(argument, screen);
     } else if (command == "join" || command == "friend") {
         screen->AddUser(command == "join" ? UserList::kChannel : UserList::kFriends, text);
     } else if (command == "leave" || command == "unfriend") {
