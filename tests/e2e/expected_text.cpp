@@ -6,6 +6,8 @@
 
 #include "chat/colour_renderer.h"
 #include "chat/colour_tags.h"
+#include "chat/history_text.h"
+#include "chat/history_window.h"
 #include "text.h"
 #include "win32/win32_text.h"
 
@@ -82,6 +84,29 @@ ExpectedRow Expect(const std::string& row) {
         expected.shown = shown;
     }
     return expected;
+}
+
+std::vector<std::string> GameRows(HWND list) {
+    std::vector<std::string> rows;
+    const LRESULT n = SendMessageW(list, LB_GETCOUNT, 0, 0);
+    for (LRESULT i = 0; i < n; ++i) {
+        const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
+        std::wstring row(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
+        const LRESULT got = SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i),
+                                         reinterpret_cast<LPARAM>(row.data()));
+        row.resize(got > 0 ? static_cast<size_t>(got) : 0);
+        rows.push_back(qv::Narrow(row));
+    }
+    return rows;
+}
+
+std::string ExpectedHistoryView(const std::vector<std::string>& rows) {
+    const std::string text = qv::HistoryText(rows);
+    const auto shown = qv::ColourAndStripTags(text, qv::kHistoryTextColour);
+    if (!shown) return text;
+    std::string out;
+    for (const qv::ColouredRun& run : *shown) out += run.text;
+    return out;
 }
 
 }  // namespace e2e

@@ -3,6 +3,8 @@
 // its chat view and day log with every row the stand-in added.
 #pragma once
 
+#include <windows.h>
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,6 +26,14 @@ ExpectedRow Expect(const std::string& row);
 // control and 8-bit characters escaped so the message stays readable.
 std::string DescribeDifference(const std::vector<std::string>& seen,
                                const std::vector<std::string>& expected);
+
+// The game's chat rows as the companion reads them (wide reads from another program), UTF-8.
+std::vector<std::string> GameRows(HWND list);
+
+// The message history view as the companion must show these rows (UTF-8, as the game's list
+// gives them to the companion): the rows with CR LF, converted, the tags removed by the
+// renderer's passes.
+std::string ExpectedHistoryView(const std::vector<std::string>& rows);
 
 std::string Utf8FromCp1252(const std::string& bytes);
 std::string Cp1252FromUtf8(const std::string& text);

@@ -6,11 +6,17 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <iterator>
 #include <optional>
 
+#include "app/form1_layout.h"
+#include "app/form1_menu.h"
+#include "chat/chat_pump.h"
+#include "chat/history_layout.h"
 #include "e2e/companion_windows.h"
 #include "e2e/expected_text.h"
 #include "e2e/game_pair.h"
+#include "e2e/loop_probe.h"
 #include "e2e/shown_lists.h"
 #include "row_generator.h"
 #include "tools/greet_window.h"
@@ -21,7 +27,8 @@ using e2e::WaitUntil;
 
 constexpr int kBindTimeoutMs = 20000;
 constexpr int kChatListIndex = 9;  // the chat list among the stand-in's 18 controls
-constexpr DWORD kAnswerMs = 1000;  // the companion's window answers within this, always
+// The companion's loop is never held longer than this, whatever the game does.
+constexpr DWORD kAnswerMs = 1500;
 constexpr int kGameFriendsScroll = 14;
 constexpr int kListBoxFX1 = 1201;  // the companion's channel list
 
@@ -57,6 +64,12 @@ class GameFaults : public ::testing::Test {
 
     bool WaitViewHolds(const std::string& text, int timeout_ms) {
         return WaitUntil([&] { return pair_.View().find(text) != std::string::npos; }, timeout_ms);
+    }
+
+    // Waits until the stand-in's transcript from `from` on holds a line starting with `prefix`.
+    bool WaitTranscript(size_t from, const std::string& prefix, int timeout_ms) {
+        return WaitUntil([&] { return e2e::CountPrefix(pair_.TranscriptSince(from), prefix) > 0; },
+                         timeout_ms);
     }
 
     e2e::GamePair pair_;
@@ -211,6 +224,111 @@ TEST_F(GameFaults, HangingGameLeavesTheCompanionAnsweringAndLosesNoRow) {
     EXPECT_TRUE(log_difference.empty()) << "in the day log: " << log_difference;
 }
 
+// Under Wine a cross-process LB_GETTEXT first asks for the row's length itself, with no time
+// limit; the stand-in hangs at that moment (or just after answering a count), and the
+// companion's loop, probed with characters posted to its typing box, goes on all the same.
+TEST_F(GameFaults, AHangAtARowReadOrAfterACountNeverHoldsTheCompanion) {
+    constexpr int kChatRows = 20000;
+    // The backlog the companion reads when it binds ends with its five welcome lines.
+    constexpr int kBacklogShown = qv::kBacklogRows - static_cast<int>(std::size(qv::kWelcomeTexts));
+    StartPair({"channel Clan QV", "users friends 14", "show-tab friends",
+               "fill-chat " + std::to_string(kChatRows)});
+    e2e::LoopProbe probe(pair_.Control(e2e::kControlText4));
+    auto report = [](const char* what, const e2e::LoopProbe::Figures& figures) {
+        std::printf("%s: %d probes of the loop, the longest held %lu ms, %lu ms held in all\n",
+                    what, figures.probes, static_cast<unsigned long>(figures.longest_ms),
+                    static_cast<unsigned long>(figures.held_ms));
+    };
+
+    // Five hangs of 4 s, each at a read of a chat row, while rows arrive before, during and
+    // after them.
+    std::vector<std::string> rows;  // the rows the game got after the backlog
+    int next = 5000;
+    auto add = [&](int count) {
+        pair_.Script("burst " + std::to_string(next) + " " + std::to_string(count));
+        for (int i = 0; i < count; ++i) rows.push_back(standin::GeneratedRow(next + i));
+        next += count;
+    };
+    probe.Start();
+    for (int hang = 1; hang <= 5; ++hang) {
+        const size_t before = pair_.Transcript().size();
+        pair_.Script("hang-on read chat 4000");
+        add(20);
+        ASSERT_TRUE(WaitTranscript(before, "hang begins", 20000)) << "hang " << hang;
+        add(20);  // the game adds these when it wakes
+        ASSERT_TRUE(WaitTranscript(before, "hang ends", 30000)) << "hang " << hang;
+        add(20);
+    }
+    const std::string after =
+        "\x10"
+        "After\x11: five hangs at a read \xFC";
+    pair_.Script("chat " + e2e::ScriptEscape(after));
+    rows.push_back(after);
+    ASSERT_TRUE(WaitViewHolds(*e2e::Expect(after).shown, 30000)) << "the last row never arrived";
+    const e2e::LoopProbe::Figures reads = probe.Stop();
+    report("five 4 s hangs at a row read", reads);
+    EXPECT_FALSE(reads.lost);
+    EXPECT_LE(reads.longest_ms, kAnswerMs);
+    // The view: the backlog, then every row after it.
+    std::vector<std::string> view_expected;
+    for (int number = kChatRows - (kBacklogShown - 1); number <= kChatRows; ++number) {
+        view_expected.push_back(standin::NumberedRow(number));
+    }
+    view_expected.insert(view_expected.end(), rows.begin(), rows.end());
+    const std::string difference = e2e::DescribeDifference(ViewRows(), ShownRows(view_expected));
+    EXPECT_TRUE(difference.empty()) << difference;
+
+    // A hang of 4 s just after the game answered a count of its friends list, in the Both view:
+    // what the companion does next with the game (its scroll bar shown by the count's rule)
+    // waits for nobody.
+    SendMessageW(pair_.Control(qv::kIdOption3), BM_CLICK, 0, 0);
+    HWND friends_bar = pair_.GameControl(kGameFriendsScroll);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(friends_bar) != FALSE; }, 10000));
+    ASSERT_TRUE(pair_.WaitPumpPass());
+    probe.Start();
+    size_t before = pair_.Transcript().size();
+    pair_.Script("hang-on count friends 4000");
+    ASSERT_TRUE(WaitTranscript(before, "hang begins", 20000));
+    ASSERT_TRUE(WaitTranscript(before, "hang ends", 30000));
+    ASSERT_TRUE(pair_.WaitPumpPass());
+    const e2e::LoopProbe::Figures count = probe.Stop();
+    report("a 4 s hang after a count in the Both view", count);
+    EXPECT_FALSE(count.lost);
+    EXPECT_LE(count.longest_ms, kAnswerMs);
+
+    // Load of the whole chat list with a 20 s hang at the read of the row after the first
+    // 1,000: the rows read before the hang are shown, the rest stay empty.
+    const DWORD pid = pair_.companion_pid();
+    PostMessageW(pair_.main(), WM_COMMAND, MAKEWPARAM(qv::kMenuMhistroy, 0), 0);
+    HWND history = e2e::WaitToolWindow(pid, L"QuorvaneForm6");
+    ASSERT_NE(history, nullptr);
+    HWND history_view = GetDlgItem(history, qv::kIdHistoryRichTextBox1);
+    std::vector<std::string> game_rows = e2e::GameRows(pair_.GameControl(kChatListIndex));
+    constexpr size_t kRowsRead = 1000;
+    ASSERT_GT(game_rows.size(), kRowsRead + 19000);
+    before = pair_.Transcript().size();
+    pair_.Script("hang-on read chat 20000 " + std::to_string(kRowsRead));
+    ASSERT_TRUE(pair_.Sync());
+    probe.Start();
+    HWND load = GetDlgItem(history, qv::kIdHistoryCommand1);
+    PostMessageW(history, WM_COMMAND, MAKEWPARAM(qv::kIdHistoryCommand1, BN_CLICKED),
+                 reinterpret_cast<LPARAM>(load));
+    ASSERT_TRUE(WaitTranscript(before, "hang begins", 60000));
+    for (size_t row = kRowsRead; row < game_rows.size(); ++row) game_rows[row].clear();
+    const std::string history_expected = e2e::ExpectedHistoryView(game_rows);
+    const bool shown =
+        WaitUntil([&] { return e2e::WindowText(history_view) == history_expected; }, 60000);
+    ASSERT_TRUE(WaitTranscript(before, "hang ends", 60000));
+    const e2e::LoopProbe::Figures load_figures = probe.Stop();
+    report("Load of the history with a 20 s hang at a row read", load_figures);
+    EXPECT_TRUE(shown) << "the history does not show the rows read before the hang, and only "
+                          "those";
+    EXPECT_FALSE(load_figures.lost);
+    EXPECT_LE(load_figures.held_ms, 8000u);
+    EXPECT_TRUE(pair_.GameRunning());
+    EXPECT_TRUE(pair_.CompanionRunning());
+}
+
 TEST_F(GameFaults, AHangLeavesTheUserListsAsTheyWereAndGreetsNobodyWhenTheGameAnswersAgain) {
     // The game shows its Friends tab with fourteen friends, so the companion keeps the friends
     // list's scroll bar shown; the channel list, hidden in the game, is still mirrored.
@@ -241,9 +359,10 @@ TEST_F(GameFaults, AHangLeavesTheUserListsAsTheyWereAndGreetsNobodyWhenTheGameAn
     ASSERT_TRUE(WaitUntil([&] { return IsWindowVisible(friends_bar) != FALSE; }, 5000));
 
     const size_t before = pair_.Transcript().size();
+    e2e::LoopProbe probe(pair_.Control(e2e::kControlText4));
+    probe.Start();
     pair_.Script("hang 4000");
-    ASSERT_TRUE(WaitUntil(
-        [&] { return e2e::CountPrefix(pair_.TranscriptSince(before), "hang begins"); }, 10000));
+    ASSERT_TRUE(WaitTranscript(before, "hang begins", 10000));
     const ULONGLONG began = GetTickCount64();
     int looks = 0;
     std::optional<std::vector<std::string>> wrong;  // the first look that differed
@@ -258,6 +377,9 @@ TEST_F(GameFaults, AHangLeavesTheUserListsAsTheyWereAndGreetsNobodyWhenTheGameAn
         }
         Sleep(100);
     }
+    const e2e::LoopProbe::Figures figures = probe.Stop();
+    EXPECT_FALSE(figures.lost);
+    EXPECT_LE(figures.longest_ms, kAnswerMs) << "the hang held the companion's loop";
     EXPECT_TRUE(shot) << "no screenshot during the hang";
     EXPECT_GE(looks, 10);
     EXPECT_FALSE(wrong) << "during the hang the channel list showed: [" << e2e::Join(*wrong) << "]";

@@ -1,6 +1,7 @@
 #include "e2e/game_pair.h"
 
 #include "chat/chat_pump.h"
+#include "e2e/loop_probe.h"
 #include "text.h"
 
 namespace e2e {
@@ -176,10 +177,7 @@ GamePair* SharedPair::Get(const std::string& tag, const std::vector<std::string>
 
 std::vector<std::string> GamePair::ViewParagraphs() const { return SplitParagraphs(View()); }
 
-bool GamePair::Answers(DWORD ms) const {
-    DWORD_PTR result = 0;
-    return SendMessageTimeoutW(main_, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, ms, &result) != 0;
-}
+bool GamePair::Answers(DWORD ms) const { return LoopAnswers(Control(kControlText4), ms); }
 
 std::string GamePair::LogTail(size_t bytes) const {
     HANDLE file = CreateFileW(log_file_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,

@@ -63,7 +63,8 @@ class GamePair {
     // The chat view's text as UTF-8 and as paragraphs.
     std::string View() const { return WindowText(Control(kControlRichTextBox2)); }
     std::vector<std::string> ViewParagraphs() const;
-    // True when the companion's main window answers a sent message within `ms`.
+    // True when the companion's message loop handles a character posted to its typing box
+    // within `ms` (the box is left as it was).
     bool Answers(DWORD ms) const;
 
     const std::wstring& log_file() const { return log_file_; }

@@ -13,9 +13,7 @@
 
 #include "app/form1_layout.h"
 #include "app/form1_menu.h"
-#include "chat/colour_renderer.h"
 #include "chat/history_layout.h"
-#include "chat/history_text.h"
 #include "chat/history_window.h"
 #include "e2e/capture_probe.h"
 #include "e2e/expected_text.h"
@@ -62,32 +60,6 @@ bool Press(HWND window, int id, DWORD timeout_ms = 60000) {
 }
 
 std::string ReadFile(const std::wstring& path) { return e2e::ReadFileBytes(path); }
-
-// The game's chat rows as the companion reads them, in UTF-8.
-std::vector<std::string> GameRows(HWND list) {
-    std::vector<std::string> rows;
-    const LRESULT n = SendMessageW(list, LB_GETCOUNT, 0, 0);
-    for (LRESULT i = 0; i < n; ++i) {
-        const LRESULT length = SendMessageW(list, LB_GETTEXTLEN, static_cast<WPARAM>(i), 0);
-        std::wstring row(static_cast<size_t>(length > 0 ? length : 0) + 1, L'\0');
-        const LRESULT got = SendMessageW(list, LB_GETTEXT, static_cast<WPARAM>(i),
-                                         reinterpret_cast<LPARAM>(row.data()));
-        row.resize(got > 0 ? static_cast<size_t>(got) : 0);
-        rows.push_back(qv::Narrow(row));
-    }
-    return rows;
-}
-
-// The history view as the companion must show it: the rows with CR LF, converted, the tags
-// removed by the renderer's passes.
-std::string ExpectedHistoryView(const std::vector<std::string>& rows) {
-    const std::string text = qv::HistoryText(rows);
-    const auto shown = qv::ColourAndStripTags(text, qv::kHistoryTextColour);
-    if (!shown) return text;
-    std::string out;
-    for (const qv::ColouredRun& run : *shown) out += run.text;
-    return out;
-}
 
 // The dialog of the companion's process whose text names `needle`, or null.
 HWND CompanionMessageBox(DWORD pid, std::string* text) {
@@ -171,9 +143,9 @@ class HistoryWindow : public ::testing::Test {
             return false;
         }
         const double shown_seconds = Seconds(loaded);
-        const std::vector<std::string> game_rows = GameRows(pair_->GameControl(9));
+        const std::vector<std::string> game_rows = e2e::GameRows(pair_->GameControl(9));
         EXPECT_EQ(game_rows.size(), static_cast<size_t>(rows));
-        expected_ = ExpectedHistoryView(game_rows);
+        expected_ = e2e::ExpectedHistoryView(game_rows);
         if (!WaitUntil([&] { return View() == expected_; }, 120000)) {
             ADD_FAILURE() << "the history never showed as expected";
             return false;
