@@ -17,8 +17,9 @@ using WindowHandle = int32_t;
 // there; ask again later.
 constexpr int kNoAnswer = INT32_MIN;
 
-// The room of the one WM_GETTEXT that reads a window's text, terminator not counted.
-constexpr int kMaxTextRead = 32767;
+// The room of the one WM_GETTEXT that reads a window's text, in characters with the
+// terminator: a text of at most 32,766 characters is read.
+constexpr int kTextReadRoom = 32767;
 
 // Result of one list-row read into a buffer of a given capacity.
 struct ListRowRead {
@@ -55,7 +56,7 @@ class WindowSystem {
     virtual void ListAddString(WindowHandle list, const std::string& text) = 0;
     virtual void ListSelectString(WindowHandle list, const std::string& text) = 0;
 
-    // WM_SETTEXT / WM_GETTEXT. The text read is at most kMaxTextRead characters; empty for
+    // WM_SETTEXT / WM_GETTEXT. The text read is at most kTextReadRoom - 1 characters; empty for
     // handle 0 or no window, nothing when the window's program does not answer.
     virtual void SetText(WindowHandle window, const std::string& text) = 0;
     virtual std::optional<std::string> GetText(WindowHandle window) = 0;

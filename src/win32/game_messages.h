@@ -1,28 +1,86 @@
-// Messages to another program's windows that cannot freeze ours. A game that stops answering
-// costs one wait of kAnswerTimeoutMs; after that its thread is marked silent and each further
-// message first asks a short question, so the companion keeps running while the game hangs
-// and talks to it normally again as soon as it answers.
+// Messages to another program's windows that cannot hold ours. They are sent by a thread of
+// the messenger's own that owns no window, and the caller waits for the answer at most
+// kAnswerWaitMs. The bound holds whatever the other program or Wine does: under Wine a
+// cross-process LB_GETTEXT first asks the list for the row's length itself, without a time
+// limit, so a game that hangs at that moment holds the sending thread for the whole hang. The
+// caller then takes "no answer", and while the thread is held every further message is
+// answered "no answer" at once instead of queueing behind it. Each message owns the memory its
+// lParam points at, so an answer that comes late writes only there, and is dropped.
 #pragma once
 
 #include <windows.h>
 
+#include <atomic>
+#include <functional>
+#include <memory>
 #include <set>
+#include <string>
+#include <vector>
 
 namespace qv {
 
+// How long one message may take on the sending thread, and how long a thread that stopped
+// answering gets to show it answers again.
 constexpr UINT kAnswerTimeoutMs = 1000;
 constexpr UINT kSilentProbeTimeoutMs = 50;
+// How long the caller waits for the sending thread: a short question and the message itself.
+constexpr DWORD kAnswerWaitMs = kAnswerTimeoutMs + kSilentProbeTimeoutMs + 50;
 
 enum class Delivery { kAnswered, kNoWindow, kNoAnswer };
 
-class GameMessenger {
+// One message with the memory its lParam points at.
+struct GameMessage {
+    UINT msg = 0;
+    WPARAM wp = 0;
+    // Sent as lParam when the message carries no text.
+    LPARAM lp = 0;
+    // When not empty, lParam points here: the text sent, or the room for the text answered.
+    std::vector<wchar_t> wide;
+    // With `ansi`, lParam points at this text instead, sent with the A function.
+    std::string ansi_text;
+    bool ansi = false;
+    // Written by the sender: what the window answered, when it did.
+    LRESULT answer = 0;
+};
+
+// Delivers one message on the sending thread.
+using MessageSender = std::function<Delivery(HWND window, GameMessage& message)>;
+
+// The sender of the program: the message with a time limit of kAnswerTimeoutMs. A thread that
+// did not answer is marked silent, and each further message to it first asks a short question,
+// so a hanging game costs one wait of the limit, and is talked to normally again as soon as it
+// answers.
+class TimedSender {
   public:
-    // Sends the message (`ansi`: the A variant); *result holds the window's answer when it
-    // answered in time, else 0.
-    Delivery Send(HWND window, UINT msg, WPARAM wp, LPARAM lp, LRESULT* result, bool ansi = false);
+    Delivery operator()(HWND window, GameMessage& message);
 
   private:
     std::set<DWORD> silent_threads_;
+};
+
+class GameMessenger {
+  public:
+    GameMessenger();
+    // With a sender of the tests' own instead of TimedSender.
+    explicit GameMessenger(MessageSender sender);
+    GameMessenger(const GameMessenger&) = delete;
+    GameMessenger& operator=(const GameMessenger&) = delete;
+    ~GameMessenger();
+
+    // Sends the message to `window` and waits for its delivery at most kAnswerWaitMs; once
+    // answered, the message holds the answer and any text written into its memory.
+    Delivery Send(HWND window, const std::shared_ptr<GameMessage>& message);
+
+  private:
+    struct Job;
+    struct Line;
+    static DWORD WINAPI SendingThread(void* line);
+    bool StartThread();
+    bool WaitFinished(const std::atomic<bool>& finished);
+
+    std::shared_ptr<Line> line_;
+    HANDLE thread_ = nullptr;
+    bool thread_failed_ = false;
 };
 
 }  // namespace qv

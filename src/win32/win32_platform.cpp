@@ -135,13 +135,12 @@ std::string Win32WindowSystem::GetWindowTextA(WindowHandle window, int max_chars
     return buffer;
 }
 
-LRESULT Win32WindowSystem::Send(WindowHandle h, UINT msg, WPARAM wp, LPARAM lp,
+LRESULT Win32WindowSystem::Send(WindowHandle h, const std::shared_ptr<GameMessage>& message,
                                 LRESULT on_failure) {
-    LRESULT result = 0;
     // A message to no window answers 0, as SendMessage does.
-    switch (messenger_.Send(ToHwnd(h), msg, wp, lp, &result)) {
+    switch (messenger_.Send(ToHwnd(h), message)) {
         case Delivery::kAnswered:
-            return result;
+            return message->answer;
         case Delivery::kNoWindow:
             return 0;
         case Delivery::kNoAnswer:
@@ -150,60 +149,87 @@ LRESULT Win32WindowSystem::Send(WindowHandle h, UINT msg, WPARAM wp, LPARAM lp,
     return on_failure;
 }
 
+LRESULT Win32WindowSystem::Send(WindowHandle h, UINT msg, WPARAM wp, LRESULT on_failure) {
+    auto message = std::make_shared<GameMessage>();
+    message->msg = msg;
+    message->wp = wp;
+    return Send(h, message, on_failure);
+}
+
+namespace {
+
+// A message carrying a text, wide and with its terminator.
+std::shared_ptr<GameMessage> WithText(UINT msg, const std::string& text) {
+    auto message = std::make_shared<GameMessage>();
+    message->msg = msg;
+    const std::wstring wide = Widen(text);
+    message->wide.assign(wide.c_str(), wide.c_str() + wide.size() + 1);
+    return message;
+}
+
+// A message with room for a wide text of `room` characters, terminator included.
+std::shared_ptr<GameMessage> WithRoom(UINT msg, WPARAM wp, size_t room) {
+    auto message = std::make_shared<GameMessage>();
+    message->msg = msg;
+    message->wp = wp;
+    message->wide.assign(room, L'\0');
+    return message;
+}
+
+}  // namespace
+
 int Win32WindowSystem::ListGetCount(WindowHandle list) {
-    return static_cast<int>(Send(list, LB_GETCOUNT, 0, 0, kNoAnswer));
+    return static_cast<int>(Send(list, LB_GETCOUNT, 0, kNoAnswer));
 }
 
 int Win32WindowSystem::ListGetTextLen(WindowHandle list, int row) {
-    return static_cast<int>(Send(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), 0, kNoAnswer));
+    return static_cast<int>(Send(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), kNoAnswer));
 }
 
 ListRowRead Win32WindowSystem::ListGetText(WindowHandle list, int row, int capacity) {
     ListRowRead read;
     if (capacity < 1) capacity = 1;
     // The wide message: the ANSI one writes UTF-16 across processes under Wine.
-    std::vector<wchar_t> buffer(static_cast<size_t>(capacity) + kRowReadSlack, L'\0');
-    const LRESULT m = Send(list, LB_GETTEXT, static_cast<WPARAM>(row),
-                           reinterpret_cast<LPARAM>(buffer.data()), kNoAnswer);
+    const auto message = WithRoom(LB_GETTEXT, static_cast<WPARAM>(row),
+                                  static_cast<size_t>(capacity) + kRowReadSlack);
+    const LRESULT m = Send(list, message, kNoAnswer);
     read.length = static_cast<int>(m);
     if (m >= 0 && m <= capacity - 1) {
-        read.text = Narrow(std::wstring(buffer.data(), static_cast<size_t>(m)));
+        read.text = Narrow(std::wstring(message->wide.data(), static_cast<size_t>(m)));
     }
     return read;
 }
 
 void Win32WindowSystem::ListAddString(WindowHandle list, const std::string& text) {
-    const std::wstring wide = Widen(text);
-    Send(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()), LB_ERR);
+    Send(list, WithText(LB_ADDSTRING, text), LB_ERR);
 }
 
 void Win32WindowSystem::ListSelectString(WindowHandle list, const std::string& text) {
-    const std::wstring wide = Widen(text);
-    Send(list, LB_SELECTSTRING, 0, reinterpret_cast<LPARAM>(wide.c_str()), LB_ERR);
+    Send(list, WithText(LB_SELECTSTRING, text), LB_ERR);
 }
 
 void Win32WindowSystem::SetText(WindowHandle window, const std::string& text) {
     // The game takes its input in the ANSI code page.
-    const std::string ansi = Utf8ToAnsi(text);
-    LRESULT result = 0;
-    messenger_.Send(ToHwnd(window), WM_SETTEXT, 0, reinterpret_cast<LPARAM>(ansi.c_str()), &result,
-                    true);
+    auto message = std::make_shared<GameMessage>();
+    message->msg = WM_SETTEXT;
+    message->ansi = true;
+    message->ansi_text = Utf8ToAnsi(text);
+    Send(window, message, 0);
 }
 
 std::optional<std::string> Win32WindowSystem::GetText(WindowHandle window) {
     // One message into a buffer of fixed room: the answer is the number of characters copied.
-    std::vector<wchar_t> buffer(static_cast<size_t>(kMaxTextRead) + 1, L'\0');
-    const LRESULT m =
-        Send(window, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()), kNoAnswer);
+    const auto message = WithRoom(WM_GETTEXT, kTextReadRoom, kTextReadRoom);
+    const LRESULT m = Send(window, message, kNoAnswer);
     if (m == kNoAnswer) return std::nullopt;
     if (m <= 0) return std::string();
-    const size_t length = std::min(static_cast<size_t>(m), static_cast<size_t>(kMaxTextRead));
-    return Narrow(std::wstring(buffer.data(), length));
+    const size_t length = std::min(static_cast<size_t>(m), static_cast<size_t>(kTextReadRoom - 1));
+    return Narrow(std::wstring(message->wide.data(), length));
 }
 
 void Win32WindowSystem::Click(WindowHandle button) {
-    Send(button, WM_LBUTTONDOWN, 0, 0, 0);
-    Send(button, WM_LBUTTONUP, 0, 0, 0);
+    Send(button, WM_LBUTTONDOWN, 0, 0);
+    Send(button, WM_LBUTTONUP, 0, 0);
 }
 
 uint32_t Win32WindowSystem::GetStyle(WindowHandle window) {
@@ -212,7 +238,8 @@ uint32_t Win32WindowSystem::GetStyle(WindowHandle window) {
 }
 
 void Win32WindowSystem::ShowWindow(WindowHandle window, int command) {
-    if (window != 0) ::ShowWindow(ToHwnd(window), command);
+    // Showing another program's window waits for that program; the asynchronous form does not.
+    if (window != 0) ::ShowWindowAsync(ToHwnd(window), command);
 }
 
 WindowHandle Win32WindowSystem::GetActiveWindow() { return FromHwnd(::GetActiveWindow()); }

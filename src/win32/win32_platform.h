@@ -60,7 +60,9 @@ class Win32WindowSystem : public WindowSystem {
   private:
     // The answer; 0 for handle 0 or a window that is gone; `on_failure` when the window's
     // program does not answer.
-    LRESULT Send(WindowHandle h, UINT msg, WPARAM wp, LPARAM lp, LRESULT on_failure);
+    LRESULT Send(WindowHandle h, const std::shared_ptr<GameMessage>& message, LRESULT on_failure);
+    // The same for a message without text (lParam 0).
+    LRESULT Send(WindowHandle h, UINT msg, WPARAM wp, LRESULT on_failure);
     GameMessenger messenger_;
 };
 

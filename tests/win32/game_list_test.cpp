@@ -5,11 +5,15 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <atomic>
+#include <memory>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "gamelink/list_read.h"
+#include "win32/game_messages.h"
 #include "win32/win32_platform.h"
 
 namespace qv {
@@ -44,6 +48,8 @@ class GameThread {
     // The window's own text, as the game's channel-name control holds the channel name.
     void SetTitle(const std::string& bytes) { SetWindowTextA(list_.load(), bytes.c_str()); }
     static int LengthQueries() { return length_queries_.load(); }
+    // The room that the last WM_GETTEXT offered, in characters.
+    static WPARAM TextRoom() { return text_room_.load(); }
 
   private:
     static LRESULT CALLBACK Proc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
@@ -54,6 +60,7 @@ class GameThread {
             return 0;
         }
         if (m == WM_GETTEXTLENGTH) ++length_queries_;
+        if (m == WM_GETTEXT) text_room_ = wp;
         auto* original = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(w, GWLP_USERDATA));
         return CallWindowProcA(original, w, m, wp, lp);
     }
@@ -79,6 +86,7 @@ class GameThread {
     }
 
     static inline std::atomic<int> length_queries_{0};
+    static inline std::atomic<WPARAM> text_room_{0};
     static inline std::atomic<bool> hanging_{false};
     static inline HANDLE wake_ = CreateEventA(nullptr, FALSE, FALSE, nullptr);
     static constexpr DWORD kLongestWaitMs = 60000;
@@ -143,16 +151,94 @@ TEST(GameList, AHangingGameGivesNoAnswerAndIsReadAgainOnceItAnswers) {
     EXPECT_EQ(windows.GetText(0), std::optional<std::string>(""));
 }
 
-TEST(GameList, AWindowTextIsOneTextMessageOfAtMost32767Characters) {
+TEST(GameList, AWindowTextIsOneTextMessageWithRoomFor32767Characters) {
     GameThread game;
     Win32WindowSystem windows;
     const std::string name = "\xE4" + std::string(40000, 'n') + "\xFC";
     game.SetTitle(name);
     const std::optional<std::string> read = windows.GetText(game.List());
     ASSERT_TRUE(read);
-    EXPECT_EQ(read->size(), 2u + 32766u) << "the a-umlaut takes two bytes";
+    EXPECT_EQ(GameThread::TextRoom(), 32767u) << "the terminator included";
+    EXPECT_EQ(read->size(), 2u + 32765u) << "the a-umlaut takes two bytes";
     EXPECT_EQ(read->substr(0, 3), "\xC3\xA4n");
     EXPECT_EQ(GameThread::LengthQueries(), 0) << "no length is asked first";
+}
+
+// The sending thread's rules, with a sender that holds on to one message as a hanging game
+// holds Wine's own length query: the caller is not held with it, later messages are not queued
+// behind it, and its late answer reaches only its own memory.
+TEST(GameMessenger, AHeldMessageHoldsNeitherTheCallerNorTheMessagesAfterIt) {
+    HANDLE release = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    std::atomic<int> sent{0};
+    std::atomic<bool> late_answer_written{false};
+    GameMessenger messenger([&](HWND, GameMessage& message) {
+        ++sent;
+        if (message.msg == WM_APP) {
+            WaitForSingleObject(release, 60000);
+            std::fill(message.wide.begin(), message.wide.end(), L'L');
+            message.answer = 7;
+            late_answer_written = true;
+        } else {
+            message.answer = 42;
+        }
+        return Delivery::kAnswered;
+    });
+    HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 10, 10, nullptr, nullptr,
+                                  GetModuleHandleW(nullptr), nullptr);
+    HWND gone = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 10, 10, nullptr, nullptr,
+                                GetModuleHandleW(nullptr), nullptr);
+    ASSERT_TRUE(window && gone);
+    auto message = [](UINT msg) {
+        auto m = std::make_shared<GameMessage>();
+        m->msg = msg;
+        m->wide.assign(16, L'\0');
+        return m;
+    };
+
+    auto held = message(WM_APP);
+    EXPECT_EQ(messenger.Send(window, held), Delivery::kNoAnswer);
+    EXPECT_FALSE(late_answer_written) << "the caller waited for the held message";
+    EXPECT_EQ(messenger.Send(window, message(WM_NULL)), Delivery::kNoAnswer);
+    EXPECT_EQ(sent.load(), 1) << "a message was queued behind the held one";
+    DestroyWindow(gone);
+    EXPECT_EQ(messenger.Send(gone, message(WM_NULL)), Delivery::kNoWindow);
+    EXPECT_EQ(messenger.Send(nullptr, message(WM_NULL)), Delivery::kNoWindow);
+
+    SetEvent(release);
+    auto after = message(WM_NULL);
+    Delivery delivery = Delivery::kNoAnswer;
+    const ULONGLONG end = GetTickCount64() + 60000;
+    while (delivery != Delivery::kAnswered && GetTickCount64() < end) {
+        delivery = messenger.Send(window, after);
+    }
+    EXPECT_EQ(delivery, Delivery::kAnswered);
+    EXPECT_EQ(after->answer, 42) << "the late answer was taken for a later message";
+    EXPECT_EQ(after->wide, std::vector<wchar_t>(16, L'\0'));
+    EXPECT_TRUE(late_answer_written);
+    EXPECT_EQ(held->wide, std::vector<wchar_t>(16, L'L')) << "the late answer went elsewhere";
+    DestroyWindow(window);
+    CloseHandle(release);
+}
+
+// A list of the caller's own thread answers too: the caller handles the messages sent to it
+// while it waits for the sending thread.
+TEST(GameMessenger, AListOfTheCallersOwnThreadIsRead) {
+    HWND list = CreateWindowExA(0, "LISTBOX", "", LBS_HASSTRINGS, 0, 0, 100, 100, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+    ASSERT_NE(list, nullptr);
+    SendMessageA(list, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>("first"));
+    SendMessageA(list, LB_ADDSTRING, 0,
+                 reinterpret_cast<LPARAM>("Gr\xFC\xDF"
+                                          "e"));
+    Win32WindowSystem windows;
+    EXPECT_EQ(windows.ListGetCount(FromHwnd(list)), 2);
+    EXPECT_EQ(ReadListBoxItem(windows, FromHwnd(list), 1),
+              std::optional<std::string>("Gr\xC3\xBC\xC3\x9F"
+                                         "e"));
+    windows.ListAddString(FromHwnd(list), "third \xE2\x82\xAC");
+    EXPECT_EQ(ReadListBoxItem(windows, FromHwnd(list), 2),
+              std::optional<std::string>("third \xE2\x82\xAC"));
+    DestroyWindow(list);
 }
 
 }  // namespace
