@@ -129,11 +129,12 @@ class Form1 {
     UserCommands user_commands{form, ListBoxFX1, channel_users.Timer10};
     Form7 popup{platform, [this] { return ListBoxFX1.Control().ItemSelectedText(); },
                 PopupActions{
-                    [this](const std::string& prefix, bool refresh_after) {
-                        user_commands.SendUserCommand(prefix, refresh_after);
-                    },
-                    [this] { form["Command4"].Click(); },
-                    [this] { form["Command1"].Click(); },
+                    .send_user_command =
+                        [this](const std::string& prefix, bool refresh_after) {
+                            user_commands.SendUserCommand(prefix, refresh_after);
+                        },
+                    .press_whisper = [this] { form["Command4"].Click(); },
+                    .press_send = [this] { form["Command1"].Click(); },
                 }};
     UserPopupOpener opener{platform, ListBoxFX1, popup};
 
