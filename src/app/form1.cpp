@@ -47,7 +47,7 @@ Form1::Form1(Platform& p, ChatView& view, FormState& form_state)
       auto_scroll(view),
       processor(LineProcessorServices{p.sound, AlertToneImage_, name_alert, chat_log},
                 LineProcessorHooks{
-                    .alert_enabled = [this] { return Label11.Get() == "Enabled"; },
+                    .alert_enabled = [this] { return Label11.Get() == kMainEnabled; },
                     .count_at_binding = [this] { return pump.Text12.Get(); },
                     .mirror_count = [this] { return pump.MirrorCount(); },
                     .hide_offline = [this] { return form["Check1"].Value() == 1; },

@@ -93,8 +93,8 @@ class Form1 {
     AttachScan scan;
     SendPaths send;
     ChatPump pump;
-    TextField Text11;               // the line box: a chat line handed to it is processed at once
-    TextField Label11{"Disabled"};  // the name alert's status; the alert runs on "Enabled"
+    TextField Text11;  // the line box: a chat line handed to it is processed at once
+    TextField Label11{kMainDisabled};  // the name alert's status; the alert runs on "Enabled"
     // The name alert window (with the tool windows below), declared before the line
     // processor, which reads its eight word boxes; it sets Label11.
     Form8 name_alert{platform.settings,
