@@ -17,6 +17,8 @@ constexpr wchar_t kFontFace[] = L"Verdana";
 // Far beyond any chat session; the default of 32,767 characters would silently stop the view.
 constexpr LPARAM kTextLimit = 0x7FFFFFFE;
 
+// The one place that loads the rich-text control: the view is its only maker, so a view made
+// anywhere (the program, a test) finds the control's class.
 void LoadRichEdit() {
     static const HMODULE module = LoadLibraryW(L"Msftedit.dll");
     (void)module;
