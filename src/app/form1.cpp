@@ -19,21 +19,24 @@ Form1::Form1(Platform& p, ChatView& view, FormState& form_state)
       send(p, boxes),
       pump(p, boxes,
            ChatPumpHooks{
-               [this](const std::string& row) { Text11.Set(row); },
-               [this] { Text11.Set(""); },
-               [this] {
-                   if (clear_view) clear_view();
-               },
-               [this] {
-                   if (clear_staging) clear_staging();
-               },
-               [this] { idle.Text8.Set(""); },
-               [this] {
-                   greet.Command3_Click();
-                   return greet.Text3.Get();
-               },
-               [this] { RichTextBox2.BeginBatch(); },
-               [this] { RichTextBox2.EndBatch(); },
+               .set_line_box = [this](const std::string& row) { Text11.Set(row); },
+               .clear_line_box = [this] { Text11.Set(""); },
+               .clear_view =
+                   [this] {
+                       if (clear_view) clear_view();
+                   },
+               .clear_staging =
+                   [this] {
+                       if (clear_staging) clear_staging();
+                   },
+               .clear_backlog = [this] { idle.Text8.Set(""); },
+               .welcome_stamp =
+                   [this] {
+                       greet.Command3_Click();
+                       return greet.Text3.Get();
+                   },
+               .begin_pass = [this] { RichTextBox2.BeginBatch(); },
+               .end_pass = [this] { RichTextBox2.EndBatch(); },
            }),
       Timer11(p.timers, "Timer11", kStartupRestoreDelayMs, true),
       RichTextBox2(view),
@@ -44,13 +47,13 @@ Form1::Form1(Platform& p, ChatView& view, FormState& form_state)
       auto_scroll(view),
       processor(LineProcessorServices{p.sound, AlertToneImage_, name_alert, chat_log},
                 LineProcessorHooks{
-                    [this] { return Label11.Get() == "Enabled"; },
-                    [this] { return pump.Text12.Get(); },
-                    [this] { return pump.MirrorCount(); },
-                    [this] { return form["Check1"].Value() == 1; },
-                    [this] { return log_switch.EnabChecked(); },
-                    [this](const std::string& text) { RichTextBox1.Replace(text); },
-                    [this] { Text11.Set(""); },
+                    .alert_enabled = [this] { return Label11.Get() == kMainEnabled; },
+                    .count_at_binding = [this] { return pump.Text12.Get(); },
+                    .mirror_count = [this] { return pump.MirrorCount(); },
+                    .hide_offline = [this] { return form["Check1"].Value() == 1; },
+                    .logging_on = [this] { return log_switch.EnabChecked(); },
+                    .stage = [this](const std::string& text) { RichTextBox1.Replace(text); },
+                    .clear_line_box = [this] { Text11.Set(""); },
                 }),
       idle(p, boxes, RichTextBox1, view, Text9) {
     process_line = [this](const std::string& line) { processor.Text11_Change(line); };

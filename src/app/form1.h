@@ -93,8 +93,8 @@ class Form1 {
     AttachScan scan;
     SendPaths send;
     ChatPump pump;
-    TextField Text11;               // the line box: a chat line handed to it is processed at once
-    TextField Label11{"Disabled"};  // the name alert's status; the alert runs on "Enabled"
+    TextField Text11;  // the line box: a chat line handed to it is processed at once
+    TextField Label11{kMainDisabled};  // the name alert's status; the alert runs on "Enabled"
     // The name alert window (with the tool windows below), declared before the line
     // processor, which reads its eight word boxes; it sets Label11.
     Form8 name_alert{platform.settings,
@@ -129,11 +129,12 @@ class Form1 {
     UserCommands user_commands{form, ListBoxFX1, channel_users.Timer10};
     Form7 popup{platform, [this] { return ListBoxFX1.Control().ItemSelectedText(); },
                 PopupActions{
-                    [this](const std::string& prefix, bool refresh_after) {
-                        user_commands.SendUserCommand(prefix, refresh_after);
-                    },
-                    [this] { form["Command4"].Click(); },
-                    [this] { form["Command1"].Click(); },
+                    .send_user_command =
+                        [this](const std::string& prefix, bool refresh_after) {
+                            user_commands.SendUserCommand(prefix, refresh_after);
+                        },
+                    .press_whisper = [this] { form["Command4"].Click(); },
+                    .press_send = [this] { form["Command1"].Click(); },
                 }};
     UserPopupOpener opener{platform, ListBoxFX1, popup};
 

@@ -21,13 +21,15 @@ void Form1::WireTools() {
     Label11.OnChange([this] { ShowMainStatus(form["Label11"], Label11.Get() == kMainEnabled); });
 
     greet.Connect(GreetLinks{
-        [this] { return static_cast<int>(List1.size()); },
-        [this](int row) {
-            return row >= 0 && row < static_cast<int>(List1.size()) ? List1[row] : std::string();
-        },
-        [this](bool on) { channel_users.Timer6.SetEnabled(on); },
-        &send,
-        [this](bool on) { ShowMainStatus(form["Label5"], on); },
+        .user_count = [this] { return static_cast<int>(List1.size()); },
+        .user_row =
+            [this](int row) {
+                return row >= 0 && row < static_cast<int>(List1.size()) ? List1[row]
+                                                                        : std::string();
+            },
+        .user_copier = [this](bool on) { channel_users.Timer6.SetEnabled(on); },
+        .send = &send,
+        .label5 = [this](bool on) { ShowMainStatus(form["Label5"], on); },
     });
     greet.on_load = [this] { LoadedToolWindow(greet.form); };
     time_messages.on_load = [this] { LoadedToolWindow(time_messages.form); };

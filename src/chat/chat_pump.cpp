@@ -1,5 +1,6 @@
 #include "chat/chat_pump.h"
 
+#include "chat/colour_tags.h"
 #include "core/number_text.h"
 #include "gamelink/list_read.h"
 
@@ -13,9 +14,12 @@ const char* const kWelcomeTexts[5] = {
 
 namespace {
 
+// The welcome lines' time stamp shows yellow in the chat view, their text red.
+constexpr std::string_view kWelcomeStampCode = GameColourCode("Gel");
+constexpr std::string_view kWelcomeTextCode = GameColourCode("Red");
+
 std::string WelcomeLine(const std::string& stamp, const char* text) {
-    // Yellow time stamp, red text in the chat view.
-    return std::string("\x13") + stamp + ": " + "\x1b" + text;
+    return std::string(kWelcomeStampCode) + stamp + ": " + std::string(kWelcomeTextCode) + text;
 }
 
 }  // namespace

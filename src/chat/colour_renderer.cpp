@@ -1,34 +1,11 @@
 #include "chat/colour_renderer.h"
 
 #include <algorithm>
-#include <array>
 #include <utility>
 #include <vector>
 
-#include "chat/colour_tags.h"
-
 namespace qv {
 namespace {
-
-constexpr char kMarker = '\x08';
-
-struct TagColourEntry {
-    std::string_view word;
-    ChatColour colour;
-};
-
-// A tag word is its tag without the trailing space.
-constexpr std::string_view Word(std::string_view tag) { return tag.substr(0, tag.size() - 1); }
-
-constexpr std::array<TagColourEntry, 7> kTagColours = {{
-    {Word(ColourTag::kGree), kColourGree},
-    {Word(ColourTag::kYell), kColourYell},
-    {Word(ColourTag::kBlue), kColourBlue},
-    {Word(ColourTag::kWhite), kColourWhite},
-    {Word(ColourTag::kGrey), kColourGrey},
-    {Word(ColourTag::kRed), kColourRed},
-    {Word(ColourTag::kGel), kColourGel},
-}};
 
 // A stretch of the text that a tag coloured: [from, to).
 struct ColouredSpan {
@@ -51,16 +28,10 @@ void Append(ColouredText& runs, std::string_view text, size_t from, size_t to, C
 
 }  // namespace
 
-std::optional<ChatColour> TagColour(std::string_view tag_word) {
-    for (const TagColourEntry& entry : kTagColours) {
-        if (entry.word == tag_word) return entry.colour;
-    }
-    return std::nullopt;
-}
-
 std::optional<ColouredText> ColourAndStripTags(const std::string& staged,
                                                ChatColour default_colour) {
-    const size_t markers = static_cast<size_t>(std::count(staged.begin(), staged.end(), kMarker));
+    const size_t markers =
+        static_cast<size_t>(std::count(staged.begin(), staged.end(), kTagMarker));
     if (markers == 0) return std::nullopt;
     // The text is the staged text and one space after it, so every marker has a space after
     // it; the space is not copied in, a search that finds no space finds it at the end.
@@ -82,10 +53,10 @@ std::optional<ColouredText> ColourAndStripTags(const std::string& staged,
     spans.reserve(markers);
     size_t search = 0;
     for (;;) {
-        const size_t p = text.find(kMarker, search);
+        const size_t p = text.find(kTagMarker, search);
         if (p == std::string_view::npos) break;
         const size_t q = space_after(p);
-        const size_t next = text.find(kMarker, p + 1);
+        const size_t next = text.find(kTagMarker, p + 1);
         const size_t span_end = next == std::string_view::npos ? size : next;
         if (const std::optional<ChatColour> colour = TagColour(text.substr(p, q - p))) {
             spans.push_back({p, span_end, *colour});
@@ -99,11 +70,11 @@ std::optional<ColouredText> ColourAndStripTags(const std::string& staged,
     kept.reserve(2 * markers + 1);
     size_t i = 0;
     for (;;) {
-        const size_t p = text.find(kMarker, i);
+        const size_t p = text.find(kTagMarker, i);
         if (p == std::string_view::npos) break;
         kept.emplace_back(i, p);
         const size_t q = space_after(p);
-        if (kTagList.find(text.substr(p, q - p)) != std::string_view::npos) {
+        if (IsTagWordStart(text.substr(p, q - p))) {
             i = q + 1;
         } else {
             kept.emplace_back(p, p + 1);

@@ -8,29 +8,13 @@
 #include <string_view>
 
 #include "chat/chat_view.h"
+#include "chat/colour_tags.h"
 
 namespace qv {
-
-constexpr ChatColour kColourGree = 0x0000FF00;   // green
-constexpr ChatColour kColourYell = 0x0000FFFF;   // yellow
-constexpr ChatColour kColourBlue = 0x00FFFF00;   // cyan
-constexpr ChatColour kColourWhite = 0x00FFFFFF;  // white
-constexpr ChatColour kColourGrey = 0x80000011;   // the system's grey-text colour
-constexpr ChatColour kColourRed = 0x000000FF;    // red
-constexpr ChatColour kColourGel = 0x0000FFFF;    // yellow, as Yell
 
 // Text before the first tag; light grey reads well on the view's black background.
 constexpr ChatColour kStagingTextColour = 0x00C0C0C0;
 constexpr ChatColour kChatViewBackground = 0x00000000;
-
-// The seven tags one after another. A tag word is removed when it occurs in here: the marker
-// followed by the start of a colour word, or the marker alone.
-constexpr std::string_view kTagList =
-    "\x08Gree \x08Yell \x08"
-    "Blue \x08White \x08Grey \x08Red \x08Gel ";
-
-// The colour of a whole tag word (marker and colour word, no space), compared exactly.
-std::optional<ChatColour> TagColour(std::string_view tag_word);
 
 // The colouring and removal passes on one staged text, with a space appended first. Empty
 // when the text holds no marker: such a text is not shown.

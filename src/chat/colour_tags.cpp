@@ -1,43 +1,53 @@
 #include "chat/colour_tags.h"
 
+#include "core/replace_all.h"
+
 namespace qv {
+namespace {
 
-const std::array<ColourStep, 9> kColourTagTable = {{
-    {"\x17", ColourTag::kWhite},
-    {"\x10\x10", ColourTag::kWhite},
-    {"\x12", ColourTag::kGree},
-    {"\x1a", ColourTag::kYell},
-    {"\x14", ColourTag::kBlue},
-    {"\x10", ColourTag::kWhite},
-    {"\x11", ColourTag::kGrey},
-    {"\x1b", ColourTag::kRed},
-    {"\x13", ColourTag::kGel},
-}};
-
-bool ReplaceAll(std::string& text, std::string_view from, std::string_view to) {
-    size_t pos = text.find(from);
-    if (from.empty() || pos == std::string::npos) return false;
-    std::string out;
-    out.reserve(text.size() + to.size() * 2);
-    size_t start = 0;
-    while (pos != std::string::npos) {
-        out.append(text, start, pos - start);
-        out.append(to);
-        start = pos + from.size();
-        pos = text.find(from, start);
-    }
-    out.append(text, start, std::string::npos);
-    text = std::move(out);
+// Replaces every `from` in `text` by `to`; true when there was one.
+bool ReplaceInPlace(std::string& text, std::string_view from, std::string_view to) {
+    if (text.find(from) == std::string::npos) return false;
+    text = ReplaceAll(text, from, to);
     return true;
 }
 
+// Whether the step is the first of the table to give its tag (White has three codes).
+bool FirstStepOfItsTag(const ColourStep& step) {
+    for (const ColourStep& earlier : kColourTagTable) {
+        if (&earlier == &step) return true;
+        if (earlier.tag == step.tag) return false;
+    }
+    return false;
+}
+
+}  // namespace
+
+bool ApplyColourStep(std::string& text, const ColourStep& step) {
+    return ReplaceInPlace(text, step.code, step.tag);
+}
+
 std::string RemoveColourTags(std::string text) {
-    for (std::string_view tag :
-         {ColourTag::kWhite, ColourTag::kGree, ColourTag::kYell, ColourTag::kBlue, ColourTag::kGrey,
-          ColourTag::kRed, ColourTag::kGel}) {
-        ReplaceAll(text, tag, "");
+    // Each tag once, in the order of the table: removing one can join the text around it into
+    // another tag, which stays when its own turn has passed.
+    for (const ColourStep& step : kColourTagTable) {
+        if (FirstStepOfItsTag(step)) ReplaceInPlace(text, step.tag, "");
     }
     return text;
+}
+
+std::optional<ChatColour> TagColour(std::string_view tag_word) {
+    for (const ColourStep& step : kColourTagTable) {
+        if (TagWord(step) == tag_word) return step.colour;
+    }
+    return std::nullopt;
+}
+
+bool IsTagWordStart(std::string_view word) {
+    for (const ColourStep& step : kColourTagTable) {
+        if (TagWord(step).substr(0, word.size()) == word) return true;
+    }
+    return false;
 }
 
 }  // namespace qv

@@ -1,4 +1,4 @@
-// Plain text replacement shared by the user lists and the tool windows.
+// Plain text replacement shared by the user lists, the tool windows and the colour tags.
 #pragma once
 
 #include <string>

@@ -1,5 +1,6 @@
-// Timers of the event loop. Every periodic or one-shot step of the program is a
-// Timer with the interval and start state of the timer table (timer_table.h).
+// Timers of the event loop. Every periodic or one-shot step of the program is a Timer owned
+// by the class that runs the step; its interval is a named constant in that class's header
+// (kPumpPeriodMs in chat/chat_pump.h, for one).
 #pragma once
 
 #include <cstdint>

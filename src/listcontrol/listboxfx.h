@@ -1,7 +1,7 @@
 // ListBoxFX: the owner-drawn list of the main window (channel users, friends). It holds its
 // rows, draws them on a canvas, turns the surface's input into its nine events, and keeps and
 // persists its settings. The window that hosts it forwards input, paint, size and show, and
-// mirrors the scroll bar and the container's look (see FrameListener).
+// mirrors the scroll bar and the container's look (see SetFrameListener).
 #pragma once
 
 #include <cstdint>

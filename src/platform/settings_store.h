@@ -1,13 +1,14 @@
-// String settings under HKEY_LOCAL_MACHINE\Software\QuorvaneDIZuvo\. Names are relative
-// to that key, group and value joined by a backslash, e.g. "Logfile\\Log".
+// String settings. The program keeps them in the registry under "Software\QuorvaneDIZuvo"
+// (win32/registry_settings.h): a write goes to the machine's key (HKEY_LOCAL_MACHINE) or,
+// where the machine refuses it as it does an ordinary account, to the same path of the
+// current user (HKEY_CURRENT_USER); a read takes the user's value before the machine's.
+// Names are relative to that path, group and value joined by a backslash, e.g. "Logfile\\Log".
 #pragma once
 
 #include <optional>
 #include <string>
 
 namespace qv {
-
-constexpr const char* kSettingsRoot = "HKEY_LOCAL_MACHINE\\Software\\QuorvaneDIZuvo\\";
 
 class SettingsStore {
   public:

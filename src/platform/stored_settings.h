@@ -1,5 +1,5 @@
 // Every value the program keeps in the settings store, with its key, in one place. Names are
-// relative to kSettingsRoot (settings_store.h): group and value joined by a backslash. All
+// relative to the store's path (settings_store.h): group and value joined by a backslash. All
 // values are text.
 #pragma once
 

@@ -53,7 +53,7 @@ std::optional<ColouredText> ReferenceColourAndStripTags(const std::string& stage
         if (p == std::string::npos) break;
         keep(i, p);
         const size_t q = text.find(' ', p);
-        if (kTagList.find(std::string_view(text).substr(p, q - p)) != std::string_view::npos) {
+        if (IsTagWordStart(std::string_view(text).substr(p, q - p))) {
             i = q + 1;
         } else {
             keep(p, p + 1);

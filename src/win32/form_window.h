@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "core/form_state.h"
+#include "win32/screen_colour.h"
 
 namespace qv {
 
@@ -104,8 +105,5 @@ class FormWindow {
 inline RECT ToRect(const ControlRect& r) {
     return {r.left, r.top, r.left + r.width, r.top + r.height};
 }
-
-// A colour of the tables on screen: system colours are looked up now.
-COLORREF ScreenColour(uint32_t colour, COLORREF fallback);
 
 }  // namespace qv

@@ -8,12 +8,6 @@
 
 namespace qv {
 
-COLORREF ScreenColour(uint32_t colour, COLORREF fallback) {
-    if (colour == kDefaultColour || colour == kTransparent) return fallback;
-    if (colour & kSystemColourFlag) return GetSysColor(static_cast<int>(colour & 0xFF));
-    return static_cast<COLORREF>(colour);
-}
-
 void FormWindow::PaintControl(HDC dc, const FormControl& control) {
     const ControlSpec& spec = control.Spec();
     const RECT r = ToRect(control.Bounds());

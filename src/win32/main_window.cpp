@@ -39,7 +39,6 @@ static_assert(kSilverPictures.background == IDB_SKIN_SILVER_BACKGROUND &&
 void LoadControlLibraries() {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_STANDARD_CLASSES};
     InitCommonControlsEx(&controls);
-    LoadLibraryW(L"Msftedit.dll");
 }
 
 int RunMessageLoop() {

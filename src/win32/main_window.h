@@ -20,7 +20,8 @@
 
 namespace qv {
 
-// The common controls and the rich-text control that the program's windows are made of.
+// The common controls that the program's windows are made of (the chat view loads the
+// rich-text control itself).
 void LoadControlLibraries();
 // The message loop of the program's one thread, until the main window is closed; its result
 // is the program's exit code.

@@ -7,6 +7,7 @@
 
 #include "chat/colour_renderer.h"
 #include "win32/rich_edit_stream.h"
+#include "win32/screen_colour.h"
 #include "win32/win32_text.h"
 
 namespace qv {
@@ -17,6 +18,8 @@ constexpr wchar_t kFontFace[] = L"Verdana";
 // Far beyond any chat session; the default of 32,767 characters would silently stop the view.
 constexpr LPARAM kTextLimit = 0x7FFFFFFE;
 
+// The one place that loads the rich-text control: the view is its only maker, so a view made
+// anywhere (the program, a test) finds the control's class.
 void LoadRichEdit() {
     static const HMODULE module = LoadLibraryW(L"Msftedit.dll");
     (void)module;
@@ -38,7 +41,7 @@ RichChatView::RichChatView(HWND parent, int id, int x, int y, int width, int hei
     format.dwEffects = 0;
     format.wWeight = FW_NORMAL;
     format.yHeight = kDefaultTextHeightTwips;
-    format.crTextColor = Resolve(kStagingTextColour);
+    format.crTextColor = ScreenColour(kStagingTextColour);
     lstrcpynW(format.szFaceName, kFontFace, LF_FACESIZE);
     SendMessageW(hwnd_, EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
     SendMessageW(hwnd_, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
@@ -53,7 +56,7 @@ HWND RichChatView::CreateControl(HWND parent, int id, const RECT& place) {
         reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
     if (!hwnd) return nullptr;
     SendMessageW(hwnd, EM_EXLIMITTEXT, 0, kTextLimit);
-    SendMessageW(hwnd, EM_SETBKGNDCOLOR, 0, Resolve(kChatViewBackground));
+    SendMessageW(hwnd, EM_SETBKGNDCOLOR, 0, ScreenColour(kChatViewBackground));
     // Subclassed through the window procedure itself: comctl32's SetWindowSubclass costs a
     // property lookup on every message, which under Wine made each append several times
     // slower.
@@ -108,11 +111,6 @@ void RichChatView::SetMouseHandlers(std::function<void()> down, std::function<vo
     on_mouse_up_ = std::move(up);
 }
 
-COLORREF RichChatView::Resolve(ChatColour colour) {
-    if (colour & kSystemColourFlag) return GetSysColor(static_cast<int>(colour & 0xFF));
-    return static_cast<COLORREF>(colour);
-}
-
 std::string RichChatView::Text() {
     GETTEXTLENGTHEX query{GTL_USECRLF | GTL_PRECISE | GTL_NUMCHARS, 1200};
     const LRESULT length =
@@ -164,7 +162,7 @@ void RichChatView::InsertAtEnd(const std::wstring& text, ChatColour colour) {
     CHARFORMAT2W format{};
     format.cbSize = sizeof format;
     format.dwMask = CFM_COLOR;
-    format.crTextColor = Resolve(colour);
+    format.crTextColor = ScreenColour(colour);
     SendMessageW(hwnd_, EM_SETCHARFORMAT, SCF_SELECTION, reinterpret_cast<LPARAM>(&format));
     SendMessageW(hwnd_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
 }

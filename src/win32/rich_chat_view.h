@@ -34,9 +34,6 @@ class RichChatView : public ChatView {
     void CollapseSelection() override;
     void SetCaret(int position) override;
 
-    // A chat colour as the control draws it: system colours are looked up now.
-    static COLORREF Resolve(ChatColour colour);
-
   protected:
     void DoClear() override;
     void DoAppendParagraph(const ColouredText& text) override;

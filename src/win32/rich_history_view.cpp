@@ -9,6 +9,7 @@
 #include "chat/history_layout.h"
 #include "chat/history_window.h"
 #include "win32/rich_edit_stream.h"
+#include "win32/screen_colour.h"
 #include "win32/win32_text.h"
 
 namespace qv {
@@ -63,7 +64,7 @@ std::string ColouredRtf(const ColouredText& text) {
     std::vector<size_t> entry;  // each run's place in the table
     size_t size = 0;
     for (const ColouredRun& run : text) {
-        const COLORREF colour = RichChatView::Resolve(run.colour);
+        const COLORREF colour = ScreenColour(run.colour);
         size_t index = 0;
         while (index < table.size() && table[index] != colour) ++index;
         if (index == table.size()) table.push_back(colour);
@@ -98,7 +99,7 @@ RichHistoryView::RichHistoryView(HWND parent, int id, int x, int y, int width, i
     format.cbSize = sizeof format;
     format.dwMask = CFM_SIZE | CFM_COLOR;
     format.yHeight = static_cast<LONG>(kHistoryViewPoints * 20);  // twips
-    format.crTextColor = RichChatView::Resolve(kHistoryTextColour);
+    format.crTextColor = ScreenColour(kHistoryTextColour);
     SendMessageW(view_.Handle(), EM_SETCHARFORMAT, SCF_DEFAULT, reinterpret_cast<LPARAM>(&format));
     SendMessageW(view_.Handle(), EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&format));
 }

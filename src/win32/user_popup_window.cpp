@@ -29,9 +29,9 @@ UserPopupWindow::~UserPopupWindow() {
 
 PopupScreen UserPopupWindow::Screen() {
     return PopupScreen{
-        [this](FormState& form, int x, int y) { return Open(form, x, y); },
-        [this] { Close(); },
-        [this] { Release(); },
+        .open = [this](FormState& form, int x, int y) { return Open(form, x, y); },
+        .close = [this] { Close(); },
+        .release = [this] { Release(); },
     };
 }
 

@@ -9,6 +9,7 @@
 
 #include "chat/chat_scroll.h"
 #include "chat/colour_renderer.h"
+#include "win32/screen_colour.h"
 #include "win32/win32_text.h"
 
 namespace qv {
@@ -105,7 +106,7 @@ TEST_F(RichChatViewTest, RtfAndEightBitCharactersShowLiterally) {
 TEST_F(RichChatViewTest, SpansHaveTheirTagColours) {
     renderer_->RenderColourTags("pre \x08Gel 12:00:01: \x08White Player\x08Grey  quiet");
     ASSERT_EQ(view_->Text(), "pre 12:00:01: Player quiet ");
-    EXPECT_EQ(ColourOf(0, 4), RichChatView::Resolve(kStagingTextColour));
+    EXPECT_EQ(ColourOf(0, 4), ScreenColour(kStagingTextColour));
     EXPECT_EQ(ColourOf(4, 14), RGB(255, 255, 0));
     EXPECT_EQ(ColourOf(14, 20), RGB(255, 255, 255));
     EXPECT_EQ(ColourOf(20, 27), GetSysColor(COLOR_GRAYTEXT));
