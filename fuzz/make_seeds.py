@@ -187,5 +187,9 @@ tool_seeds = [
     tool("abc", "abc", "4999"),
     tool("\U0001F600 z", "100000", " 1.5e4 "),
     tool(YUML + UNDEFINED + " q", "5000.5", "-7"),
+    # Names that look like placeholders, or hold a line break, are names all the same.
+    tool("%date%u\t0 RATS", "/w %user at %time: %user%", "Clan %user (2)"),
+    tool("Vic\ntimxx 0 RATS", "/w %user hi", "a\r\n/quit (2)"),
+    tool("Victim\r\n 0 RATS", "%user", "x\r("),
 ]
 write("tool_text", tool_seeds)
