@@ -149,25 +149,43 @@ history_seeds = [
 ]
 write("history", history_seeds)
 
-# --- user_rows: <rules byte><rows separated by \n> --------------------------------------------
+# --- user_rows: <rules byte><script> 0xFF <rows separated by 0xFF> ------------------------
 # Rules byte: bit 0 set = the friends list (first code only), bit 1 set = offline friends shown.
+# Script: one byte for each list query in turn, what the game does just before it: the change
+# in the low three bits, the row it touches above them.
 CHANNEL, FRIENDS, FRIENDS_OFFLINE = 0, 1, 3
+KEEP, HANG, ANSWER_AGAIN, GROW_ROW, CUT_ROW, REMOVE_ROW, INSERT_ROW, CLEAR_ROWS = range(8)
 
 
-def user_rows(rules, rows):
-    return bytes([rules]) + "\n".join(rows).encode("utf-8")
+def step(change, row=0):
+    return change | (row << 3)
 
 
+def user_rows(rules, rows, script=()):
+    return (bytes([rules]) + bytes(script) + b"\xff" +
+            b"\xff".join(r.encode("utf-8") if isinstance(r, str) else r for r in rows))
+
+
+PLAYERS = ["Alice\t0 RATS", "J" + UE + "rgen\t0 PXES", "bob\t32 PXES", "Zo\u00eb\t0 NB2W"]
 user_seeds = [
-    user_rows(CHANNEL, ["Alice\t0 RATS", "J" + UE + "rgen\t0 PXES", "bob\t32 PXES",
-                        "Zo\u00eb\t0 NB2W"]),
+    user_rows(CHANNEL, PLAYERS),
     user_rows(CHANNEL, ["nobody\t0", "Carl\t0 RATS", "bob\t32 PXES", "two\t0 RATS PXES",
                         "dora\t32 RATS PXES", "ghost\t32"]),
     user_rows(CHANNEL, ["RATS\t0", "x \t32 PXES", "y\t320 RATS", "z    32 RATS",
                         AE * 14 + "RATS", AE * 7 + "RATS", EURO + "0123456789abcRATS"]),
     user_rows(FRIENDS, ["Carol\t0 RATS", "Dave\t0", AE + "nne\t0 PX3W PXES", "bob\t32 PXES"]),
     user_rows(FRIENDS_OFFLINE, ["Dave\t32", "Carol\t0 RATS", "Eve\t0", "Fred\t0 VD2D"]),
-    bytes([CHANNEL]) + b"\xc3\x28bad\t0 RATS\n\xff\xfe\t32 GPCW\n" + b" " * 300 + b"TAHC",
+    user_rows(CHANNEL, [b"\xc3\x28bad\t0 RATS", b"\xfe\xc0\t32 GPCW", b" " * 300 + b"TAHC"]),
+    # Names that hold line breaks, and one with a line break after its name.
+    user_rows(CHANNEL, ["Vic\ntim\t0 RATS", "Ev\r\n/quit\t0 PXES", "bob\t0 RATS\r\n", "\n"]),
+    # The game stops answering at the count, then answers again for the next copy.
+    user_rows(CHANNEL, PLAYERS, [step(HANG), step(ANSWER_AGAIN)]),
+    # It stops after the first row was read: no half copy.
+    user_rows(CHANNEL, PLAYERS, [KEEP, KEEP, KEEP, step(HANG), step(ANSWER_AGAIN)]),
+    # Rows grow between their length query and their read, are cut, removed, put in, cleared.
+    user_rows(FRIENDS, PLAYERS, [KEEP, KEEP, step(GROW_ROW, 0), KEEP, step(CUT_ROW, 1),
+                                 step(REMOVE_ROW, 3), step(INSERT_ROW, 2), KEEP]),
+    user_rows(CHANNEL, PLAYERS, [KEEP, KEEP, KEEP, step(CLEAR_ROWS), KEEP, KEEP]),
 ]
 write("user_rows", user_seeds)
 
