@@ -61,6 +61,38 @@ road_seeds += [
 ]
 write("line_road", road_seeds)
 
+# --- chat_pump: <switches><row> 0xFF <script, one byte a step> ------------------------------
+# Each step is followed by one pass of the pump: the step in the low three bits, its number
+# above them.
+ADD_ROWS, GAME_HANGS, GAME_ANSWERS, HANGS_MID_PASS, MOUSE_DOWN, MOUSE_UP, FILL_VIEW, BIND_ANEW = range(8)
+
+
+def pump_step(step, number=0):
+    return step | (number << 3)
+
+
+def pump(switches, row, steps):
+    return bytes([switches]) + row.encode("utf-8") + b"\xff" + bytes(steps)
+
+
+pump_seeds = [
+    pump(ALERT | LOG, ROWS[0], [pump_step(ADD_ROWS, 5), pump_step(ADD_ROWS, 2)]),
+    pump(0, "zelk plain", []),
+    # The view fills to its trim mark and the pump's rows push it over.
+    pump(LOG, ROWS[2], [pump_step(FILL_VIEW, 1), pump_step(ADD_ROWS, 7)]),
+    # The player holds the mouse while the rows come: nothing leaves until they let go.
+    pump(0, ROWS[5], [pump_step(FILL_VIEW, 0), pump_step(MOUSE_DOWN), pump_step(ADD_ROWS, 31),
+                      pump_step(MOUSE_UP), pump_step(ADD_ROWS, 1)]),
+    # The game stops answering, before a pass and in the middle of one.
+    pump(HIDE, ROWS[3], [pump_step(GAME_HANGS), pump_step(ADD_ROWS, 9), pump_step(GAME_ANSWERS),
+                         pump_step(HANGS_MID_PASS, 4), pump_step(ADD_ROWS, 13),
+                         pump_step(GAME_ANSWERS)]),
+    # The chat list is bound anew while rows wait, and once the count at binding is asked.
+    pump(LOG, ROWS[9], [pump_step(ADD_ROWS, 3), pump_step(BIND_ANEW), pump_step(ADD_ROWS, 1),
+                        pump_step(GAME_HANGS), pump_step(BIND_ANEW), pump_step(GAME_ANSWERS)]),
+]
+write("chat_pump", pump_seeds)
+
 # --- property_bag_text: the stored settings text ------------------------------------------
 props = [(ROOT / "assets" / name).read_text(encoding="utf-8")
          for name in ("listboxfx1.props", "listboxfx2.props")]
