@@ -15,6 +15,7 @@
 #include <climits>
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "chat/chat_log.h"
@@ -273,20 +274,25 @@ class FixedAlertWords : public AlertWords {
     std::string AlertWord(int index) override { return index == 0 ? "zelk" : ""; }
 };
 
+// Splits the input into its switches, row and script and runs the road.
+void RunInput(std::string_view input) {
+    if (input.empty()) return;
+    const auto switches = static_cast<uint8_t>(input[0]);
+    std::string_view row = input.substr(1);
+    std::string_view script;
+    if (const size_t cut = row.find('\xFF'); cut != std::string_view::npos) {
+        script = row.substr(cut + 1);
+        row = row.substr(0, cut);
+    }
+    FixedAlertWords words;
+    PumpRoad(words, switches & 1, switches & 2, switches & 4)
+        .Run(std::string(row), std::string(script));
+}
+
 }  // namespace
 }  // namespace qv
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    using namespace qv;
-    if (size == 0) return 0;
-    const uint8_t switches = data[0];
-    std::string row(reinterpret_cast<const char*>(data) + 1, size - 1);
-    std::string script;
-    if (const size_t cut = row.find('\xFF'); cut != std::string::npos) {
-        script = row.substr(cut + 1);
-        row.resize(cut);
-    }
-    FixedAlertWords words;
-    PumpRoad(words, switches & 1, switches & 2, switches & 4).Run(row, script);
+    qv::RunInput({reinterpret_cast<const char*>(data), size});
     return 0;
 }
