@@ -61,6 +61,38 @@ road_seeds += [
 ]
 write("line_road", road_seeds)
 
+# --- chat_pump: <switches><row> 0xFF <script, one byte a step> ------------------------------
+# Each step is followed by one pass of the pump: the step in the low three bits, its number
+# above them.
+ADD_ROWS, GAME_HANGS, GAME_ANSWERS, HANGS_MID_PASS, MOUSE_DOWN, MOUSE_UP, FILL_VIEW, BIND_ANEW = range(8)
+
+
+def pump_step(step, number=0):
+    return step | (number << 3)
+
+
+def pump(switches, row, steps):
+    return bytes([switches]) + row.encode("utf-8") + b"\xff" + bytes(steps)
+
+
+pump_seeds = [
+    pump(ALERT | LOG, ROWS[0], [pump_step(ADD_ROWS, 5), pump_step(ADD_ROWS, 2)]),
+    pump(0, "zelk plain", []),
+    # The view fills to its trim mark and the pump's rows push it over.
+    pump(LOG, ROWS[2], [pump_step(FILL_VIEW, 1), pump_step(ADD_ROWS, 7)]),
+    # The player holds the mouse while the rows come: nothing leaves until they let go.
+    pump(0, ROWS[5], [pump_step(FILL_VIEW, 0), pump_step(MOUSE_DOWN), pump_step(ADD_ROWS, 31),
+                      pump_step(MOUSE_UP), pump_step(ADD_ROWS, 1)]),
+    # The game stops answering, before a pass and in the middle of one.
+    pump(HIDE, ROWS[3], [pump_step(GAME_HANGS), pump_step(ADD_ROWS, 9), pump_step(GAME_ANSWERS),
+                         pump_step(HANGS_MID_PASS, 4), pump_step(ADD_ROWS, 13),
+                         pump_step(GAME_ANSWERS)]),
+    # The chat list is bound anew while rows wait, and once the count at binding is asked.
+    pump(LOG, ROWS[9], [pump_step(ADD_ROWS, 3), pump_step(BIND_ANEW), pump_step(ADD_ROWS, 1),
+                        pump_step(GAME_HANGS), pump_step(BIND_ANEW), pump_step(GAME_ANSWERS)]),
+]
+write("chat_pump", pump_seeds)
+
 # --- property_bag_text: the stored settings text ------------------------------------------
 props = [(ROOT / "assets" / name).read_text(encoding="utf-8")
          for name in ("listboxfx1.props", "listboxfx2.props")]
@@ -149,25 +181,43 @@ history_seeds = [
 ]
 write("history", history_seeds)
 
-# --- user_rows: <rules byte><rows separated by \n> --------------------------------------------
+# --- user_rows: <rules byte><script> 0xFF <rows separated by 0xFF> ------------------------
 # Rules byte: bit 0 set = the friends list (first code only), bit 1 set = offline friends shown.
+# Script: one byte for each list query in turn, what the game does just before it: the change
+# in the low three bits, the row it touches above them.
 CHANNEL, FRIENDS, FRIENDS_OFFLINE = 0, 1, 3
+KEEP, HANG, ANSWER_AGAIN, GROW_ROW, CUT_ROW, REMOVE_ROW, INSERT_ROW, CLEAR_ROWS = range(8)
 
 
-def user_rows(rules, rows):
-    return bytes([rules]) + "\n".join(rows).encode("utf-8")
+def step(change, row=0):
+    return change | (row << 3)
 
 
+def user_rows(rules, rows, script=()):
+    return (bytes([rules]) + bytes(script) + b"\xff" +
+            b"\xff".join(r.encode("utf-8") if isinstance(r, str) else r for r in rows))
+
+
+PLAYERS = ["Alice\t0 RATS", "J" + UE + "rgen\t0 PXES", "bob\t32 PXES", "Zo\u00eb\t0 NB2W"]
 user_seeds = [
-    user_rows(CHANNEL, ["Alice\t0 RATS", "J" + UE + "rgen\t0 PXES", "bob\t32 PXES",
-                        "Zo\u00eb\t0 NB2W"]),
+    user_rows(CHANNEL, PLAYERS),
     user_rows(CHANNEL, ["nobody\t0", "Carl\t0 RATS", "bob\t32 PXES", "two\t0 RATS PXES",
                         "dora\t32 RATS PXES", "ghost\t32"]),
     user_rows(CHANNEL, ["RATS\t0", "x \t32 PXES", "y\t320 RATS", "z    32 RATS",
                         AE * 14 + "RATS", AE * 7 + "RATS", EURO + "0123456789abcRATS"]),
     user_rows(FRIENDS, ["Carol\t0 RATS", "Dave\t0", AE + "nne\t0 PX3W PXES", "bob\t32 PXES"]),
     user_rows(FRIENDS_OFFLINE, ["Dave\t32", "Carol\t0 RATS", "Eve\t0", "Fred\t0 VD2D"]),
-    bytes([CHANNEL]) + b"\xc3\x28bad\t0 RATS\n\xff\xfe\t32 GPCW\n" + b" " * 300 + b"TAHC",
+    user_rows(CHANNEL, [b"\xc3\x28bad\t0 RATS", b"\xfe\xc0\t32 GPCW", b" " * 300 + b"TAHC"]),
+    # Names that hold line breaks, and one with a line break after its name.
+    user_rows(CHANNEL, ["Vic\ntim\t0 RATS", "Ev\r\n/quit\t0 PXES", "bob\t0 RATS\r\n", "\n"]),
+    # The game stops answering at the count, then answers again for the next copy.
+    user_rows(CHANNEL, PLAYERS, [step(HANG), step(ANSWER_AGAIN)]),
+    # It stops after the first row was read: no half copy.
+    user_rows(CHANNEL, PLAYERS, [KEEP, KEEP, KEEP, step(HANG), step(ANSWER_AGAIN)]),
+    # Rows grow between their length query and their read, are cut, removed, put in, cleared.
+    user_rows(FRIENDS, PLAYERS, [KEEP, KEEP, step(GROW_ROW, 0), KEEP, step(CUT_ROW, 1),
+                                 step(REMOVE_ROW, 3), step(INSERT_ROW, 2), KEEP]),
+    user_rows(CHANNEL, PLAYERS, [KEEP, KEEP, KEEP, step(CLEAR_ROWS), KEEP, KEEP]),
 ]
 write("user_rows", user_seeds)
 
@@ -187,5 +237,9 @@ tool_seeds = [
     tool("abc", "abc", "4999"),
     tool("\U0001F600 z", "100000", " 1.5e4 "),
     tool(YUML + UNDEFINED + " q", "5000.5", "-7"),
+    # Names that look like placeholders, or hold a line break, are names all the same.
+    tool("%date%u\t0 RATS", "/w %user at %time: %user%", "Clan %user (2)"),
+    tool("Vic\ntimxx 0 RATS", "/w %user hi", "a\r\n/quit (2)"),
+    tool("Victim\r\n 0 RATS", "%user", "x\r("),
 ]
 write("tool_text", tool_seeds)

@@ -27,4 +27,8 @@ std::string WithoutLineBreaks(std::string_view text) {
     return out;
 }
 
+bool HoldsLineBreak(std::string_view text) {
+    return text.find_first_of("\r\n") != std::string_view::npos;
+}
+
 }  // namespace qv

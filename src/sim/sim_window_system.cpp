@@ -97,6 +97,7 @@ std::string SimWindowSystem::GetWindowTextA(WindowHandle window, int max_chars) 
 
 int SimWindowSystem::ListGetCount(WindowHandle list) {
     log.push_back("LB_GETCOUNT " + std::to_string(list));
+    if (before_list_query) before_list_query(list, -1);
     SimWindow* w = Find(list);
     if (!w) return 0;
     if (w->silent) return kNoAnswer;
@@ -104,6 +105,7 @@ int SimWindowSystem::ListGetCount(WindowHandle list) {
 }
 
 int SimWindowSystem::ListGetTextLen(WindowHandle list, int row) {
+    if (before_list_query) before_list_query(list, row);
     SimWindow* w = Find(list);
     if (!w) return 0;
     ++w->length_queries;
@@ -116,6 +118,7 @@ int SimWindowSystem::ListGetTextLen(WindowHandle list, int row) {
 }
 
 ListRowRead SimWindowSystem::ListGetText(WindowHandle list, int row, int capacity) {
+    if (before_list_query) before_list_query(list, row);
     if (before_get_text_) {
         auto hook = std::move(before_get_text_);
         before_get_text_ = nullptr;

@@ -55,6 +55,10 @@ class SimWindowSystem : public WindowSystem {
     // Runs each time a silent list leaves a row query unanswered, with the list asked: the
     // test lets pass the time that waiting for the answer cost, or lets the game answer again.
     std::function<void(WindowHandle)> on_no_answer;
+    // Runs before each count, length and text query of a list box, with the list and the row
+    // asked about (-1 for the count): the game changing its rows, hanging or answering again
+    // between two of the program's queries.
+    std::function<void(WindowHandle list, int row)> before_list_query;
 
     // Every message sent, as "name handle [text]" lines, for tests that check orders.
     std::vector<std::string> log;

@@ -82,10 +82,13 @@ void Form4::Timer1_Timer() {
     const int n = UserCount();
     if (ToCount16(n) > LastUserCount) {
         const std::string row = links_.user_row ? links_.user_row(n - 1) : std::string();
-        form["Text2"].SetText(GreetUserName(row));
-        const std::string line =
-            FillGreeting(form["Text1"].Text(), form["Text2"].Text(), platform_.clock.Now());
-        if (links_.send) links_.send->SendLine(SendPaths::Outgoing::kTime, line);
+        // A name with a line break is no real user's: nobody is greeted for it.
+        if (const std::optional<std::string> name = GreetUserName(row)) {
+            form["Text2"].SetText(*name);
+            const std::string line =
+                FillGreeting(form["Text1"].Text(), form["Text2"].Text(), platform_.clock.Now());
+            if (links_.send) links_.send->SendLine(SendPaths::Outgoing::kTime, line);
+        }
     } else {
         form["Text2"].SetText("");
     }

@@ -130,11 +130,13 @@ long CharacterPosition(std::string_view utf8, char c) {
     return 0;
 }
 
-std::string GreetUserName(std::string_view row) {
+std::optional<std::string> GreetUserName(std::string_view row) {
     // Text2 := the first p characters, then its first (length - 3): p - 3 in all.
     const long p = CharacterPosition(row, ' ');
     const std::string up_to_blank = LeadingCharacters(row, p);
-    return WithoutLineBreaks(LeadingCharacters(up_to_blank, p - 3));
+    std::string name = LeadingCharacters(up_to_blank, p - 3);
+    if (HoldsLineBreak(name)) return std::nullopt;
+    return name;
 }
 
 std::optional<std::string> CurrentChannelName(std::string_view caption) {

@@ -32,9 +32,9 @@ std::string LeadingCharacters(std::string_view utf8, long count);
 long CharacterPosition(std::string_view utf8, char c);
 
 // The greeting's user name from the last row of the channel list: the first p - 3
-// characters, p being the position of the first blank (empty for p below 4), without the
-// line breaks it may hold.
-std::string GreetUserName(std::string_view row);
+// characters, p being the position of the first blank (empty for p below 4); none when that
+// name holds a line break, which no real user's name does.
+std::optional<std::string> GreetUserName(std::string_view row);
 
 // The channel window's current channel from the channel label's caption: the first p - 2
 // characters, p being the position of the first "(". Nothing when p - 2 is below zero (no

@@ -7,13 +7,14 @@ namespace qv {
 std::optional<std::string> UserNameOf(std::string_view row) {
     const size_t blank = row.find(' ');
     if (blank == std::string_view::npos) return std::nullopt;
-    return WithoutLineBreaks(row.substr(0, blank));
+    const std::string_view name = row.substr(0, blank);
+    if (HoldsLineBreak(name)) return std::nullopt;
+    return std::string(name);
 }
 
 std::string NameWithBlankOf(std::string_view row) {
-    const size_t blank = row.find(' ');
-    if (blank == std::string_view::npos) return "";
-    return WithoutLineBreaks(row.substr(0, blank + 1));
+    const std::optional<std::string> name = UserNameOf(row);
+    return name ? *name + " " : std::string();
 }
 
 UserCommands::UserCommands(FormState& form, UserListBox& ListBoxFX1, Timer& Timer10)

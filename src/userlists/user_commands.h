@@ -21,10 +21,10 @@ constexpr const char* kFriendRemoveCommand = "/f r ";
 constexpr const char* kWhisperCommand = "/whisper ";
 
 // The user name of a shown row: the characters before its first blank (empty for a row that
-// begins with one); none for a row without a blank, the empty row included. Line breaks in
-// the name are left out, since the name goes into a line typed into the game.
+// begins with one); none for a row without a blank, the empty row included, and none for a
+// name that holds a line break, which no real user's name does.
 std::optional<std::string> UserNameOf(std::string_view row);
-// The characters up to and including the first blank; empty when there is none.
+// The user name and the blank after it; empty when the row gives no name.
 std::string NameWithBlankOf(std::string_view row);
 
 class UserCommands {

@@ -104,6 +104,22 @@ TEST_F(Greet, RowsWithoutAUsableBlankAreGreetedWithAnEmptyName) {
     EXPECT_EQ(Sent(), (std::vector<std::string>{"[] !", "[] !"}));
 }
 
+// Once its line breaks were gone, such a name could read as another player's.
+TEST_F(Greet, ANameWithALineBreakIsNotGreetedAndTheNextJoinIs) {
+    window.Load();
+    window.form["Command1"].Click();
+    window.form["Text1"].SetText("/w %user hi");
+    Join("Vic\ntim");
+    world.clock.Advance(450);
+    EXPECT_TRUE(Sent().empty());
+    EXPECT_EQ(window.form["Text2"].Text(), "");
+    EXPECT_EQ(window.LastUserCount, 1);
+    world.clock.Advance(450);
+    Join("Ann");
+    world.clock.Advance(450);
+    EXPECT_EQ(Sent(), (std::vector<std::string>{"/w Ann hi"}));
+}
+
 TEST_F(Greet, AGrownChannelIsGreetedAtOnceAfterALongPause) {
     window.Load();
     Join("Ann");

@@ -48,8 +48,10 @@ TEST(ToolText, GreetNameIsTheFirstPMinusThreeCharacters) {
     EXPECT_EQ(GreetUserName("abc d"), "a");
     EXPECT_EQ(GreetUserName("abcd e"), "ab");
     EXPECT_EQ(GreetUserName(""), "");
-    // A name the greeting types into the game stays one line.
-    EXPECT_EQ(GreetUserName("a\r\n/quitxx 0 RATS"), "a/quit");
+    // A name that holds a line break is no real user's; one outside the name changes nothing.
+    EXPECT_EQ(GreetUserName("a\r\n/quitxx 0 RATS"), std::nullopt);
+    EXPECT_EQ(GreetUserName("Vic\ntimxx 0 RATS"), std::nullopt);
+    EXPECT_EQ(GreetUserName("Victim\r\n 0 RATS"), "Victim");
 }
 
 TEST(ToolText, GreetNameCountsCodePageLettersAsOneCharacterEach) {
