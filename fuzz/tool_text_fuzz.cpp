@@ -114,9 +114,10 @@ void CheckWindows(const std::string& row, const std::string& text, const std::st
     SendPaths send(world.platform, boxes);
     std::vector<std::string> list1;
     Form4 greet(world.platform);
-    greet.Connect(GreetLinks{[&] { return static_cast<int>(list1.size()); },
-                             [&](int i) { return list1.at(static_cast<size_t>(i)); }, [](bool) {},
-                             &send, nullptr});
+    greet.Connect(GreetLinks{.user_count = [&] { return static_cast<int>(list1.size()); },
+                             .user_row = [&](int i) { return list1.at(static_cast<size_t>(i)); },
+                             .user_copier = [](bool) {},
+                             .send = &send});
     greet.Load();
     greet.form["Text1"].SetText(text);
     greet.form["Command1"].Click();

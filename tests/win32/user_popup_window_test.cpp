@@ -62,11 +62,12 @@ class UserPopupWindowTest : public ::testing::Test {
             platform_.platform,
             [] { return std::string("J\xC3\xBCrgen                        0 RATS"); },
             PopupActions{
-                [this](const std::string& prefix, bool refresh) {
-                    commands_.push_back(prefix + (refresh ? "+refresh" : ""));
-                },
-                [this] { commands_.push_back("whisper"); },
-                [this] { commands_.push_back("send"); },
+                .send_user_command =
+                    [this](const std::string& prefix, bool refresh) {
+                        commands_.push_back(prefix + (refresh ? "+refresh" : ""));
+                    },
+                .press_whisper = [this] { commands_.push_back("whisper"); },
+                .press_send = [this] { commands_.push_back("send"); },
             });
         popup_->SetScreen(screen_->Screen());
     }

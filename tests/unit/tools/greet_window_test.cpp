@@ -10,11 +10,11 @@ class Greet : public ToolFixture {
     Greet() {
         world.local_clock.now = {2008, 1, 24, 7, 5, 9};
         window.Connect(GreetLinks{
-            [this] { return static_cast<int>(List1.size()); },
-            [this](int row) { return List1.at(static_cast<size_t>(row)); },
-            [this](bool on) { copier.push_back(on); },
-            &send,
-            [this](bool on) { label5.push_back(on ? "on" : "off"); },
+            .user_count = [this] { return static_cast<int>(List1.size()); },
+            .user_row = [this](int row) { return List1.at(static_cast<size_t>(row)); },
+            .user_copier = [this](bool on) { copier.push_back(on); },
+            .send = &send,
+            .label5 = [this](bool on) { label5.push_back(on ? "on" : "off"); },
         });
     }
     void Join(const std::string& name) { List1.push_back(name + "\t0 RATS"); }
