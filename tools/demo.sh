@@ -8,12 +8,32 @@
 # to docs/demo.png, the picture in the README.
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
+# One line a stage, so a first run (several minutes, most of them building) is not silent.
+stage() { echo "demo: $*"; }
+
+stage "checking the packages it needs (installed with apt-get when missing)"
 "$root/tools/deps.sh"
-"$root/tools/build.sh" >/dev/null
+mkdir -p "$root/build"
+build_log="$root/build/demo-build.log"
+if [ -f "$root/build/win/quorvane-chat.exe" ]; then
+  stage "building what changed (log: build/demo-build.log)"
+else
+  stage "building (the first build takes a few minutes; log: build/demo-build.log)"
+fi
+if ! "$root/tools/build.sh" >"$build_log" 2>&1; then
+  echo "demo: the build failed; the end of its log:" >&2
+  tail -n 40 "$build_log" >&2
+  exit 1
+fi
 update_readme_shot="${QV_UPDATE_README_SHOT:-0}"
 [ "$update_readme_shot" = 1 ] && export QV_FORCE_XVFB=1
 headless=0
 { [ -z "${DISPLAY:-}" ] || [ "${QV_FORCE_XVFB:-0}" = 1 ]; } && headless=1
+if [ "$headless" = 1 ]; then
+  stage "starting a virtual display and Wine (a new Wine prefix takes a few seconds more)"
+else
+  stage "starting Wine on the display $DISPLAY"
+fi
 source "$root/tools/wine-env.sh"
 
 mkdir -p "$root/out"
@@ -55,17 +75,20 @@ wait_for_end() {
 
 cd "$root/build/win"
 log="$work/wine.log"
+stage "starting the stand-in game"
 wine standin-game.exe --pos 800,40 --init "$(qv_winpath "$work/init.txt")" \
   --script "$(qv_winpath "$script")" --transcript "$(qv_winpath "$transcript")" >>"$log" 2>&1 &
 standin=$!
 wait_for_transcript ready 60 1 "$standin" || { echo "the stand-in game did not start" >&2; exit 1; }
 
+stage "starting the companion and waiting until it binds to the game"
 wine quorvane-chat.exe >>"$log" 2>&1 &
 companion=$!
 # The companion has bound to the game once it has added its five welcome lines to the game's
 # chat and selected the last one.
 wait_for_transcript selected 60 1 "$companion" ||
   { echo "the companion did not bind to the stand-in game" >&2; exit 1; }
+stage "adding three chat rows to the game"
 # Three rows with the game's colour codes and code-page letters (written as \xNN in the
 # stand-in's script).
 printf '%s\n' 'chat \x10Rakkor\x10: anyone up for a 1v1?' 'chat \x10Zeratul\x11: gl hf' \
@@ -76,6 +99,7 @@ wait_for_transcript mark 10 1 "$standin" || true
 sleep 1.5
 
 if [ "$headless" = 1 ]; then
+  stage "taking the screenshot"
   shot="$work/screen.png"
   import -window root -display "$DISPLAY" "$shot"
   # Keep the two windows: add a frame of the desktop's colour, then trim all of that colour
@@ -89,6 +113,7 @@ if [ "$headless" = 1 ]; then
     convert "$root/out/demo.png" -strip "$root/docs/demo.png"
     echo "README picture: $root/docs/demo.png"
   fi
+  stage "ending the stand-in game and the companion"
   echo exit >> "$script"
   wait_for_end "$standin" 10 || true
 else

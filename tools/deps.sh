@@ -38,7 +38,7 @@ done
 SUDO=""
 [ "$(id -u)" -ne 0 ] && SUDO="sudo"
 if [ ${#missing[@]} -gt 0 ]; then
-  echo "installing: ${missing[*]}"
+  echo "installing (about half a minute): ${missing[*]}"
   apt_get update -qq
   apt_get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi

@@ -2,6 +2,7 @@
 // as paragraphs of coloured runs, and every change of the content is reported.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -77,9 +78,9 @@ class ChatView {
         DoDraw();
     }
 
-    // Keeps the newest `rows` paragraphs: a change that leaves more than `rows` + `spare` takes
-    // the oldest away, in one edit, when `may_trim` allows it (while it answers false, the
-    // trim waits for a later change). 0 rows: keeps everything.
+    // Keeps the newest `rows` paragraphs: a change that leaves `rows` + `spare` or more takes
+    // the oldest away down to `rows`, in one edit, when `may_trim` allows it (while it answers
+    // false, the trim waits for a later change). 0 rows: keeps everything.
     void KeepNewest(int rows, int spare, std::function<bool()> may_trim) {
         keep_rows_ = rows;
         spare_rows_ = spare;
@@ -119,7 +120,8 @@ class ChatView {
         EndBatch();
     }
     void TrimOldest() {
-        if (keep_rows_ <= 0 || paragraphs_ <= keep_rows_ + spare_rows_) return;
+        // At least one row leaves, also when no spare rows are asked for.
+        if (keep_rows_ <= 0 || paragraphs_ < keep_rows_ + std::max(spare_rows_, 1)) return;
         if (may_trim_ && !may_trim_()) return;
         DoRemoveOldestParagraphs(paragraphs_ - keep_rows_);
         paragraphs_ = keep_rows_;

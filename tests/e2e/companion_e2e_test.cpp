@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "e2e/game_pair.h"
-#include "e2e/player_input.h"
+#include "e2e/shown_lists.h"
 
 namespace {
 
@@ -163,10 +163,7 @@ TEST_F(Companion, DayLogHoldsEachRowOnceWithoutTags) {
 }
 
 TEST_F(Companion, ScreenshotOfBothWindows) {
-    e2e::WaitSteadyPicture(pair_->main());
-    const std::wstring path = e2e::OutDir() + L"\\e2e-companion.bmp";
-    ASSERT_TRUE(e2e::SaveScreenshot(path));
-    std::printf("screenshot: %s\n", e2e::Narrow(path).c_str());
+    EXPECT_TRUE(e2e::SaveCompanionScreenshot(L"e2e-companion.bmp", pair_->main()));
 }
 
 TEST_F(Companion, LeavingTheChatScreenEmptiesTheViewAndReturningBindsAgain) {

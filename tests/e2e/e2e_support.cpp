@@ -1,6 +1,7 @@
 #include "e2e/e2e_support.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -101,13 +102,22 @@ std::string WindowText(HWND window) {
     return Narrow(text);
 }
 
-bool SaveScreenshot(const std::wstring& path) {
+namespace {
+
+RECT WholeScreen() {
     HDC screen = GetDC(nullptr);
-    const int w = GetDeviceCaps(screen, HORZRES);
-    const int h = GetDeviceCaps(screen, VERTRES);
+    const RECT whole{0, 0, GetDeviceCaps(screen, HORZRES), GetDeviceCaps(screen, VERTRES)};
     ReleaseDC(nullptr, screen);
-    const std::vector<COLORREF> pixels = ScreenPixels(RECT{0, 0, w, h});
-    if (pixels.empty()) return false;
+    return whole;
+}
+
+// Writes the pixels of the whole screen as a 24-bit BMP.
+bool WriteBmp(const std::wstring& path, const std::vector<COLORREF>& pixels, const RECT& screen) {
+    const int w = screen.right;
+    const int h = screen.bottom;
+    if (pixels.empty() || pixels.size() != static_cast<size_t>(w) * static_cast<size_t>(h)) {
+        return false;
+    }
     // A 24-bit BMP: rows from the bottom, blue green red, each row padded to four bytes.
     const size_t stride = (static_cast<size_t>(w) * 3 + 3) & ~size_t{3};
     std::string image(stride * static_cast<size_t>(h), '\0');
@@ -140,6 +150,70 @@ bool SaveScreenshot(const std::wstring& path) {
                     WriteFile(file, image.data(), info.biSizeImage, &written, nullptr);
     CloseHandle(file);
     return ok;
+}
+
+std::vector<HWND> VisibleTopWindows() {
+    std::vector<HWND> windows;
+    EnumWindows(
+        [](HWND window, LPARAM found) {
+            if (IsWindowVisible(window))
+                reinterpret_cast<std::vector<HWND>*>(found)->push_back(window);
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&windows));
+    return windows;
+}
+
+// True while the window or one of its visible descendants has a part still to be painted.
+bool WaitsForPaint(HWND window) {
+    if (GetUpdateRect(window, nullptr, FALSE)) return true;
+    bool waits = false;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM found) {
+            if (!IsWindowVisible(child) || !GetUpdateRect(child, nullptr, FALSE)) return TRUE;
+            *reinterpret_cast<bool*>(found) = true;
+            return FALSE;
+        },
+        reinterpret_cast<LPARAM>(&waits));
+    return waits;
+}
+
+}  // namespace
+
+bool SaveScreenshot(const std::wstring& path) {
+    const RECT screen = WholeScreen();
+    return WriteBmp(path, ScreenPixels(screen), screen);
+}
+
+bool SaveScreenshotOnceShown(const std::wstring& name, const std::function<bool()>& shown,
+                             int timeout_ms) {
+    const RECT screen = WholeScreen();
+    std::vector<COLORREF> last;
+    const bool drawn = WaitUntil(
+        [&] {
+            for (HWND window : VisibleTopWindows()) {
+                if (WaitsForPaint(window)) {
+                    last.clear();
+                    return false;
+                }
+            }
+            // Asked before the look, so the look kept shows it.
+            if (shown && !shown()) {
+                last.clear();
+                return false;
+            }
+            std::vector<COLORREF> now = ScreenPixels(screen);
+            const bool steady = !last.empty() && now == last;
+            last = std::move(now);
+            return steady;
+        },
+        timeout_ms);
+    if (!drawn) last = ScreenPixels(screen);
+    const std::wstring path = OutDir() + L"\\" + name;
+    const bool saved = WriteBmp(path, last, screen);
+    if (saved) std::printf("screenshot: %s\n", Narrow(path).c_str());
+    return drawn && saved;
 }
 
 std::vector<COLORREF> ScreenPixels(const RECT& area) {

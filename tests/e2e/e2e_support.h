@@ -44,6 +44,15 @@ bool SaveScreenshot(const std::wstring& path);
 // A rectangle of the screen as it shows now, one COLORREF a pixel, row by row from the top.
 std::vector<COLORREF> ScreenPixels(const RECT& area);
 
+// Keeps a screenshot named `name` in OutDir() of the screen as it shows what the test just
+// read. A window's change reaches the screen late: first its owner paints it, then (under
+// Wine) hands the picture to the display. So it waits until no window on the screen waits to
+// be painted, `shown` (a look at the screen for what the test checked, or nothing) holds, and
+// two looks at the screen after that agree; the last look is kept. False when that does not
+// come within `timeout_ms` (the screen as it is then is kept) or the file cannot be written.
+bool SaveScreenshotOnceShown(const std::wstring& name, const std::function<bool()>& shown = {},
+                             int timeout_ms = 10000);
+
 // Where artefacts go: QV_OUT_DIR (a Unix path under Wine) or the exe's folder.
 std::wstring OutDir();
 

@@ -7,6 +7,7 @@
 
 #include "e2e/expected_text.h"
 #include "e2e/game_pair.h"
+#include "e2e/shown_lists.h"
 
 namespace {
 
@@ -155,9 +156,7 @@ TEST_F(EightBitText, DayLogKeepsTheGamesBytes) {
 }
 
 TEST_F(EightBitText, ScreenshotOfTheLettersInBothWindows) {
-    const std::wstring path = e2e::OutDir() + L"\\e2e-eight-bit.bmp";
-    ASSERT_TRUE(e2e::SaveScreenshot(path));
-    std::printf("screenshot: %s\n", e2e::Narrow(path).c_str());
+    EXPECT_TRUE(e2e::SaveCompanionScreenshot(L"e2e-eight-bit.bmp", pair_->main()));
 }
 
 }  // namespace

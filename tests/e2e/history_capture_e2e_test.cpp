@@ -19,6 +19,7 @@
 #include "e2e/expected_text.h"
 #include "e2e/game_pair.h"
 #include "e2e/player_input.h"
+#include "e2e/shown_lists.h"
 #include "gamelink/capture_window.h"
 #include "rtf_as_text.h"
 
@@ -179,9 +180,7 @@ TEST_F(HistoryWindow, TheWholeChatListShowsInColourAndLiterally) {
     EXPECT_NE(expected_.find("{\\rtf1"), std::string::npos);
     EXPECT_NE(expected_.find("J\xc3\xbcrgen"), std::string::npos);
     EXPECT_NE(expected_.find("Welcome to the Quorvane Starcraft Chat"), std::string::npos);
-    e2e::WaitSteadyPicture(window_);
-    const std::wstring path = e2e::OutDir() + L"\\history-window.bmp";
-    ASSERT_TRUE(e2e::SaveScreenshot(path));
+    EXPECT_TRUE(e2e::SaveCompanionScreenshot(L"history-window.bmp", pair_->main()));
 }
 
 TEST_F(HistoryWindow, SaveWritesRtfThatReadsBackToTheSameText) {
@@ -213,9 +212,7 @@ TEST_F(HistoryWindow, AFileThatCannotBeWrittenIsToldAndKept) {
         10000));
     EXPECT_NE(text.find("StarcraftLOG.rtf"), std::string::npos) << text;
     EXPECT_NE(text.find(e2e::Narrow(pair_->work_folder())), std::string::npos) << text;
-    e2e::WaitSteadyPicture(box);
-    const std::wstring shot = e2e::OutDir() + L"\\e2e-history-save-refused.bmp";
-    e2e::SaveScreenshot(shot);
+    EXPECT_TRUE(e2e::SaveCompanionScreenshot(L"e2e-history-save-refused.bmp", pair_->main()));
     PostMessageW(box, WM_COMMAND, IDOK, 0);
     EXPECT_TRUE(WaitUntil([&] { return !IsWindow(box); }, 10000));
     SetFileAttributesW(SavedFile().c_str(), FILE_ATTRIBUTE_NORMAL);
@@ -239,9 +236,7 @@ TEST_F(HistoryWindow, ResizingMovesTheControlsAndClosingUnloads) {
             return view.right - view.left == 296;
         },
         5000));
-    e2e::WaitSteadyPicture(window_);
-    const std::wstring path = e2e::OutDir() + L"\\e2e-history-half.bmp";
-    ASSERT_TRUE(e2e::SaveScreenshot(path));
+    EXPECT_TRUE(e2e::SaveCompanionScreenshot(L"e2e-history-half.bmp", pair_->main()));
     SetWindowPos(window_, nullptr, 0, 0, frame_w + 608, frame_h + 558, SWP_NOMOVE | SWP_NOZORDER);
     ASSERT_TRUE(WaitUntil(
         [&] {
@@ -287,6 +282,19 @@ LRESULT Probe(HWND main, e2e::CaptureProbeField field) {
 }
 
 LRESULT HandleOf(HWND window) { return static_cast<LRESULT>(reinterpret_cast<intptr_t>(window)); }
+
+// True once the chat view shows letters on its black background.
+bool ShowsRows(HWND view) {
+    constexpr BYTE kLit = 100;
+    constexpr int kLetterPixels = 50;
+    int width = 0;
+    int height = 0;
+    int lit = 0;
+    for (COLORREF c : e2e::ClientPixels(view, &width, &height)) {
+        lit += GetRValue(c) > kLit || GetGValue(c) > kLit || GetBValue(c) > kLit;
+    }
+    return lit > kLetterPixels;
+}
 
 // Waits until the attach scan has tested every row of a window list taken after this call:
 // the row it tests goes back to the start twice.
@@ -426,8 +434,10 @@ TEST_F(HandleCapture, InsertBindsTheFiveControlsByPositionAndTheScanBindsAgain) 
     EXPECT_TRUE(WaitUntil(
         [&] { return Probe(main, e2e::kProbeList) == HandleOf(pair_.GameControl(9)); }, 5000));
     EXPECT_TRUE(WaitUntil([&] { return !pair_.View().empty(); }, 10000));
-    const std::wstring path = e2e::OutDir() + L"\\e2e-capture.bmp";
-    ASSERT_TRUE(e2e::SaveScreenshot(path));
+    // The view's control is made anew when it empties: looked up at each look.
+    EXPECT_TRUE(e2e::SaveCompanionScreenshot(L"e2e-capture.bmp", main, [this] {
+        return ShowsRows(pair_.Control(e2e::kControlRichTextBox2));
+    })) << "the chat view that holds rows again does not show them";
 }
 
 TEST_F(HandleCapture, AGameTheScanCannotFindIsBoundByPosition) {

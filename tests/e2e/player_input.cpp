@@ -45,13 +45,6 @@ void SendKey(WORD virtual_key, DWORD flags) {
     SendInput(1, &key, sizeof(INPUT));
 }
 
-// The window's pixels on the screen.
-std::vector<COLORREF> Picture(HWND window) {
-    RECT r{};
-    GetWindowRect(window, &r);
-    return ScreenPixels(r);
-}
-
 }  // namespace
 
 bool PlaceCursor(POINT at, int timeout_ms) {
@@ -99,17 +92,5 @@ bool BringToFront(HWND window, int timeout_ms) {
 
 void KeyDown(WORD virtual_key) { SendKey(virtual_key, 0); }
 void KeyUp(WORD virtual_key) { SendKey(virtual_key, KEYEVENTF_KEYUP); }
-
-bool WaitSteadyPicture(HWND window, int timeout_ms) {
-    std::vector<COLORREF> before = Picture(window);
-    return WaitUntil(
-        [&] {
-            std::vector<COLORREF> now = Picture(window);
-            const bool steady = now == before;
-            before = std::move(now);
-            return steady;
-        },
-        timeout_ms);
-}
 
 }  // namespace e2e

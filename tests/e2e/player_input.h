@@ -32,8 +32,4 @@ bool BringToFront(HWND window, int timeout_ms = 5000);
 void KeyDown(WORD virtual_key);
 void KeyUp(WORD virtual_key);
 
-// Waits until the window's picture on the screen stays the same between two looks, so that a
-// screenshot shows it drawn; false when it keeps changing for `timeout_ms`.
-bool WaitSteadyPicture(HWND window, int timeout_ms = 5000);
-
 }  // namespace e2e

@@ -1,5 +1,8 @@
 #include "e2e/shown_lists.h"
 
+#include <cstring>
+
+#include "app/form1_layout.h"
 #include "e2e/e2e_support.h"
 
 namespace e2e {
@@ -56,6 +59,30 @@ std::vector<ShownRow> ShownRows(HWND list) {
         run_start = y;
     }
     return rows;
+}
+
+bool ChannelNameShown(HWND main) {
+    // The label's text is white; the header behind it has no pixel that bright.
+    constexpr int kBright = 200;
+    constexpr int kLetterPixels = 20;
+    for (const qv::ControlSpec& label : qv::Form1Layout().controls) {
+        if (std::strcmp(label.name, "Label1") != 0) continue;
+        POINT origin{label.left, label.top};
+        ClientToScreen(main, &origin);
+        int bright = 0;
+        for (COLORREF c : ScreenPixels(
+                 RECT{origin.x, origin.y, origin.x + label.width, origin.y + label.height})) {
+            bright += GetRValue(c) > kBright && GetGValue(c) > kBright && GetBValue(c) > kBright;
+        }
+        return bright > kLetterPixels;
+    }
+    return false;
+}
+
+bool SaveCompanionScreenshot(const std::wstring& name, HWND main,
+                             const std::function<bool()>& also) {
+    return SaveScreenshotOnceShown(name,
+                                   [&] { return ChannelNameShown(main) && (!also || also()); });
 }
 
 std::vector<std::string> Badges(const std::vector<ShownRow>& rows) {

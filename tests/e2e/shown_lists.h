@@ -1,9 +1,10 @@
 // The companion's user lists as the screen shows them: each row found by the plate colour of
-// its product badge down the list's left edge.
+// its product badge down the list's left edge, and the channel name above them.
 #pragma once
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -17,6 +18,15 @@ struct ShownRow {
 
 // The client area of a window as the screen shows it, one COLORREF a pixel, row by row.
 std::vector<COLORREF> ClientPixels(HWND window, int* width, int* height);
+
+// True once the companion's main window shows a channel name above its user list.
+bool ChannelNameShown(HWND main);
+
+// Keeps a screenshot named `name` once the screen shows the windows drawn, the companion's
+// main window with its channel's name (every test's game is in a channel; the companion
+// reads the name about a second after binding) and `also` holds (SaveScreenshotOnceShown).
+bool SaveCompanionScreenshot(const std::wstring& name, HWND main,
+                             const std::function<bool()>& also = {});
 
 // The rows the list shows, top to bottom.
 std::vector<ShownRow> ShownRows(HWND list);

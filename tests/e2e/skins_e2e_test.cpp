@@ -5,7 +5,6 @@
 // companion shows it all again, with the machine key writable and with it refused.
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <optional>
@@ -16,7 +15,6 @@
 #include "app/form1_menu.h"
 #include "e2e/companion_windows.h"
 #include "e2e/game_pair.h"
-#include "e2e/player_input.h"
 #include "e2e/shown_lists.h"
 #include "tools/name_alert_window.h"
 
@@ -91,14 +89,6 @@ void ExpectPlaces(HWND main, Places expected) {
     EXPECT_EQ(shown.whisper_height, expected.whisper_height);
 }
 
-// Keeps a screenshot once the window shows steadily.
-void Shot(HWND window, const wchar_t* name) {
-    e2e::WaitSteadyPicture(window);
-    const std::wstring path = e2e::OutDir() + L"\\" + name;
-    EXPECT_TRUE(e2e::SaveScreenshot(path));
-    std::printf("screenshot: %s\n", e2e::Narrow(path).c_str());
-}
-
 std::vector<std::string> Since(const GamePair& pair, const std::string& mark) {
     const std::vector<std::string> lines = pair.Transcript();
     for (size_t i = lines.size(); i-- > 0;) {
@@ -121,21 +111,6 @@ bool Holds(const std::vector<std::string>& lines, const std::string& line) {
         if (l == line) return true;
     }
     return false;
-}
-
-// True once the channel label above the user list shows its white text.
-bool ChannelNameShown(HWND main) {
-    int width = 0;
-    int height = 0;
-    const std::vector<COLORREF> pixels = e2e::ClientPixels(main, &width, &height);
-    int bright = 0;
-    for (int y = 16; y < 49 && y < height; ++y) {
-        for (int x = 578; x < 755 && x < width; ++x) {
-            const COLORREF c = pixels[static_cast<size_t>(y * width + x)];
-            bright += GetRValue(c) > 200 && GetGValue(c) > 200 && GetBValue(c) > 200;
-        }
-    }
-    return bright > 20;
 }
 
 const std::string kAlertWord = "\xC3\x84rger";  // "Ärger"
@@ -283,25 +258,25 @@ TEST_F(SkinsE2E, EachSkinShowsItsPicturesAndPlacesSendAndWhisper) {
     ASSERT_TRUE(WaitUntil([&] { return pair.View().find("gl hf") != std::string::npos; }, 10000));
     ASSERT_TRUE(WaitUntil(
         [&] { return e2e::ShownRows(pair.Control(qv::kIdListBoxFX1)).size() == 4; }, 10000));
-    ASSERT_TRUE(WaitUntil([&] { return ChannelNameShown(main); }, 10000));
+    ASSERT_TRUE(WaitUntil([&] { return e2e::ChannelNameShown(main); }, 10000));
     ASSERT_TRUE(WaitUntil([&] { return ShownLook(main) == Look::kStarcraft; }, 5000));
     ExpectPlaces(main, {501, 502, 29});
 
     PickMenu(main, "Blue Style");
     EXPECT_TRUE(WaitUntil([&] { return ShownLook(main) == Look::kBlue; }, 5000));
     ExpectPlaces(main, {497, 498, 28});
-    Shot(main, L"skin-blue.bmp");
+    EXPECT_TRUE(e2e::SaveCompanionScreenshot(L"skin-blue.bmp", main));
 
     PickMenu(main, "Silver Style");
     EXPECT_TRUE(WaitUntil([&] { return ShownLook(main) == Look::kSilver; }, 5000));
     ExpectPlaces(main, {496, 497, 28});
-    Shot(main, L"skin-silver.bmp");
+    EXPECT_TRUE(e2e::SaveCompanionScreenshot(L"skin-silver.bmp", main));
 
     // Back to the design-time look.
     PickMenu(main, "Starcraft Style");
     EXPECT_TRUE(WaitUntil([&] { return ShownLook(main) == Look::kStarcraft; }, 5000));
     ExpectPlaces(main, {501, 502, 29});
-    Shot(main, L"skin-starcraft.bmp");
+    EXPECT_TRUE(e2e::SaveCompanionScreenshot(L"skin-starcraft.bmp", main));
     EXPECT_EQ(RegistryText(HKEY_LOCAL_MACHINE, L"SaveStyle", L"Style"), L"1");
     EXPECT_TRUE(pair.Answers(2000));
 }

@@ -15,6 +15,7 @@
 #include "e2e/companion_windows.h"
 #include "e2e/game_pair.h"
 #include "e2e/player_input.h"
+#include "e2e/shown_lists.h"
 #include "tools/channel_window.h"
 #include "tools/greet_window.h"
 #include "tools/name_alert_window.h"
@@ -67,14 +68,6 @@ std::string Today() {
     return text;
 }
 
-// Keeps a screenshot once the window shows steadily.
-void Shot(HWND window, const wchar_t* name) {
-    e2e::WaitSteadyPicture(window);
-    const std::wstring path = e2e::OutDir() + L"\\" + name;
-    EXPECT_TRUE(e2e::SaveScreenshot(path));
-    std::printf("screenshot: %s\n", e2e::Narrow(path).c_str());
-}
-
 // Written into the greet window's name box, which each run of its timer empties.
 constexpr const char* kNoRunYet = "no run yet";
 
@@ -123,7 +116,7 @@ TEST_F(ToolWindowsE2E, TimedMessagesReachTheGameEveryFiveSecondsAllThree) {
         << "no timed messages reached the game";
     std::printf("first timed messages after %.2f s\n",
                 static_cast<double>(GetTickCount64() - started) / 1000.0);
-    Shot(form3, L"e2e-tools-timed.bmp");
+    EXPECT_TRUE(e2e::SaveCompanionScreenshot(L"e2e-tools-timed.bmp", pair.main()));
     ASSERT_TRUE(
         WaitUntil([&] { return SentLines(pair.TranscriptSince(before)).size() >= 6; }, 15000))
         << "the second round did not come";
@@ -187,7 +180,7 @@ TEST_F(ToolWindowsE2E, ChannelWindowJoinsByDoubleClickAndShowsTheCurrentChannel)
               (std::vector<std::string>{"/join Public Chat"}));
     EXPECT_EQ(e2e::WindowText(ToolControl(window, layout, "Text3")), "Public Chat");
     EXPECT_TRUE(IsWindowVisible(window)) << "joining leaves the window open";
-    Shot(window, L"e2e-tools-channel.bmp");
+    EXPECT_TRUE(e2e::SaveCompanionScreenshot(L"e2e-tools-channel.bmp", pair.main()));
 
     // Its close button unloads it; the channel button makes it anew.
     Press(ToolControl(window, layout, "Command1"));
@@ -207,7 +200,7 @@ TEST_F(ToolWindowsE2E, AUserJoiningTheChannelIsGreetedOnceWithDateAndTime) {
     const qv::FormSpec layout = qv::Form4Layout();
     EXPECT_EQ(e2e::WindowText(ToolControl(form4, layout, "Text1")), qv::kGreetDefaultText);
     Press(ToolControl(form4, layout, "Command1"));
-    Shot(form4, L"e2e-tools-greet.bmp");
+    EXPECT_TRUE(e2e::SaveCompanionScreenshot(L"e2e-tools-greet.bmp", pair.main()));
 
     // The transcript escapes the game's cp1252 bytes: "\xFC" is the u-umlaut.
     const std::regex greeting(
@@ -287,7 +280,7 @@ void SaveThroughTheMenus(GamePair& pair, DWORD pid, const Saved& saved) {
     SetText(ToolControl(form8, layout8, "Text1"), saved.word1);
     SetText(ToolControl(form8, layout8, "Text6"), saved.word);
     Press(ToolControl(form8, layout8, "Command1"));
-    Shot(form8, L"e2e-tools-windows.bmp");
+    EXPECT_TRUE(e2e::SaveCompanionScreenshot(L"e2e-tools-windows.bmp", pair.main()));
 }
 
 void ExpectBackThroughTheMenus(GamePair& pair, DWORD pid, const Saved& saved) {

@@ -106,7 +106,8 @@ class UserLists : public ::testing::Test {
     // The game back to its users and friends, on its Channel tab, and the companion active,
     // showing its channel list with offline friends hidden, its pop-up closed and its typing
     // box empty. The channel is emptied first, so the companion builds its list anew and
-    // shows no mark a command left on a user.
+    // shows no mark a command left on a user; its name goes too, so the name shown above the
+    // list is the one set here, not one a test left.
     static void Reset() {
         ASSERT_TRUE(e2e::BringToFront(pair_->main())) << "the companion did not come to the front";
         ASSERT_TRUE(ClosePopup()) << "the pop-up did not close";
@@ -124,13 +125,17 @@ class UserLists : public ::testing::Test {
             5000))
             << "the companion's lists did not go back to the channel view";
         e2e::SetText(pair_->Control(e2e::kControlText4), "");
-        pair_->Script("clear channel\nclear friends\nshow-tab channel");
+        pair_->Script("clear channel\nchannel\nclear friends\nshow-tab channel");
         ASSERT_TRUE(WaitForBadges(List1(), {}, 10000))
             << "the emptied channel still shows: " << Join(Badges(ShownRows(List1())));
+        ASSERT_TRUE(WaitUntil([] { return !e2e::ChannelNameShown(pair_->main()); }, 10000))
+            << "the channel's name stays above the list";
         pair_->Script("channel Clan QV\n" +
                       Lines(std::vector<std::string>(std::begin(kUsers), std::end(kUsers))));
         ASSERT_TRUE(WaitForBadges(List1(), kChannelBadges, 10000))
             << "shown: " << Join(Badges(ShownRows(List1())));
+        ASSERT_TRUE(WaitUntil([] { return e2e::ChannelNameShown(pair_->main()); }, 10000))
+            << "no channel name above the list";
     }
 
     static HWND List1() { return pair_->Control(kListBoxFX1); }
@@ -211,11 +216,9 @@ class UserLists : public ::testing::Test {
         return true;
     }
 
-    // Keeps a screenshot of the screen once the window shows steadily.
-    static void Screenshot(HWND window, const wchar_t* name) {
-        e2e::WaitSteadyPicture(window);
-        const std::wstring path = e2e::OutDir() + L"\\" + name;
-        if (e2e::SaveScreenshot(path)) std::printf("screenshot: %s\n", e2e::Narrow(path).c_str());
+    static void Screenshot(const wchar_t* name) {
+        EXPECT_TRUE(e2e::SaveCompanionScreenshot(name, pair_->main()))
+            << "the screen did not settle";
     }
 
     static inline e2e::SharedPair shared_;
@@ -229,7 +232,7 @@ TEST_F(UserLists, ChannelUsersShowInTheGamesOrderWithTheirBadges) {
     // The game's own scroll bar goes for a channel of fewer than 13 users.
     EXPECT_TRUE(WaitUntil(
         [] { return CountPrefix(pair_->Transcript(), "scrollbar channel hidden") >= 1; }, 5000));
-    Screenshot(pair_->main(), L"e2e-user-lists.bmp");
+    Screenshot(L"e2e-user-lists.bmp");
 }
 
 TEST_F(UserLists, JoinsLeavesAndAChannelChangeShow) {
@@ -270,7 +273,7 @@ TEST_F(UserLists, RightClickOpensThePopupAtTheCursorAndShowStatsSendsTheName) {
     GetClientRect(popup, &client);
     EXPECT_EQ(client.right, 146);
     EXPECT_EQ(client.bottom, 271);
-    Screenshot(popup, L"e2e-user-popup.bmp");
+    Screenshot(L"e2e-user-popup.bmp");
 
     LeftClickAt(CentreOf(GetDlgItem(popup, kPopupShowStats)));
     ASSERT_TRUE(WaitForEvent(from, "click send", 5000));
@@ -377,7 +380,7 @@ TEST_F(UserLists, FriendsAndBothViews) {
     // Both lists were shown, which sorts a list until its next rebuild: the channel list
     // shows its four users in some order.
     EXPECT_TRUE(WaitUntil([] { return ShownRows(List1()).size() == 4; }, 5000));
-    Screenshot(pair_->main(), L"e2e-user-lists-both.bmp");
+    Screenshot(L"e2e-user-lists-both.bmp");
 
     LeftClickAt(CentreOf(pair_->Control(kOption1)));
     ASSERT_TRUE(

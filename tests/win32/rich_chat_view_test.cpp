@@ -184,17 +184,22 @@ TEST_F(RichChatViewTest, OldestRowsLeaveWholeButNotWhileAButtonIsHeld) {
     auto render = [&](int i) {
         renderer_->RenderColourTags("\x08Gel " + std::to_string(i) + ": \x08Red " + words[i]);
     };
-    for (int i = 0; i < 5; ++i) render(i);
+    // Four rows, one short of the three kept and two spare, stay; the fifth takes the view
+    // back to the newest three.
+    for (int i = 0; i < 4; ++i) render(i);
+    ASSERT_EQ(ParagraphsOf(view_->Text()), 4);
     ASSERT_EQ(view_->Text().substr(0, 20), "0: alpha \r\n1: bravo ");
+    render(4);
+    ASSERT_EQ(view_->Text(), "2: charlie \r\n3: delta \r\n4: echo ");
 
-    // The player drags over "bravo " and holds the button while more rows arrive.
+    // The player drags over "delta " and holds the button while more rows arrive.
     auto point = [&](int position) {
         POINTL at{};
         SendMessageW(view_->Handle(), EM_POSFROMCHAR, reinterpret_cast<WPARAM>(&at), position);
         return MAKELPARAM(at.x, at.y + 3);
     };
-    SendMessageW(view_->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, point(13));
-    SendMessageW(view_->Handle(), WM_MOUSEMOVE, MK_LBUTTON, point(19));
+    SendMessageW(view_->Handle(), WM_LBUTTONDOWN, MK_LBUTTON, point(15));
+    SendMessageW(view_->Handle(), WM_MOUSEMOVE, MK_LBUTTON, point(21));
     auto selected = [&] {
         wchar_t text[64] = {};
         SendMessageW(view_->Handle(), EM_GETSELTEXT, 0, reinterpret_cast<LPARAM>(text));
@@ -202,12 +207,12 @@ TEST_F(RichChatViewTest, OldestRowsLeaveWholeButNotWhileAButtonIsHeld) {
         SendMessageW(view_->Handle(), EM_EXGETSEL, 0, reinterpret_cast<LPARAM>(&range));
         return Narrow(text) + " at " + std::to_string(range.cpMin);
     };
-    ASSERT_EQ(selected(), "bravo  at 13");
+    ASSERT_EQ(selected(), "delta  at 15");
     for (int i = 5; i < 8; ++i) render(i);
-    EXPECT_EQ(selected(), "bravo  at 13") << "rows left the top under the held selection";
-    EXPECT_EQ(ParagraphsOf(view_->Text()), 8);
+    EXPECT_EQ(selected(), "delta  at 15") << "rows left the top under the held selection";
+    EXPECT_EQ(ParagraphsOf(view_->Text()), 6);
 
-    SendMessageW(view_->Handle(), WM_LBUTTONUP, 0, point(19));
+    SendMessageW(view_->Handle(), WM_LBUTTONUP, 0, point(21));
     render(8);
     EXPECT_EQ(ParagraphsOf(view_->Text()), 3);
     ASSERT_EQ(view_->Text(), "6: golf \r\n7: hotel \r\n8: india ");

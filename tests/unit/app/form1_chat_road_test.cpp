@@ -190,31 +190,43 @@ TEST_F(ChatRoad, APassDrawsOnceAndTheViewKeepsItsNewestRows) {
     EXPECT_EQ(view.draws, draws + 1);
 
     auto row = [](int i) { return "\x12row " + std::to_string(i); };
+    auto shown_row = [](int i) {
+        return ColouredText{{"row " + std::to_string(i) + " ", kColourGree}};
+    };
     int next = 0;
-    while (next < kChatViewRows + kChatViewSpareRows - static_cast<int>(shown) - 3) {
-        game.AddChatRow(row(next++));
-    }
-    world.clock.Advance(200);
-    ASSERT_EQ(view.paragraphs.size(), size_t{kChatViewRows + kChatViewSpareRows});
+    auto add_rows = [&](size_t count) {
+        for (size_t i = 0; i < count; ++i) game.AddChatRow(row(next++));
+        world.clock.Advance(200);
+    };
+    // One row short of the spare rows, the view keeps everything; the row that fills them
+    // takes it back to its newest rows.
+    const size_t full = size_t{kChatViewRows + kChatViewSpareRows};
+    const ColouredText oldest = view.paragraphs.front();
+    add_rows(full - 1 - view.paragraphs.size());
+    ASSERT_EQ(view.paragraphs.size(), full - 1);
+    EXPECT_EQ(view.paragraphs.front(), oldest);
+    add_rows(1);
+    ASSERT_EQ(view.paragraphs.size(), size_t{kChatViewRows});
+    EXPECT_EQ(view.paragraphs.back(), shown_row(next - 1));
+    EXPECT_EQ(view.paragraphs.front(), shown_row(next - kChatViewRows));
+
+    add_rows(full - 1 - view.paragraphs.size());
+    ASSERT_EQ(view.paragraphs.size(), full - 1);
     form->auto_scroll.SuspendAutoScroll();
     view.selection_start = 20;
     view.selection_length = 4;
     const ColouredText first = view.paragraphs.front();
-    game.AddChatRow(row(next++));
-    world.clock.Advance(200);
-    EXPECT_EQ(view.paragraphs.size(), size_t{kChatViewRows + kChatViewSpareRows + 1});
+    add_rows(1);
+    EXPECT_EQ(view.paragraphs.size(), full);
     EXPECT_EQ(view.paragraphs.front(), first);
     EXPECT_EQ(view.selection_start, 20);
     EXPECT_EQ(view.selection_length, 4);
 
     form->auto_scroll.ResumeAutoScroll();
-    game.AddChatRow(row(next++));
-    world.clock.Advance(200);
+    add_rows(1);
     ASSERT_EQ(view.paragraphs.size(), size_t{kChatViewRows});
-    EXPECT_EQ(view.paragraphs.back(),
-              (ColouredText{{"row " + std::to_string(next - 1) + " ", kColourGree}}));
-    EXPECT_EQ(view.paragraphs.front(),
-              (ColouredText{{"row " + std::to_string(next - kChatViewRows) + " ", kColourGree}}));
+    EXPECT_EQ(view.paragraphs.back(), shown_row(next - 1));
+    EXPECT_EQ(view.paragraphs.front(), shown_row(next - kChatViewRows));
     EXPECT_EQ(view.selection_start, view.TextLength()) << "the view follows its end";
 }
 
