@@ -1,6 +1,6 @@
 #include "win32/game_messages.h"
 
-#include <mutex>
+#include <memory>
 
 namespace qv {
 namespace {
@@ -48,47 +48,65 @@ Delivery TimedSender::operator()(HWND window, GameMessage& message) {
 // in any case.
 struct GameMessenger::Job {
     HWND window = nullptr;
-    std::shared_ptr<GameMessage> message;
+    Trip trip;
     Delivery delivery = Delivery::kNoAnswer;
-    std::atomic<bool> finished{false};
+    bool finished = false;
 };
 
 // What the caller and the sending thread share; the thread keeps it alive for as long as it
-// runs, which may be beyond the messenger when a game holds it.
+// runs, which may be beyond the messenger when a game holds it. A slim lock and a condition
+// variable: under Wine they wait in the kernel, where events and waits for window messages
+// are each a trip to Wine's server, costing more than the message itself.
 struct GameMessenger::Line {
     explicit Line(MessageSender s) : sender(std::move(s)) {}
-    ~Line() {
-        if (wake) CloseHandle(wake);
-        if (done) CloseHandle(done);
-    }
     MessageSender sender;
-    std::mutex mutex;
+    SRWLOCK lock = SRWLOCK_INIT;
+    CONDITION_VARIABLE changed = CONDITION_VARIABLE_INIT;  // a job given or finished, the end
     std::shared_ptr<Job> job;  // the message being sent; none while the thread is free
     bool quit = false;
-    HANDLE wake = CreateEventW(nullptr, FALSE, FALSE, nullptr);  // a job, or the end
-    HANDLE done = CreateEventW(nullptr, FALSE, FALSE, nullptr);  // a job finished
 };
+
+namespace {
+
+class Locked {
+  public:
+    explicit Locked(SRWLOCK& lock) : lock_(lock) { AcquireSRWLockExclusive(&lock_); }
+    ~Locked() { ReleaseSRWLockExclusive(&lock_); }
+    Locked(const Locked&) = delete;
+    Locked& operator=(const Locked&) = delete;
+
+  private:
+    SRWLOCK& lock_;
+};
+
+constexpr size_t kMostWindowsRemembered = 4096;
+
+// Messages whose answer Wine sizes, across processes, with a query of its own that has no
+// time limit (LB_GETTEXT first asks the row's length). Only these need the sending thread;
+// the rest go from the caller, since a trip costs both threads a wake.
+bool NeedsSendingThread(UINT msg) { return msg == LB_GETTEXT; }
+
+}  // namespace
 
 DWORD WINAPI GameMessenger::SendingThread(void* parameter) {
     const std::unique_ptr<std::shared_ptr<Line>> held(
         static_cast<std::shared_ptr<Line>*>(parameter));
     Line& line = **held;
+    Locked locked(line.lock);
     for (;;) {
-        WaitForSingleObject(line.wake, INFINITE);
-        std::shared_ptr<Job> job;
-        {
-            std::lock_guard<std::mutex> lock(line.mutex);
-            if (line.quit) return 0;
-            job = line.job;
+        while (!line.quit && (!line.job || line.job->finished)) {
+            SleepConditionVariableSRW(&line.changed, &line.lock, INFINITE, 0);
         }
-        if (!job) continue;
-        job->delivery = line.sender(job->window, *job->message);
-        job->finished.store(true, std::memory_order_release);
-        {
-            std::lock_guard<std::mutex> lock(line.mutex);
-            line.job.reset();
-        }
-        SetEvent(line.done);
+        if (line.quit) return 0;
+        const std::shared_ptr<Job> job = line.job;
+        ReleaseSRWLockExclusive(&line.lock);
+        const Delivery delivery =
+            job->trip([&](GameMessage& message) { return line.sender(job->window, message); });
+        AcquireSRWLockExclusive(&line.lock);
+        job->delivery = delivery;
+        job->finished = true;
+        line.job.reset();
+        WakeAllConditionVariable(&line.changed);
     }
 }
 
@@ -100,10 +118,10 @@ GameMessenger::GameMessenger(MessageSender sender)
 GameMessenger::~GameMessenger() {
     if (!thread_) return;
     {
-        std::lock_guard<std::mutex> lock(line_->mutex);
+        Locked locked(line_->lock);
         line_->quit = true;
+        WakeAllConditionVariable(&line_->changed);
     }
-    SetEvent(line_->wake);
     // A thread that a game holds ends when the game lets it go.
     WaitForSingleObject(thread_, kAnswerWaitMs);
     CloseHandle(thread_);
@@ -111,7 +129,7 @@ GameMessenger::~GameMessenger() {
 
 bool GameMessenger::StartThread() {
     if (thread_) return true;
-    if (thread_failed_ || !line_->wake || !line_->done) return false;
+    if (thread_failed_) return false;
     auto* held = new std::shared_ptr<Line>(line_);
     thread_ = CreateThread(nullptr, 0, SendingThread, held, 0, nullptr);
     if (!thread_) {
@@ -121,44 +139,61 @@ bool GameMessenger::StartThread() {
     return thread_ != nullptr;
 }
 
-bool GameMessenger::WaitFinished(const std::atomic<bool>& finished) {
-    const ULONGLONG end = GetTickCount64() + kAnswerWaitMs;
-    while (!finished.load(std::memory_order_acquire)) {
-        const ULONGLONG now = GetTickCount64();
-        if (now >= end) return false;
-        // Messages sent to this thread are handled meanwhile, as SendMessage does while it
-        // waits: a window of this thread may be the one asked. Nothing posted runs.
-        const DWORD woke = MsgWaitForMultipleObjectsEx(
-            1, &line_->done, static_cast<DWORD>(end - now), QS_SENDMESSAGE, MWMO_INPUTAVAILABLE);
-        if (woke == WAIT_OBJECT_0 + 1) {
-            MSG msg;
-            PeekMessageW(&msg, nullptr, 0, 0, PM_NOREMOVE | PM_QS_SENDMESSAGE);
-        } else if (woke == WAIT_FAILED) {
-            Sleep(1);
-        }
-    }
-    return true;
+DWORD GameMessenger::ThreadOf(HWND window) {
+    const auto known = window_threads_.find(window);
+    if (known != window_threads_.end()) return known->second;
+    const DWORD thread = GetWindowThreadProcessId(window, nullptr);
+    if (thread == 0) return 0;
+    if (window_threads_.size() >= kMostWindowsRemembered) window_threads_.clear();
+    window_threads_.emplace(window, thread);
+    return thread;
+}
+
+bool GameMessenger::Held() {
+    Locked locked(line_->lock);
+    return line_->job != nullptr;
 }
 
 Delivery GameMessenger::Send(HWND window, const std::shared_ptr<GameMessage>& message) {
+    if (NeedsSendingThread(message->msg)) {
+        return SendThroughThread(window,
+                                 [message](const TripSender& send) { return send(*message); });
+    }
     if (!window) return Delivery::kNoWindow;
-    // Without a thread of its own (none could be made) the message goes from here.
-    if (!StartThread()) return line_->sender(window, *message);
+    // While the sending thread is held, nothing is sent; while it is not, it is out of the
+    // sender, so this thread may use it.
+    if (Held()) return IsWindow(window) ? Delivery::kNoAnswer : Delivery::kNoWindow;
+    return line_->sender(window, *message);
+}
+
+Delivery GameMessenger::SendThroughThread(HWND window, const Trip& trip) {
+    if (!window) return Delivery::kNoWindow;
+    if (Held()) return IsWindow(window) ? Delivery::kNoAnswer : Delivery::kNoWindow;
+    const DWORD thread = ThreadOf(window);
+    if (thread == 0) return Delivery::kNoWindow;
+    // A window of this very thread would wait for this thread; it is asked directly (it is
+    // not another program's, so Wine asks it nothing of its own). So is every window when no
+    // sending thread could be made.
+    if (thread == GetCurrentThreadId() || !StartThread()) {
+        return trip([&](GameMessage& message) { return line_->sender(window, message); });
+    }
     auto job = std::make_shared<Job>();
     job->window = window;
-    job->message = message;
+    job->trip = trip;
+    bool finished = false;
     {
-        std::lock_guard<std::mutex> lock(line_->mutex);
-        if (line_->job) {
-            // Still held by an earlier message: this one is not sent at all.
-            return IsWindow(window) ? Delivery::kNoAnswer : Delivery::kNoWindow;
-        }
+        Locked locked(line_->lock);
         line_->job = job;
+        WakeAllConditionVariable(&line_->changed);
+        const ULONGLONG end = GetTickCount64() + kAnswerWaitMs;
+        for (ULONGLONG now = GetTickCount64(); !job->finished && now < end;
+             now = GetTickCount64()) {
+            SleepConditionVariableSRW(&line_->changed, &line_->lock, static_cast<DWORD>(end - now),
+                                      0);
+        }
+        finished = job->finished;
     }
-    SetEvent(line_->wake);
-    if (!WaitFinished(job->finished)) {
-        return IsWindow(window) ? Delivery::kNoAnswer : Delivery::kNoWindow;
-    }
+    if (!finished) return IsWindow(window) ? Delivery::kNoAnswer : Delivery::kNoWindow;
     return job->delivery;
 }
 

@@ -1,20 +1,21 @@
-// Messages to another program's windows that cannot hold ours. They are sent by a thread of
-// the messenger's own that owns no window, and the caller waits for the answer at most
-// kAnswerWaitMs. The bound holds whatever the other program or Wine does: under Wine a
-// cross-process LB_GETTEXT first asks the list for the row's length itself, without a time
-// limit, so a game that hangs at that moment holds the sending thread for the whole hang. The
-// caller then takes "no answer", and while the thread is held every further message is
-// answered "no answer" at once instead of queueing behind it. Each message owns the memory its
-// lParam points at, so an answer that comes late writes only there, and is dropped.
+// Messages to another program's windows that cannot hold ours: each returns within about
+// kAnswerWaitMs, whatever the other program or Wine does. Under Wine a cross-process
+// LB_GETTEXT first asks the list for the row's length itself, without a time limit, so a game
+// that hangs at that moment would hold the sender for the whole hang. Such a message is sent
+// by a thread of the messenger's own that owns no window, and the caller waits for it at most
+// kAnswerWaitMs; the others are sent by the caller with that time limit. While the sending
+// thread is held, every message is answered "no answer" at once instead of queueing behind
+// it. Each message owns the memory its lParam points at, so an answer that comes late writes
+// only there, and is dropped.
 #pragma once
 
 #include <windows.h>
 
-#include <atomic>
 #include <functional>
 #include <memory>
 #include <set>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace qv {
@@ -60,6 +61,12 @@ class TimedSender {
 
 class GameMessenger {
   public:
+    // Sends a trip's messages, in order, on the sending thread.
+    using TripSender = std::function<Delivery(GameMessage& message)>;
+    // What one trip of the sending thread does: sends its messages, which it owns, and gives
+    // the delivery that stands for the trip.
+    using Trip = std::function<Delivery(const TripSender& send)>;
+
     GameMessenger();
     // With a sender of the tests' own instead of TimedSender.
     explicit GameMessenger(MessageSender sender);
@@ -67,20 +74,29 @@ class GameMessenger {
     GameMessenger& operator=(const GameMessenger&) = delete;
     ~GameMessenger();
 
-    // Sends the message to `window` and waits for its delivery at most kAnswerWaitMs; once
-    // answered, the message holds the answer and any text written into its memory.
+    // Sends the message to `window`, through the sending thread when Wine would ask the window
+    // something of its own for it; waits at most kAnswerWaitMs. Once answered, the message
+    // holds the answer and any text written into its memory.
     Delivery Send(HWND window, const std::shared_ptr<GameMessage>& message);
+    // Makes the trip on the sending thread and waits for it at most kAnswerWaitMs: "no
+    // answer" when it took longer (what it owns then takes its late answers).
+    Delivery SendThroughThread(HWND window, const Trip& trip);
 
   private:
     struct Job;
     struct Line;
     static DWORD WINAPI SendingThread(void* line);
     bool StartThread();
-    bool WaitFinished(const std::atomic<bool>& finished);
+    // True while the sending thread is held by an earlier trip.
+    bool Held();
+    // The thread of the window, 0 when there is none; remembered, since under Wine each
+    // lookup of another program's window is a trip to the server.
+    DWORD ThreadOf(HWND window);
 
     std::shared_ptr<Line> line_;
     HANDLE thread_ = nullptr;
     bool thread_failed_ = false;
+    std::unordered_map<HWND, DWORD> window_threads_;
 };
 
 }  // namespace qv

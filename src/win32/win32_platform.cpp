@@ -135,27 +135,6 @@ std::string Win32WindowSystem::GetWindowTextA(WindowHandle window, int max_chars
     return buffer;
 }
 
-LRESULT Win32WindowSystem::Send(WindowHandle h, const std::shared_ptr<GameMessage>& message,
-                                LRESULT on_failure) {
-    // A message to no window answers 0, as SendMessage does.
-    switch (messenger_.Send(ToHwnd(h), message)) {
-        case Delivery::kAnswered:
-            return message->answer;
-        case Delivery::kNoWindow:
-            return 0;
-        case Delivery::kNoAnswer:
-            break;
-    }
-    return on_failure;
-}
-
-LRESULT Win32WindowSystem::Send(WindowHandle h, UINT msg, WPARAM wp, LRESULT on_failure) {
-    auto message = std::make_shared<GameMessage>();
-    message->msg = msg;
-    message->wp = wp;
-    return Send(h, message, on_failure);
-}
-
 namespace {
 
 // A message carrying a text, wide and with its terminator.
@@ -176,23 +155,89 @@ std::shared_ptr<GameMessage> WithRoom(UINT msg, WPARAM wp, size_t room) {
     return message;
 }
 
+// What a delivered message answered, as the platform's interface gives it: 0 for no window,
+// `on_failure` when the window's program did not answer.
+LRESULT AnswerOf(Delivery delivery, const GameMessage& message, LRESULT on_failure) {
+    switch (delivery) {
+        case Delivery::kAnswered:
+            return message.answer;
+        case Delivery::kNoWindow:
+            return 0;
+        case Delivery::kNoAnswer:
+            break;
+    }
+    return on_failure;
+}
+
 }  // namespace
+
+LRESULT Win32WindowSystem::Send(WindowHandle h, const std::shared_ptr<GameMessage>& message,
+                                LRESULT on_failure) {
+    prefetched_.reset();
+    return AnswerOf(messenger_.Send(ToHwnd(h), message), *message, on_failure);
+}
+
+LRESULT Win32WindowSystem::Send(WindowHandle h, UINT msg, WPARAM wp, LRESULT on_failure) {
+    auto message = std::make_shared<GameMessage>();
+    message->msg = msg;
+    message->wp = wp;
+    return Send(h, message, on_failure);
+}
 
 int Win32WindowSystem::ListGetCount(WindowHandle list) {
     return static_cast<int>(Send(list, LB_GETCOUNT, 0, kNoAnswer));
 }
 
 int Win32WindowSystem::ListGetTextLen(WindowHandle list, int row) {
-    return static_cast<int>(Send(list, LB_GETTEXTLEN, static_cast<WPARAM>(row), kNoAnswer));
+    // A row's length is asked only to read the row at once, so its text is read in the same
+    // trip of the sending thread and kept for that read: one trip a row, and from the thread
+    // without windows, whose messages cost Wine less than those of the window thread.
+    prefetched_.reset();
+    auto length = std::make_shared<GameMessage>();
+    length->msg = LB_GETTEXTLEN;
+    length->wp = static_cast<WPARAM>(row);
+    auto text = std::make_shared<PrefetchedRow>();
+    text->list = list;
+    text->row = row;
+    const Delivery delivery = messenger_.SendThroughThread(
+        ToHwnd(list), [length, text](const GameMessenger::TripSender& send) {
+            const Delivery asked = send(*length);
+            if (asked == Delivery::kAnswered && length->answer >= 0) {
+                text->read = WithRoom(LB_GETTEXT, length->wp,
+                                      static_cast<size_t>(length->answer) + 1 + kRowReadSlack);
+                text->delivery = send(*text->read);
+            }
+            return asked;
+        });
+    switch (delivery) {
+        case Delivery::kAnswered:
+            if (text->read) prefetched_ = text;
+            return static_cast<int>(length->answer);
+        case Delivery::kNoWindow:
+            return 0;
+        case Delivery::kNoAnswer:
+            break;
+    }
+    return kNoAnswer;
 }
 
 ListRowRead Win32WindowSystem::ListGetText(WindowHandle list, int row, int capacity) {
     ListRowRead read;
     if (capacity < 1) capacity = 1;
-    // The wide message: the ANSI one writes UTF-16 across processes under Wine.
-    const auto message = WithRoom(LB_GETTEXT, static_cast<WPARAM>(row),
-                                  static_cast<size_t>(capacity) + kRowReadSlack);
-    const LRESULT m = Send(list, message, kNoAnswer);
+    std::shared_ptr<GameMessage> message;
+    LRESULT m = 0;
+    const std::shared_ptr<PrefetchedRow> kept = std::move(prefetched_);
+    prefetched_.reset();
+    if (kept && kept->list == list && kept->row == row &&
+        static_cast<size_t>(capacity) <= kept->read->wide.size()) {
+        message = kept->read;
+        m = AnswerOf(kept->delivery, *message, kNoAnswer);
+    } else {
+        // The wide message: the ANSI one writes UTF-16 across processes under Wine.
+        message = WithRoom(LB_GETTEXT, static_cast<WPARAM>(row),
+                           static_cast<size_t>(capacity) + kRowReadSlack);
+        m = Send(list, message, kNoAnswer);
+    }
     read.length = static_cast<int>(m);
     if (m >= 0 && m <= capacity - 1) {
         read.text = Narrow(std::wstring(message->wide.data(), static_cast<size_t>(m)));

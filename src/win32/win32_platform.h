@@ -63,7 +63,15 @@ class Win32WindowSystem : public WindowSystem {
     LRESULT Send(WindowHandle h, const std::shared_ptr<GameMessage>& message, LRESULT on_failure);
     // The same for a message without text (lParam 0).
     LRESULT Send(WindowHandle h, UINT msg, WPARAM wp, LRESULT on_failure);
+    // A row's text read in the same trip as its length, for the read that follows.
+    struct PrefetchedRow {
+        WindowHandle list = 0;
+        int row = 0;
+        std::shared_ptr<GameMessage> read;
+        Delivery delivery = Delivery::kNoAnswer;
+    };
     GameMessenger messenger_;
+    std::shared_ptr<PrefetchedRow> prefetched_;
 };
 
 class Win32Process : public ProcessControl {

@@ -181,12 +181,13 @@ TEST_F(GameFaults, HangingGameLeavesTheCompanionAnsweringAndLosesNoRow) {
     const std::string first_busy_line = e2e::Expect(standin::GeneratedRow(busy_first)).logged;
     ASSERT_TRUE(
         WaitUntil([&] { return pair_.Log().find(first_busy_line) != std::string::npos; }, 20000));
+    // The loop is probed from before the hang, so its first wait for the game is seen too.
+    e2e::LoopProbe probe(pair_.Control(e2e::kControlText4));
+    probe.Start();
     pair_.Script("hang " + std::to_string(kHangMs));
     ASSERT_TRUE(
         WaitUntil([&] { return e2e::CountPrefix(pair_.Transcript(), "hang begins"); }, 10000));
     add(200);  // during it: the game runs these when it wakes
-    e2e::LoopProbe probe(pair_.Control(e2e::kControlText4));
-    probe.Start();
     ASSERT_TRUE(
         WaitUntil([&] { return e2e::CountPrefix(pair_.Transcript(), "hang ends") > 0; }, 30000));
     const e2e::LoopProbe::Figures figures = probe.Stop();

@@ -50,8 +50,11 @@ void LoopProbe::Start() {
         std::lock_guard<std::mutex> lock(mutex_);
         figures_ = Figures{};
     }
+    // The box's length is read here, before the first probe: a read waits for the loop as
+    // a probe does, and one on the probing thread would hide a wait under way.
+    const LRESULT length = BoxLength(box_);
     running_ = true;
-    thread_ = std::thread([this] { Run(); });
+    thread_ = std::thread([this, length] { Run(length); });
 }
 
 LoopProbe::Figures LoopProbe::Stop() {
@@ -61,9 +64,8 @@ LoopProbe::Figures LoopProbe::Stop() {
     return figures_;
 }
 
-void LoopProbe::Run() {
+void LoopProbe::Run(LRESULT length) {
     // Each probe types a character or takes it away again, so the box ends as it began.
-    LRESULT length = BoxLength(box_);
     bool typed = false;
     while (running_ || typed) {
         const LONGLONG waited = PostAndWait(box_, typed ? L'\b' : L'x', length, kLostAfterMs);

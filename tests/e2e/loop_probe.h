@@ -40,7 +40,7 @@ class LoopProbe {
     Figures Stop();
 
   private:
-    void Run();
+    void Run(LRESULT length);
 
     HWND box_;
     std::thread thread_;

@@ -172,8 +172,7 @@ TEST(GameMessenger, AHeldMessageHoldsNeitherTheCallerNorTheMessagesAfterIt) {
     std::atomic<int> sent{0};
     std::atomic<bool> late_answer_written{false};
     GameMessenger messenger([&](HWND, GameMessage& message) {
-        ++sent;
-        if (message.msg == WM_APP) {
+        if (++sent == 1) {
             WaitForSingleObject(release, 60000);
             std::fill(message.wide.begin(), message.wide.end(), L'L');
             message.answer = 7;
@@ -183,11 +182,10 @@ TEST(GameMessenger, AHeldMessageHoldsNeitherTheCallerNorTheMessagesAfterIt) {
         }
         return Delivery::kAnswered;
     });
-    HWND window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 10, 10, nullptr, nullptr,
-                                  GetModuleHandleW(nullptr), nullptr);
-    HWND gone = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 10, 10, nullptr, nullptr,
-                                GetModuleHandleW(nullptr), nullptr);
-    ASSERT_TRUE(window && gone);
+    GameThread game;
+    const HWND window = ToHwnd(game.List());
+    auto ended = std::make_unique<GameThread>();
+    const HWND gone = ToHwnd(ended->List());
     auto message = [](UINT msg) {
         auto m = std::make_shared<GameMessage>();
         m->msg = msg;
@@ -195,17 +193,18 @@ TEST(GameMessenger, AHeldMessageHoldsNeitherTheCallerNorTheMessagesAfterIt) {
         return m;
     };
 
-    auto held = message(WM_APP);
+    auto held = message(LB_GETTEXT);
     EXPECT_EQ(messenger.Send(window, held), Delivery::kNoAnswer);
     EXPECT_FALSE(late_answer_written) << "the caller waited for the held message";
-    EXPECT_EQ(messenger.Send(window, message(WM_NULL)), Delivery::kNoAnswer);
+    EXPECT_EQ(messenger.Send(window, message(LB_GETTEXT)), Delivery::kNoAnswer);
+    EXPECT_EQ(messenger.Send(window, message(LB_GETCOUNT)), Delivery::kNoAnswer);
     EXPECT_EQ(sent.load(), 1) << "a message was queued behind the held one";
-    DestroyWindow(gone);
+    ended.reset();  // its list goes with it
     EXPECT_EQ(messenger.Send(gone, message(WM_NULL)), Delivery::kNoWindow);
     EXPECT_EQ(messenger.Send(nullptr, message(WM_NULL)), Delivery::kNoWindow);
 
     SetEvent(release);
-    auto after = message(WM_NULL);
+    auto after = message(LB_GETTEXT);
     Delivery delivery = Delivery::kNoAnswer;
     const ULONGLONG end = GetTickCount64() + 60000;
     while (delivery != Delivery::kAnswered && GetTickCount64() < end) {
@@ -216,12 +215,11 @@ TEST(GameMessenger, AHeldMessageHoldsNeitherTheCallerNorTheMessagesAfterIt) {
     EXPECT_EQ(after->wide, std::vector<wchar_t>(16, L'\0'));
     EXPECT_TRUE(late_answer_written);
     EXPECT_EQ(held->wide, std::vector<wchar_t>(16, L'L')) << "the late answer went elsewhere";
-    DestroyWindow(window);
     CloseHandle(release);
 }
 
-// A list of the caller's own thread answers too: the caller handles the messages sent to it
-// while it waits for the sending thread.
+// A list of the caller's own thread answers too: it is asked directly, not through the
+// sending thread, which would wait for the caller.
 TEST(GameMessenger, AListOfTheCallersOwnThreadIsRead) {
     HWND list = CreateWindowExA(0, "LISTBOX", "", LBS_HASSTRINGS, 0, 0, 100, 100, nullptr, nullptr,
                                 GetModuleHandleA(nullptr), nullptr);
