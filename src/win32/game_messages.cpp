@@ -44,8 +44,8 @@ Delivery TimedSender::operator()(HWND window, GameMessage& message) {
     return Delivery::kAnswered;
 }
 
-// One message on its way: the caller may stop waiting for it, the sending thread finishes it
-// in any case.
+// One trip on its way: the caller may stop waiting for it, the sending thread finishes it in
+// any case.
 struct GameMessenger::Job {
     HWND window = nullptr;
     Trip trip;

@@ -24,7 +24,8 @@ namespace qv {
 // answering gets to show it answers again.
 constexpr UINT kAnswerTimeoutMs = 1000;
 constexpr UINT kSilentProbeTimeoutMs = 50;
-// How long the caller waits for the sending thread: a short question and the message itself.
+// How long the caller waits for the sending thread: a short question and a message that
+// takes the whole limit.
 constexpr DWORD kAnswerWaitMs = kAnswerTimeoutMs + kSilentProbeTimeoutMs + 50;
 
 enum class Delivery { kAnswered, kNoWindow, kNoAnswer };
@@ -44,7 +45,8 @@ struct GameMessage {
     LRESULT answer = 0;
 };
 
-// Delivers one message on the sending thread.
+// Delivers one message; used by one thread at a time (the sending thread, or the caller while
+// the sending thread is free).
 using MessageSender = std::function<Delivery(HWND window, GameMessage& message)>;
 
 // The sender of the program: the message with a time limit of kAnswerTimeoutMs. A thread that
