@@ -97,29 +97,30 @@ class PumpRoad {
         : log_(world_.files, world_.local_clock, world_.codec),
           pump_(world_.platform, boxes_,
                 ChatPumpHooks{
-                    [this](const std::string& row) {
-                        handed_.push_back(row);
-                        Text11_.Set(row);
-                    },
-                    [this] { Text11_.Set(""); },
-                    [this] { view_.Clear(); },
-                    [this] { staging_.Replace(""); },
-                    [] {},
-                    [] { return std::string(kWelcomeStamp); },
-                    [this] { BeginPass(); },
-                    [this] { EndPass(); },
+                    .set_line_box =
+                        [this](const std::string& row) {
+                            handed_.push_back(row);
+                            Text11_.Set(row);
+                        },
+                    .clear_line_box = [this] { Text11_.Set(""); },
+                    .clear_view = [this] { view_.Clear(); },
+                    .clear_staging = [this] { staging_.Replace(""); },
+                    .clear_backlog = [] {},
+                    .welcome_stamp = [] { return std::string(kWelcomeStamp); },
+                    .begin_pass = [this] { BeginPass(); },
+                    .end_pass = [this] { EndPass(); },
                 }),
           renderer_(view_, [this] { pump_.Timer2.SetEnabled(true); }),
           staging_(renderer_),
           processor_(LineProcessorServices{world_.sound, tone_, words, log_},
                      LineProcessorHooks{
-                         [alert_enabled] { return alert_enabled; },
-                         [this] { return pump_.Text12.Get(); },
-                         [this] { return pump_.MirrorCount(); },
-                         [hide_offline] { return hide_offline; },
-                         [logging] { return logging; },
-                         [this](const std::string& text) { staging_.Replace(text); },
-                         [this] { Text11_.Set(""); },
+                         .alert_enabled = [alert_enabled] { return alert_enabled; },
+                         .count_at_binding = [this] { return pump_.Text12.Get(); },
+                         .mirror_count = [this] { return pump_.MirrorCount(); },
+                         .hide_offline = [hide_offline] { return hide_offline; },
+                         .logging_on = [logging] { return logging; },
+                         .stage = [this](const std::string& text) { staging_.Replace(text); },
+                         .clear_line_box = [this] { Text11_.Set(""); },
                      }) {
         tone_.Assign({'R', 'I', 'F', 'F'});
         Text11_.OnChange([this] { processor_.Text11_Change(Text11_.Get()); });

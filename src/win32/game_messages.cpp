@@ -86,6 +86,11 @@ constexpr size_t kMostWindowsRemembered = 4096;
 // the rest go from the caller, since a trip costs both threads a wake.
 bool NeedsSendingThread(UINT msg) { return msg == LB_GETTEXT; }
 
+// A message that got no answer: the window's program is silent, or the window is gone.
+Delivery Unanswered(HWND window) {
+    return IsWindow(window) ? Delivery::kNoAnswer : Delivery::kNoWindow;
+}
+
 }  // namespace
 
 DWORD WINAPI GameMessenger::SendingThread(void* parameter) {
@@ -154,21 +159,25 @@ bool GameMessenger::Held() {
     return line_->job != nullptr;
 }
 
+std::optional<Delivery> GameMessenger::Refused(HWND window) {
+    if (!window) return Delivery::kNoWindow;
+    if (Held()) return Unanswered(window);
+    return std::nullopt;
+}
+
 Delivery GameMessenger::Send(HWND window, const std::shared_ptr<GameMessage>& message) {
     if (NeedsSendingThread(message->msg)) {
         return SendThroughThread(window,
                                  [message](const TripSender& send) { return send(*message); });
     }
-    if (!window) return Delivery::kNoWindow;
     // While the sending thread is held, nothing is sent; while it is not, it is out of the
     // sender, so this thread may use it.
-    if (Held()) return IsWindow(window) ? Delivery::kNoAnswer : Delivery::kNoWindow;
+    if (const std::optional<Delivery> refused = Refused(window)) return *refused;
     return line_->sender(window, *message);
 }
 
 Delivery GameMessenger::SendThroughThread(HWND window, const Trip& trip) {
-    if (!window) return Delivery::kNoWindow;
-    if (Held()) return IsWindow(window) ? Delivery::kNoAnswer : Delivery::kNoWindow;
+    if (const std::optional<Delivery> refused = Refused(window)) return *refused;
     const DWORD thread = ThreadOf(window);
     if (thread == 0) return Delivery::kNoWindow;
     // A window of this very thread would wait for this thread; it is asked directly (it is
@@ -193,8 +202,7 @@ Delivery GameMessenger::SendThroughThread(HWND window, const Trip& trip) {
         }
         finished = job->finished;
     }
-    if (!finished) return IsWindow(window) ? Delivery::kNoAnswer : Delivery::kNoWindow;
-    return job->delivery;
+    return finished ? job->delivery : Unanswered(window);
 }
 
 }  // namespace qv

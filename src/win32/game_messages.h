@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <set>
 #include <string>
 #include <unordered_map>
@@ -91,6 +92,9 @@ class GameMessenger {
     bool StartThread();
     // True while the sending thread is held by an earlier trip.
     bool Held();
+    // What a message to `window` gets without being sent: no window for handle 0; while the
+    // sending thread is held, no answer (or no window, once it is gone). Nothing otherwise.
+    std::optional<Delivery> Refused(HWND window);
     // The thread of the window, 0 when there is none; remembered, since under Wine each
     // lookup of another program's window is a trip to the server.
     DWORD ThreadOf(HWND window);

@@ -137,10 +137,17 @@ std::string Win32WindowSystem::GetWindowTextA(WindowHandle window, int max_chars
 
 namespace {
 
-// A message carrying a text, wide and with its terminator.
-std::shared_ptr<GameMessage> WithText(UINT msg, const std::string& text) {
+// A message without text (lParam 0).
+std::shared_ptr<GameMessage> Plain(UINT msg, WPARAM wp) {
     auto message = std::make_shared<GameMessage>();
     message->msg = msg;
+    message->wp = wp;
+    return message;
+}
+
+// A message carrying a text, wide and with its terminator.
+std::shared_ptr<GameMessage> WithText(UINT msg, const std::string& text) {
+    auto message = Plain(msg, 0);
     const std::wstring wide = Widen(text);
     message->wide.assign(wide.c_str(), wide.c_str() + wide.size() + 1);
     return message;
@@ -148,9 +155,7 @@ std::shared_ptr<GameMessage> WithText(UINT msg, const std::string& text) {
 
 // A message with room for a wide text of `room` characters, terminator included.
 std::shared_ptr<GameMessage> WithRoom(UINT msg, WPARAM wp, size_t room) {
-    auto message = std::make_shared<GameMessage>();
-    message->msg = msg;
-    message->wp = wp;
+    auto message = Plain(msg, wp);
     message->wide.assign(room, L'\0');
     return message;
 }
@@ -178,10 +183,7 @@ LRESULT Win32WindowSystem::Send(WindowHandle h, const std::shared_ptr<GameMessag
 }
 
 LRESULT Win32WindowSystem::Send(WindowHandle h, UINT msg, WPARAM wp, LRESULT on_failure) {
-    auto message = std::make_shared<GameMessage>();
-    message->msg = msg;
-    message->wp = wp;
-    return Send(h, message, on_failure);
+    return Send(h, Plain(msg, wp), on_failure);
 }
 
 int Win32WindowSystem::ListGetCount(WindowHandle list) {
@@ -193,9 +195,7 @@ int Win32WindowSystem::ListGetTextLen(WindowHandle list, int row) {
     // trip of the sending thread and kept for that read: one trip a row, and from the thread
     // without windows, whose messages cost Wine less than those of the window thread.
     prefetched_.reset();
-    auto length = std::make_shared<GameMessage>();
-    length->msg = LB_GETTEXTLEN;
-    length->wp = static_cast<WPARAM>(row);
+    const auto length = Plain(LB_GETTEXTLEN, static_cast<WPARAM>(row));
     auto text = std::make_shared<PrefetchedRow>();
     text->list = list;
     text->row = row;
@@ -209,16 +209,8 @@ int Win32WindowSystem::ListGetTextLen(WindowHandle list, int row) {
             }
             return asked;
         });
-    switch (delivery) {
-        case Delivery::kAnswered:
-            if (text->read) prefetched_ = text;
-            return static_cast<int>(length->answer);
-        case Delivery::kNoWindow:
-            return 0;
-        case Delivery::kNoAnswer:
-            break;
-    }
-    return kNoAnswer;
+    if (delivery == Delivery::kAnswered && text->read) prefetched_ = text;
+    return static_cast<int>(AnswerOf(delivery, *length, kNoAnswer));
 }
 
 ListRowRead Win32WindowSystem::ListGetText(WindowHandle list, int row, int capacity) {
@@ -227,7 +219,6 @@ ListRowRead Win32WindowSystem::ListGetText(WindowHandle list, int row, int capac
     std::shared_ptr<GameMessage> message;
     LRESULT m = 0;
     const std::shared_ptr<PrefetchedRow> kept = std::move(prefetched_);
-    prefetched_.reset();
     if (kept && kept->list == list && kept->row == row &&
         static_cast<size_t>(capacity) <= kept->read->wide.size()) {
         message = kept->read;
@@ -255,8 +246,7 @@ void Win32WindowSystem::ListSelectString(WindowHandle list, const std::string& t
 
 void Win32WindowSystem::SetText(WindowHandle window, const std::string& text) {
     // The game takes its input in the ANSI code page.
-    auto message = std::make_shared<GameMessage>();
-    message->msg = WM_SETTEXT;
+    const auto message = Plain(WM_SETTEXT, 0);
     message->ansi = true;
     message->ansi_text = Utf8ToAnsi(text);
     Send(window, message, 0);

@@ -22,13 +22,14 @@ class UserPopup : public UserListsTest {
         world.clock.Advance(1000);
         ASSERT_EQ(Fx1().ListCount(), static_cast<int32_t>(ChannelList().rows.size()));
         form->popup.SetScreen(PopupScreen{
-            [this](FormState&, int x, int y) {
-                opened.push_back({x, y});
-                world.windows.foreground_window = kPopupWindow;
-                return kPopupWindow;
-            },
-            [this] { ++closed; },
-            [] {},
+            .open =
+                [this](FormState&, int x, int y) {
+                    opened.push_back({x, y});
+                    world.windows.foreground_window = kPopupWindow;
+                    return kPopupWindow;
+                },
+            .close = [this] { ++closed; },
+            .release = [] {},
         });
         world.windows.foreground_window = kMainWindow;
     }
